@@ -1,0 +1,49 @@
+// The main window's side of sliding, turning and the refusal blink.
+#include "core/mainwindow.h"
+
+void MainWindow::block_MouseDown(qint16 index, MouseButton button)
+{
+    const PressResult press = decidePress(board, index, button, carstate.carblock,
+                                          gamestate == QLatin1String("PLAY"));
+    if (press.rotate)
+        rotateblock(index);
+    if (press.refused)
+        startBlink(index);
+    if (press.block1 != 0)
+        swapblock(press.block1, press.block2);
+}
+
+void MainWindow::swapblock(qint16 block1, qint16 block2)
+{
+    swapTypes(board, block1, block2);
+    block[block1]->setPixmap(picblocks.cell(board.blocktype[block1]));
+    block[block2]->setPixmap(picblocks.cell(board.blocktype[block2]));
+    carryExit(exitblock, totalexit, block1, block2);
+}
+
+void MainWindow::rotateblock(qint16 blocknum)
+{
+    const qint16 t = board.blocktype[blocknum];
+    if (t >= 1 && t <= 7)
+        setblock(blocknum, rotated(t));
+}
+
+void MainWindow::startBlink(qint16 place)
+{
+    blinkcount = 0;
+    Timerblink->start();
+    blockred->show();
+    blinkx = board.blockx[place];
+    blinky = board.blocky[place];
+}
+
+void MainWindow::Timerblink_Timer()
+{
+    ++blinkcount;
+    if (blinkcount % 2 == 1)
+        blockred->move(blinkx, blinky);
+    else
+        blockred->move(-200, -200);
+    if (blinkcount >= 10)
+        Timerblink->stop();
+}

@@ -1,0 +1,61 @@
+// Sliding, jumping and turning tiles.
+#include "board/moves.h"
+
+PressResult decidePress(const Board &board, qint16 index, MouseButton button, qint16 carblock,
+                        bool playing)
+{
+    PressResult result;
+    if (index <= 0 || index > placeCount || !playing)
+        return result;
+    if (button == MouseButton::Right) {
+        result.rotate = true;
+        return result;
+    }
+    if (button != MouseButton::Left)
+        return result;
+
+    bool slide = true;
+    if (carblock == index) {
+        result.refused = true;
+        slide = false;
+    }
+    // An obstacle jumps into the empty place wherever it is, whatever the car test said.
+    if (board.blocktype[index] == tile::obstacle) {
+        const qint16 hole = board.emptyblock;
+        if (hole >= 1 && hole <= placeCount && board.blocktype[hole] == tile::empty) {
+            result.block1 = index;
+            result.block2 = hole;
+        }
+        slide = false;
+    }
+    if (slide) {
+        const qint16 around[] = {board.blockleft[index], board.blockright[index],
+                                 board.blockup[index], board.blockdown[index]};
+        for (qint16 n : around) {
+            if (board.blocktype[n] == tile::empty) {
+                result.block1 = index;
+                result.block2 = n;
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+void swapTypes(Board &board, qint16 block1, qint16 block2)
+{
+    const qint16 moved = board.blocktype[block2];
+    board.blocktype[block2] = board.blocktype[block1];
+    board.blocktype[block1] = moved;
+    if (board.blocktype[block1] == tile::empty)
+        board.emptyblock = block1;
+    if (board.blocktype[block2] == tile::empty)
+        board.emptyblock = block2;
+}
+
+void carryExit(ExitList &exitblock, qint16 totalexit, qint16 block1, qint16 block2)
+{
+    for (int i = 1; i <= totalexit && i < static_cast<int>(exitblock.size()); ++i)
+        if (exitblock[i] == block1)
+            exitblock[i] = block2;
+}

@@ -1,0 +1,92 @@
+// The main window's side of the countdown, the drive, the exits and the end of a game.
+#include "core/mainwindow.h"
+
+#include "ui/presentation.h"
+
+void MainWindow::Timercarin_Timer()
+{
+    const Countdown::Tick t = countdown.tick(cartimein);
+    Labelcartimein->setText(t.caption);
+    if (t.release) {
+        Timercar->start();
+        Timercarin->stop();
+        Labelcartimein->hide();
+        reentry(1, Side::Left);
+    }
+}
+
+void MainWindow::Labelcartimein_DblClick()
+{
+    countdown.hurry(cartimein);
+}
+
+void MainWindow::putcar(qint16 carlocx, qint16 carlocy)
+{
+    car->move(carlocx, carlocy);
+}
+
+void MainWindow::reentry(qint16 toblock, Side entrypoint)
+{
+    car->show();
+    switch (carstate.reentry(board, toblock, entrypoint)) {
+    case Outcome::Lose: youlose(); break;
+    case Outcome::Win: youwin(); break;
+    case Outcome::Drive:
+        points = addPoints(points, blockpoint);
+        showpoint();
+        break;
+    }
+    ++bpass;
+    labelbp->setText(plainDecimal(bpass));
+}
+
+void MainWindow::Timercar_Timer()
+{
+    const bool pathDone = carstate.advance(carspeed);
+    Labelx->setText(gamestate);
+    updatetopten(0);
+    if (toprank <= 10)
+        rankbox->setVisible(carstate.carblockct % 2 == 1);
+    if (pathDone)
+        reentry(carstate.nextblock, carstate.nextentry);
+    const PathPoint box = carstate.boxPosition(board);
+    putcar(box.x, box.y);
+}
+
+void MainWindow::Timerexitblock_Timer()
+{
+    exitblink = static_cast<qint16>(exitblink + 1);
+    if (exitblink > 2)
+        exitblink = 1;
+    for (int i = 1; i <= totalexit; ++i)
+        block[exitblock[i]]->setPixmap(picblocks.cell(exitblink + 9));
+}
+
+void MainWindow::youlose()
+{
+    gamestate = QStringLiteral("LOSE");
+    reset();
+    setbigmsg(banner::lost);
+    labelbig->clear(); // a lost game has no top-ten line
+    labelbig->show();
+    ++gamelost;
+    points = 0;
+    rankbox->hide();
+    labellost->setText(plainDecimal(gamelost));
+}
+
+void MainWindow::youwin()
+{
+    gamestate = QStringLiteral("WIN");
+    reset();
+    ++gamewon;
+    rankbox->hide();
+    labelwon->setText(plainDecimal(gamewon));
+    Timerbigmsg->start();
+    for (int i = 1; i <= totalexit; ++i)
+        setblock(exitblock[i], exittype);
+    labelbig->show();
+    updatetopten(0);
+    updatetopten(1);
+    labelbig->setText(topTenResultLine(toprank));
+}

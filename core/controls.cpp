@@ -1,0 +1,60 @@
+// Clickable labels and painted frames.
+#include "core/controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(event->button());
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    event->accept();
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    event->accept();
+}
+
+Shape::Shape(Kind kind, const QColor &fill, QWidget *parent)
+    : QWidget(parent), kind(kind), colour(fill)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setOutline(const QColor &c, int width)
+{
+    colour = c;
+    outlineWidth = width;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, kind == Kind::RoundedRectangle);
+    QRectF r = rect();
+    if (outlineWidth > 0) {
+        const qreal half = outlineWidth / 2.0;
+        r.adjust(half, half, -half, -half);
+        p.setPen(QPen(colour, outlineWidth));
+        p.setBrush(Qt::NoBrush);
+    } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour);
+    }
+    if (kind == Kind::RoundedRectangle)
+        p.drawRoundedRect(r, 10, 10);
+    else
+        p.drawRect(r);
+}

@@ -1,0 +1,407 @@
+// The main window's layout, its start-up, and the set-up and stop of a game.
+#include "core/mainwindow.h"
+
+#include "ui/fonts.h"
+#include "ui/presentation.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+QColor rgb(int r, int g, int b)
+{
+    return QColor(r, g, b);
+}
+
+void setTextColour(QWidget *w, const QColor &c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    w->setPalette(p);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
+{
+    buildControls();
+
+    auto makeTimer = [this](int ms, Qt::TimerType type, bool on, void (MainWindow::*tick)()) {
+        auto *t = new QTimer(this);
+        t->setInterval(ms);
+        t->setTimerType(type);
+        connect(t, &QTimer::timeout, this, tick);
+        if (on)
+            t->start();
+        return t;
+    };
+    Timercar = makeTimer(10, Qt::PreciseTimer, false, &MainWindow::Timercar_Timer);
+    Timercarin = makeTimer(1000, Qt::CoarseTimer, false, &MainWindow::Timercarin_Timer);
+    Timerbigmsg = makeTimer(100, Qt::CoarseTimer, false, &MainWindow::Timerbigmsg_Timer);
+    Timerexitblock = makeTimer(200, Qt::CoarseTimer, true, &MainWindow::Timerexitblock_Timer);
+    Timerblink = makeTimer(5, Qt::PreciseTimer, true, &MainWindow::Timerblink_Timer);
+
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls()
+{
+    setWindowTitle(QStringLiteral("Roadshift v1.00"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, rgb(0, 192, 0));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    // Frames beneath everything.
+    auto frame = [this](Shape::Kind kind, const QColor &fill, int x, int y, int w, int h) {
+        auto *s = new Shape(kind, fill, this);
+        s->setGeometry(x, y, w, h);
+        return s;
+    };
+    frame(Shape::Kind::RoundedRectangle, rgb(0, 0, 192), 40, 375, 471, 81);
+    frame(Shape::Kind::RoundedRectangle, rgb(0, 128, 0), 520, 10, 101, 446);
+    frame(Shape::Kind::Rectangle, rgb(255, 255, 255), 520, 60, 101, 306);
+    frame(Shape::Kind::RoundedRectangle, rgb(255, 255, 0), 430, 430, 76, 21);
+
+    // The board; box 0 is a spare box out of sight.
+    for (int n = 0; n <= placeCount; ++n) {
+        auto *b = new ClickLabel(this);
+        if (n == 0) {
+            b->setGeometry(640, 200, 30, 60);
+        } else {
+            b->setGeometry(35 + 60 * ((n - 1) % 8), 10 + 60 * ((n - 1) / 8), 60, 60);
+        }
+        b->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        connect(b, &ClickLabel::pressed, this, [this, n](Qt::MouseButton button) {
+            const MouseButton which = button == Qt::LeftButton    ? MouseButton::Left
+                                      : button == Qt::RightButton ? MouseButton::Right
+                                                                  : MouseButton::Other;
+            block_MouseDown(static_cast<qint16>(n), which);
+        });
+        block[n] = b;
+    }
+
+    blockstart = new QLabel(this);
+    blockstart->setGeometry(5, 10, 30, 60);
+    blockstart->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    blockstart->setPixmap(picblocks.cell(tile::startSign));
+
+    Labelcartimein = new ClickLabel(this);
+    Labelcartimein->setGeometry(5, 75, 26, 31);
+    Labelcartimein->setFont(layoutFont(QStringLiteral("Arial Narrow"), 14.25, true));
+    Labelcartimein->setAlignment(Qt::AlignCenter);
+    setTextColour(Labelcartimein, rgb(255, 255, 0));
+    Labelcartimein->hide();
+    connect(Labelcartimein, &ClickLabel::doubleClicked, this,
+            &MainWindow::Labelcartimein_DblClick);
+
+    buildSettingsPanel();
+
+    Label8 = new ClickLabel(this);
+    Label8->setText(QStringLiteral("START!"));
+    Label8->setGeometry(435, 428, 66, 31);
+    Label8->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 11.25, true));
+    Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(Label8, rgb(255, 0, 0));
+    Label8->setCursor(Qt::PointingHandCursor);
+    connect(Label8, &ClickLabel::clicked, this, &MainWindow::Label8_Click);
+
+    blockred = new QLabel(this);
+    blockred->setGeometry(-200, -200, 60, 60);
+    blockred->setAutoFillBackground(true);
+    QPalette red = blockred->palette();
+    red.setColor(QPalette::Window, rgb(255, 128, 128));
+    blockred->setPalette(red);
+    blockred->setAttribute(Qt::WA_TransparentForMouseEvents);
+    blockred->hide();
+
+    car = new QLabel(this);
+    car->setGeometry(23, 28, 24, 24);
+    car->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    bigmsg = new ClickLabel(this);
+    bigmsg->setGeometry(35, 375, 480, 80);
+    bigmsg->setCursor(Qt::PointingHandCursor);
+    connect(bigmsg, &ClickLabel::clicked, this, &MainWindow::bigmsg_Click);
+
+    // The top-ten message line lies over the banner's lower strip, where the pictures keep clear.
+    labelbig = new QLabel(this);
+    labelbig->setGeometry(35, 424, 476, 31);
+    labelbig->setTextFormat(Qt::PlainText);
+    labelbig->setAlignment(Qt::AlignCenter);
+    labelbig->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    setTextColour(labelbig, rgb(255, 255, 192));
+    labelbig->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    for (int i = 0; i <= 7; ++i) {
+        auto *d = new QLabel(this);
+        d->setGeometry(digitParkLeft, scoreTop, 36, 44);
+        d->setAttribute(Qt::WA_TransparentForMouseEvents);
+        digit[i] = d;
+    }
+
+    buildTopTenPanel();
+
+    auto button = [this](const QString &text, int y, void (MainWindow::*click)()) {
+        auto *b = new QPushButton(text, this);
+        b->setGeometry(530, y, 81, 21);
+        b->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QPushButton::clicked, this, click);
+        return b;
+    };
+    cmd_about = button(QStringLiteral("About Game"), 375, &MainWindow::cmd_about_Click);
+    cmd_help = button(QStringLiteral("How to Play"), 400, &MainWindow::cmd_help_Click);
+    cmd_exit = button(QStringLiteral("Exit game"), 425, &MainWindow::cmd_exit_Click);
+
+    // The run's counters and the state label, placed beyond the visible area.
+    auto hiddenLabel = [this](int y) {
+        auto *l = new QLabel(this);
+        l->setGeometry(635, y, 36, 26);
+        l->setTextFormat(Qt::PlainText);
+        return l;
+    };
+    labelwon = hiddenLabel(10);
+    labellost = hiddenLabel(50);
+    labelbp = hiddenLabel(100);
+    Labelx = hiddenLabel(150);
+}
+
+void MainWindow::buildSettingsPanel()
+{
+    const QColor cyan = rgb(0, 255, 255);
+    const QColor lightBlue = rgb(192, 192, 255);
+    auto label = [this](const QString &text, int x, int y, int w, int h, const QFont &font,
+                        const QColor &colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
+        auto *l = new QLabel(text, this);
+        l->setGeometry(x, y, w, h);
+        l->setFont(font);
+        l->setAlignment(align);
+        l->setTextFormat(Qt::PlainText);
+        setTextColour(l, colour);
+        return l;
+    };
+    const QFont heading = layoutFont(QStringLiteral("Comic Sans MS"), 9.75, true);
+    const QFont number = layoutFont(QStringLiteral("Comic Sans MS"), 20.25, true);
+    const QFont word = layoutFont(QStringLiteral("Verdana"), 8.25, true);
+
+    Label1 = label(QStringLiteral("Number of exitpoint"), 50, 375, 141, 21, heading, cyan);
+    Label1->setToolTip(QStringLiteral("More exit points means more chance of winning the game!"));
+    Label2 = label(QStringLiteral("1"), 105, 390, 26, 31, number, lightBlue, Qt::AlignCenter);
+    Label3 = label(QStringLiteral("difficult"), 65, 425, 106, 21, word, lightBlue,
+                   Qt::AlignHCenter | Qt::AlignTop);
+    Label4 = label(QStringLiteral("Car move after..."), 200, 375, 141, 21, heading, cyan);
+    Label4->setToolTip(QStringLiteral("Enuff time for you to think ahead and built the path?"));
+    Label5 = label(QStringLiteral("10"), 225, 390, 36, 36, number, lightBlue, Qt::AlignCenter);
+    Label6 = label(QStringLiteral("sec"), 265, 405, 21, 21, heading, cyan);
+    Label7 = label(QStringLiteral("difficult"), 190, 425, 126, 26, word, lightBlue,
+                   Qt::AlignHCenter | Qt::AlignTop);
+
+    auto arrow = [this](const QString &text, int x, void (MainWindow::*click)()) {
+        auto *b = new QPushButton(text, this);
+        b->setGeometry(x, 400, 21, 21);
+        b->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QPushButton::clicked, this, click);
+        return b;
+    };
+    Cmd_el = arrow(QStringLiteral("<"), 80, &MainWindow::Cmd_el_Click);
+    Cmd_er = arrow(QStringLiteral(">"), 135, &MainWindow::Cmd_er_Click);
+    cmd_cl = arrow(QStringLiteral("<"), 200, &MainWindow::cmd_cl_Click);
+    Cmd_cr = arrow(QStringLiteral(">"), 290, &MainWindow::Cmd_cr_Click);
+
+    Label11 = label(QStringLiteral("Your name here"), 335, 375, 121, 21, heading, cyan);
+    Label11->setToolTip(QStringLiteral("This name may get into the TOP TEN!"));
+    namebox = new QLineEdit(QStringLiteral("Your Name"), this);
+    namebox->setGeometry(335, 400, 121, 21);
+    namebox->setMaxLength(14);
+    namebox->setFont(layoutFont(QStringLiteral("Arial"), 9.75, true));
+    namebox->setFrame(false);
+    QPalette p = namebox->palette();
+    p.setColor(QPalette::Text, rgb(0, 0, 192));
+    p.setColor(QPalette::Base, rgb(192, 192, 255));
+    namebox->setPalette(p);
+}
+
+void MainWindow::buildTopTenPanel()
+{
+    auto heading = [this](const QString &text, int x, int y, const QColor &c) {
+        auto *l = new QLabel(text, this);
+        l->setFont(layoutFont(QStringLiteral("Arial Black"), 15.75, true, true));
+        setTextColour(l, c);
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    Label9 = heading(QStringLiteral("TOP"), 525, 15, rgb(255, 255, 0));
+    Label10 = heading(QStringLiteral("TEN"), 565, 30, rgb(255, 255, 192));
+
+    const QFont nameFont = layoutFont(QStringLiteral("Arial Narrow"), 9.75);
+    const QFont pointFont = layoutFont(QStringLiteral("DigitMed"), 12, true);
+    for (int n = 1; n <= 10; ++n) {
+        auto *name = new QLabel(this);
+        name->setGeometry(n == 10 ? 519 : 526, 63 + 30 * (n - 1), 96, 21);
+        name->setFont(nameFont);
+        name->setTextFormat(Qt::PlainText);
+        name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        const RowColour c = topcolor[n];
+        setTextColour(name, rgb(c.red, c.green, c.blue));
+        topname[n] = name;
+
+        auto *pts = new QLabel(this);
+        pts->setGeometry(560, 75 + 30 * (n - 1), 61, 41);
+        pts->setFont(pointFont);
+        pts->setTextFormat(Qt::PlainText);
+        pts->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        setTextColour(pts, rgb(255, 0, 0));
+        toppoint[n] = pts;
+    }
+
+    rankbox = new Shape(Shape::Kind::Rectangle, Qt::transparent, this);
+    rankbox->setOutline(rgb(192, 0, 192), 2);
+    rankbox->setGeometry(2000, 63, 91, 30);
+    rankbox->hide();
+}
+
+void MainWindow::Form_Load()
+{
+    setFixedSize(627, 460); // the outer 9500 x 7300 twips leave this much client area
+
+    labellost->setText(QStringLiteral("0"));
+    labelwon->setText(QStringLiteral("0"));
+
+    loadRecords(); // top ten and lifetime counters; shows labelbp "0" and counts this start
+
+    blockset = 0;
+    blockpoint = 10;
+    totalexit = 4;
+    carspeed = 2;
+    gamestate = QStringLiteral("INTRO");
+    exittype = tile::exit;
+    cartimein = 1;
+
+    bigmsg->hide();
+    bigmsg->move(35, 375);
+    labelbig->hide();
+
+    putcar(23, 28);
+
+    setcartimein(0);
+    settotalexit(0);
+
+    board.buildCurves();
+    car->setPixmap(piccars.cell(0));
+    setbigmsg(banner::clickToPlay);
+    board.buildPlaces();
+
+    const auto intro = introLayout();
+    for (qint16 n = 1; n <= placeCount; ++n)
+        setblock(n, intro[n]);
+
+    // Stacking as a player sees it: car over tiles, banner over the panel, digits and the
+    // message line over the banner.
+    blockred->raise();
+    car->raise();
+    bigmsg->raise();
+    labelbig->raise();
+    for (QLabel *d : digit)
+        d->raise();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (centred)
+        return;
+    centred = true;
+    if (const QScreen *s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::setblock(qint16 blocknum, qint16 blockt)
+{
+    if (blocknum < 0 || blocknum >= tableSize)
+        return;
+    board.setblock(blocknum, blockt);
+    if (blocknum <= placeCount)
+        block[blocknum]->setPixmap(picblocks.cell(blockt));
+}
+
+void MainWindow::hideDigits()
+{
+    for (QLabel *d : digit)
+        d->move(digitParkLeft, scoreTop);
+}
+
+void MainWindow::Label8_Click()
+{
+    restart();
+}
+
+void MainWindow::restart()
+{
+    // A click that slips past the banner's lower edge while a game runs stops that game first,
+    // so no car of the old game drives on the new board.
+    if (Timercar->isActive() || Timercarin->isActive() || Timerbigmsg->isActive()) {
+        reset();
+        putcar(23, 28);
+    }
+    carstate.carblock = 0; // the old car's place is not refused in the new countdown
+
+    hideDigits();
+    toprank = 11;
+    rankbox->move(2000, rankbox->y());
+    playername = namebox->text();
+    points = 0;
+    bigmsg->show();
+    Labelcartimein->setText(QString::number(cartimein));
+    setbigmsg(banner::goodLuck);
+    blockstart->setPixmap(picblocks.cell(tile::startSign));
+
+    const auto dealt = dealTypes(rng);
+    for (qint16 n = 1; n <= placeCount; ++n)
+        setblock(n, dealt[n]);
+
+    for (int k = 1; k <= totalexit; ++k) {
+        const qint16 p = drawExitPlace(rng, board);
+        setblock(p, exittype);
+        exitblock[k] = p;
+    }
+    Timerexitblock->start();
+    setblock(12, tile::empty);
+    Timercarin->start();
+    Labelcartimein->show();
+    gamestate = QStringLiteral("PLAY");
+}
+
+void MainWindow::reset()
+{
+    hideDigits();
+    Timercar->stop();
+    Timerexitblock->stop();
+    Timerbigmsg->stop();
+    bigmsg->show();
+    carstate.carblockct = 1;
+    for (int k = 1; k <= totalexit; ++k)
+        if (exitblock[k] > 0) // no exits before the first game: keep the off-board sentinel
+            setblock(exitblock[k], exittype);
+    countdown.cartimeinct = 0;
+    Timercarin->stop();
+    Labelcartimein->hide();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}

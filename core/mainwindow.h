@@ -1,0 +1,161 @@
+// The main window: it owns the board, the car, the counters and every control of the game.
+#pragma once
+
+#include "assets/spritesheet.h"
+#include "board/moves.h"
+#include "car/drive.h"
+#include "core/board.h"
+#include "core/controls.h"
+#include "core/newgame.h"
+#include "records/topten.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The game's operations (each a short conductor between the rules and the controls).
+    void setblock(qint16 blocknum, qint16 blockt);
+    void swapblock(qint16 block1, qint16 block2);
+    void rotateblock(qint16 blocknum);
+    void putcar(qint16 carlocx, qint16 carlocy);
+    void reentry(qint16 toblock, Side entrypoint);
+    void restart();
+    void reset();
+    void youwin();
+    void youlose();
+    void showpoint();
+    void setbigmsg(qint16 msgpic);
+    void settotalexit(qint16 te);
+    void setcartimein(qint16 cti);
+    void updatetopten(qint16 urank);
+
+    // Event handlers, named after control and event.
+    void block_MouseDown(qint16 index, MouseButton button);
+    void Label8_Click();
+    void bigmsg_Click();
+    void Labelcartimein_DblClick();
+    void Cmd_el_Click();
+    void Cmd_er_Click();
+    void cmd_cl_Click();
+    void Cmd_cr_Click();
+    void cmd_about_Click();
+    void cmd_help_Click();
+    void cmd_exit_Click();
+    void Timercar_Timer();
+    void Timercarin_Timer();
+    void Timerexitblock_Timer();
+    void Timerblink_Timer();
+    void Timerbigmsg_Timer();
+
+    // Saves the records; the program then ends. Safe to call more than once.
+    void Form_Unload();
+
+    // Game state, as the design names it (tests and the boxes read it).
+    Board board;
+    Car carstate;
+    Countdown countdown;
+    Random rng;
+    ExitList exitblock{};
+    TopTen topten;
+    QString gamestate;
+    QString playername;
+    qint16 blockset = 0;
+    qint16 blockpoint = 10;
+    qint16 carspeed = 2;
+    qint16 exittype = tile::exit;
+    qint16 totalexit = 4;
+    qint16 cartimein = 1;
+    qint16 points = 0;
+    qint16 toprank = 11;
+    qint16 exitblink = 0;
+    qint16 winflash = 0;
+    qint16 blinkcount = 0;
+    qint16 blinkx = 0;
+    qint16 blinky = 0;
+    qint64 bpass = 0;
+    qint64 gamewon = 0;
+    qint64 gamelost = 0;
+    qint64 executed = 0;
+    qint64 totalgames = 0;
+    qint64 tbpass = 0;
+
+    // Controls.
+    std::array<ClickLabel *, placeCount + 1> block{};
+    std::array<QLabel *, 8> digit{};
+    std::array<QLabel *, 11> topname{};
+    std::array<QLabel *, 11> toppoint{};
+    QLabel *blockstart = nullptr;
+    QLabel *car = nullptr;
+    QLabel *blockred = nullptr;
+    ClickLabel *bigmsg = nullptr;
+    QLabel *labelbig = nullptr;
+    ClickLabel *Labelcartimein = nullptr;
+    ClickLabel *Label8 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *Label11 = nullptr;
+    QPushButton *Cmd_el = nullptr;
+    QPushButton *Cmd_er = nullptr;
+    QPushButton *cmd_cl = nullptr;
+    QPushButton *Cmd_cr = nullptr;
+    QPushButton *cmd_about = nullptr;
+    QPushButton *cmd_help = nullptr;
+    QPushButton *cmd_exit = nullptr;
+    QLineEdit *namebox = nullptr;
+    Shape *rankbox = nullptr;
+    QLabel *labelwon = nullptr;
+    QLabel *labellost = nullptr;
+    QLabel *labelbp = nullptr;
+    QLabel *Labelx = nullptr;
+
+    QTimer *Timercar = nullptr;
+    QTimer *Timercarin = nullptr;
+    QTimer *Timerexitblock = nullptr;
+    QTimer *Timerblink = nullptr;
+    QTimer *Timerbigmsg = nullptr;
+
+    // Sprite sheets, alive for the whole run.
+    SpriteSheet picblocks{QStringLiteral("tiles"), 12, 2};
+    SpriteSheet piccars{QStringLiteral("cars"), 2, 10};
+    SpriteSheet picdigits{QStringLiteral("digits"), 1, 11};
+    SpriteSheet picbigmsg{QStringLiteral("banners"), 6, 1};
+
+signals:
+    // Emitted once the records are saved; main() ends the program on it.
+    void finished();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void Form_Load();
+    void buildControls();
+    void buildSettingsPanel();
+    void buildTopTenPanel();
+    void loadRecords();
+    void hideDigits();
+    void startBlink(qint16 place);
+
+    bool unloaded = false;
+    bool centred = false;
+};

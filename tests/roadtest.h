@@ -1,0 +1,45 @@
+// Test mains that keep every test process away from the player's real records.
+#pragma once
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace roadtest {
+
+// Points the per-user settings store at a folder that dies with the process.
+// Must run before the first QSettings is made.
+inline QTemporaryDir &isolateSettings()
+{
+    static QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    return dir;
+}
+
+} // namespace roadtest
+
+// For tests of the rules: no display at all.
+#define ROADSHIFT_TEST_RULES_MAIN(TestObject)                                                      \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        roadtest::isolateSettings();                                                               \
+        QCoreApplication app(argc, argv);                                                          \
+        TestObject tc;                                                                             \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
+
+#if __has_include(<QApplication>) // only tests that link the widgets get a GUI main
+#include <QApplication>
+
+// For widget tests: real widgets on the offscreen platform unless a display is chosen.
+#define ROADSHIFT_TEST_GUI_MAIN(TestObject)                                                        \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        roadtest::isolateSettings();                                                               \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication app(argc, argv);                                                              \
+        TestObject tc;                                                                             \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
+#endif

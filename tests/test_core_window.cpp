@@ -1,0 +1,183 @@
+// The main window as it opens, and the set-up and stop of a game, on real widgets.
+#include "boardfixture.h"
+#include "core/mainwindow.h"
+#include "roadtest.h"
+#include "ui/fonts.h"
+
+class TestCoreWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFontSubstitutions(); }
+
+    void startUp()
+    {
+        MainWindow w;
+        w.show();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Roadshift v1.00"));
+        QCOMPARE(w.size(), QSize(627, 460));
+        QCOMPARE(w.minimumSize(), w.maximumSize()); // fixed border
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(0, 192, 0));
+        QCOMPARE(w.gamestate, QStringLiteral("INTRO"));
+        QCOMPARE(rowsOf(w.board.blocktype), (QStringList{"11111115", "54115452", "26547637",
+                                                         "2T224565", "61767617", "TTTTTTTT"}));
+        QCOMPARE(w.board.emptyblock, 0);
+        QVERIFY(!w.bigmsg->isVisible());
+        QVERIFY(!w.labelbig->isVisible());
+        QCOMPARE(w.car->pos(), QPoint(23, 28));
+        QCOMPARE(w.Label2->text(), QStringLiteral("4"));
+        QCOMPARE(w.Label3->text(), QStringLiteral("Kids Only"));
+        QCOMPARE(w.Label5->text(), QStringLiteral("10"));
+        QCOMPARE(w.Label7->text(), QStringLiteral("Mission Impossible!"));
+        QCOMPARE(w.bigmsg->toolTip(), QStringLiteral("Click here to start playing"));
+        QCOMPARE(w.Label8->text(), QStringLiteral("START!"));
+        QCOMPARE(w.labelwon->text(), QStringLiteral("0"));
+        QCOMPARE(w.labellost->text(), QStringLiteral("0"));
+        QCOMPARE(w.labelbp->text(), QStringLiteral("0"));
+
+        // The five timers as the window is created.
+        struct Expect
+        {
+            QTimer *timer;
+            int interval;
+            bool on;
+        };
+        for (auto [timer, interval, on] : {Expect{w.Timercar, 10, false},
+                                           Expect{w.Timercarin, 1000, false},
+                                           Expect{w.Timerexitblock, 200, true},
+                                           Expect{w.Timerblink, 5, true},
+                                           Expect{w.Timerbigmsg, 100, false}}) {
+            QCOMPARE(timer->interval(), interval);
+            QCOMPARE(timer->isActive(), on);
+        }
+        QCOMPARE(w.Timercar->timerType(), Qt::PreciseTimer);
+        QCOMPARE(w.Timerblink->timerType(), Qt::PreciseTimer);
+
+        // Tiles show the picture of their type.
+        QCOMPARE(w.block[26]->pixmap().toImage(), w.picblocks.cell(tile::obstacle).toImage());
+        QCOMPARE(w.block[8]->pixmap().toImage(), w.picblocks.cell(5).toImage());
+    }
+
+    // Everything the player needs lies inside the client area; the run's counters, the parked
+    // digits and the spare box lie beyond it.
+    void windowMap()
+    {
+        MainWindow w;
+        const QRect client = w.rect();
+        const QList<QWidget *> inside = {w.block[1], w.block[48], w.blockstart, w.Label8,
+                                         w.bigmsg,   w.cmd_about, w.cmd_help,   w.cmd_exit,
+                                         w.namebox,  w.Label9,    w.Label10,    w.topname[10],
+                                         w.Cmd_el,   w.Cmd_cr,    w.Labelcartimein};
+        for (QWidget *c : inside)
+            QVERIFY2(client.contains(c->geometry()), qPrintable(c->objectName()));
+        QCOMPARE(w.block[48]->geometry(), QRect(455, 310, 60, 60));
+        QCOMPARE(w.Label8->geometry(), QRect(435, 428, 66, 31));
+        QCOMPARE(w.bigmsg->geometry(), QRect(35, 375, 480, 80));
+        for (QWidget *c : {static_cast<QWidget *>(w.labelwon), static_cast<QWidget *>(w.labellost),
+                           static_cast<QWidget *>(w.labelbp), static_cast<QWidget *>(w.Labelx),
+                           static_cast<QWidget *>(w.digit[0]), static_cast<QWidget *>(w.block[0])})
+            QVERIFY(!client.intersects(c->geometry()));
+        // The banner covers START! but its lowest rows.
+        QCOMPARE(w.Label8->geometry().bottom() - w.bigmsg->geometry().bottom(), 4);
+    }
+
+    void introIgnoresPresses()
+    {
+        MainWindow w;
+        const auto before = w.board.blocktype;
+        for (qint16 n = 1; n <= placeCount; ++n) {
+            w.block_MouseDown(n, MouseButton::Left);
+            w.block_MouseDown(n, MouseButton::Right);
+        }
+        QTest::mouseClick(w.block[2], Qt::RightButton);
+        QCOMPARE(w.board.blocktype, before);
+    }
+
+    void startDealsTheFirstBoard()
+    {
+        MainWindow w;
+        w.show();
+        QTest::mouseClick(w.Label8, Qt::LeftButton);
+        QCOMPARE(w.gamestate, QStringLiteral("PLAY"));
+        QCOMPARE(rowsOf(w.board.blocktype), (QStringList{"1533T543", "25207657", "2T363472",
+                                                         "275241E6", "2T66623T", "7EE65E76"}));
+        QCOMPARE(w.board.emptyblock, 12);
+        QCOMPARE((QList<int>{w.exitblock[1], w.exitblock[2], w.exitblock[3], w.exitblock[4]}),
+                 (QList<int>{42, 31, 46, 43}));
+        QVERIFY(w.bigmsg->isVisible());
+        QCOMPARE(w.bigmsg->toolTip(), QStringLiteral("Click here to cancel this game"));
+        QVERIFY(w.Labelcartimein->isVisible());
+        QCOMPARE(w.Labelcartimein->text(), QStringLiteral("10"));
+        QVERIFY(w.Timercarin->isActive());
+        QVERIFY(w.Timerexitblock->isActive());
+        QVERIFY(!w.Timercar->isActive());
+        QCOMPARE(w.toprank, 11);
+        QCOMPARE(w.points, 0);
+        QCOMPARE(w.playername, QStringLiteral("Your Name"));
+        QCOMPARE(w.block[12]->pixmap().toImage(), w.picblocks.cell(tile::empty).toImage());
+        // The banner now lies over the settings panel and START!.
+        QCOMPARE(w.childAt(450, 440), w.bigmsg);
+        QCOMPARE(w.childAt(100, 410), w.bigmsg);
+    }
+
+    void fewerExitsOnTheNextBoard()
+    {
+        MainWindow w;
+        w.settotalexit(-3);
+        w.restart();
+        int exits = 0;
+        for (qint16 n = 1; n <= placeCount; ++n)
+            exits += w.board.blocktype[n] == tile::exit;
+        QCOMPARE(exits, 1);
+        QVERIFY(!exitExcluded(w.exitblock[1]) && w.exitblock[1] != 1);
+    }
+
+    void resetStopsTheGame()
+    {
+        MainWindow w;
+        w.restart();
+        w.countdown.cartimeinct = 4;
+        w.Timercar->start();
+        w.setblock(w.exitblock[2], tile::endYellow); // as the win animation leaves it
+        const auto carAt = w.car->pos();
+        w.reset();
+        for (QTimer *t : {w.Timercar, w.Timercarin, w.Timerexitblock, w.Timerbigmsg})
+            QVERIFY(!t->isActive());
+        QVERIFY(w.bigmsg->isVisibleTo(&w));
+        QVERIFY(!w.Labelcartimein->isVisibleTo(&w));
+        QCOMPARE(w.countdown.cartimeinct, 0);
+        QCOMPARE(w.carstate.carblockct, 1);
+        QCOMPARE(w.board.blocktype[w.exitblock[2]], tile::exit);
+        QCOMPARE(w.block[w.exitblock[2]]->pixmap().toImage(),
+                 w.picblocks.cell(tile::exit).toImage());
+        QCOMPARE(w.car->pos(), carAt);
+        QCOMPARE(w.gamestate, QStringLiteral("PLAY"));
+        for (QLabel *d : w.digit)
+            QCOMPARE(d->pos(), QPoint(700, 390));
+    }
+
+    // START! reached while a game runs stops that game before dealing the next one.
+    void startDuringAGameStopsIt()
+    {
+        MainWindow w;
+        w.restart();
+        w.Labelcartimein_DblClick();
+        w.Timercarin_Timer(); // the car leaves
+        for (int i = 0; i < 20; ++i)
+            w.Timercar_Timer();
+        QVERIFY(w.carstate.carblock != 0);
+        QCOMPARE(w.Labelcartimein->isVisibleTo(&w), false);
+        w.Label8_Click();
+        QCOMPARE(w.car->pos(), QPoint(23, 28));
+        QVERIFY(!w.Timercar->isActive());
+        QVERIFY(w.Timercarin->isActive());
+        QCOMPARE(w.carstate.carblock, 0);
+        QCOMPARE(w.countdown.cartimeinct, 0);
+        QCOMPARE(w.gamestate, QStringLiteral("PLAY"));
+    }
+};
+
+ROADSHIFT_TEST_GUI_MAIN(TestCoreWindow)
+#include "test_core_window.moc"

@@ -1,0 +1,83 @@
+// The main window's side of the score row, the banner, the difficulty panel and the help box.
+#include "core/mainwindow.h"
+
+#include "ui/helpbox.h"
+#include "ui/presentation.h"
+
+void MainWindow::showpoint()
+{
+    setbigmsg(banner::blank);
+    for (const ScoreSprite &s : scoreRow(points)) {
+        digit[s.box]->move(s.left, digit[s.box]->y());
+        digit[s.box]->setPixmap(picdigits.cell(s.cell));
+    }
+}
+
+void MainWindow::setbigmsg(qint16 msgpic)
+{
+    bigmsg->setPixmap(picbigmsg.cell(msgpic));
+    const QString tip = bannerTip(msgpic);
+    if (!tip.isNull())
+        bigmsg->setToolTip(tip);
+}
+
+void MainWindow::bigmsg_Click()
+{
+    if (Timercarin->isActive())
+        return;
+    labelbig->hide();
+    if (gamestate != QLatin1String("PLAY") && gamestate != QLatin1String("LOSE") &&
+        gamestate != QLatin1String("WIN"))
+        return;
+    reset();
+    bigmsg->hide();
+    putcar(static_cast<qint16>(board.blockx[1] - 12), static_cast<qint16>(board.blocky[1] + 18));
+    Timerbigmsg->stop();
+}
+
+void MainWindow::Timerbigmsg_Timer()
+{
+    winflash = nextWinFlash(winflash);
+    setbigmsg(static_cast<qint16>(winflash + 1));
+    setblock(carstate.carblock, static_cast<qint16>(winflash * 2 + 7));
+}
+
+void MainWindow::settotalexit(qint16 te)
+{
+    totalexit = clampExits(totalexit + te);
+    Label2->setText(QString::number(totalexit));
+    Label3->setText(exitWord(totalexit));
+}
+
+void MainWindow::setcartimein(qint16 cti)
+{
+    cartimein = clampCountdown(cartimein + cti);
+    Label5->setText(QString::number(cartimein));
+    Label7->setText(countdownWord(cartimein));
+}
+
+void MainWindow::Cmd_el_Click()
+{
+    settotalexit(-1);
+}
+
+void MainWindow::Cmd_er_Click()
+{
+    settotalexit(1);
+}
+
+void MainWindow::cmd_cl_Click()
+{
+    setcartimein(-10);
+}
+
+void MainWindow::Cmd_cr_Click()
+{
+    setcartimein(10);
+}
+
+void MainWindow::cmd_help_Click()
+{
+    auto *help = new HelpBox(this);
+    help->show();
+}
