@@ -1,0 +1,25 @@
+// Cuts one compiled-in picture into equal cells, using the 2x drawing on dense screens.
+#pragma once
+
+#include <QList>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+class SpriteSheet
+{
+public:
+    // name: "tiles", "cars", "digits", "banners", "help", "about"; rows x columns cells.
+    // Must be made after the QGuiApplication; takes the 2x drawing when the screen is dense.
+    SpriteSheet(const QString &name, int rows, int columns);
+    // The same with the drawing chosen by hand: ratio 2 takes the 2x file, anything else 1x.
+    SpriteSheet(const QString &name, int rows, int columns, int ratio);
+
+    QPixmap cell(int k) const; // devicePixelRatio set (1 or 2); a null QPixmap for k out of range
+    QSize cellSize() const;    // in logical (1x) pixels
+    int count() const;
+
+private:
+    QList<QPixmap> m_cells;
+    QSize m_cellSize;
+};
