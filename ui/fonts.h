@@ -1,0 +1,20 @@
+// The layout's font names and the installed faces that stand in for them.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+// QFont::insertSubstitution for each layout name; call once after the QApplication is made.
+void installFontSubstitutions();
+
+// A font of the layout: family as the layout names it, size in points at 96 dpi (turned into a
+// pixel size, pt*96/72 rounded, so the layout is the same on every screen), bold/italic.
+// Works with or without installFontSubstitutions having been called.
+QFont layoutFont(const QString &family, double points, bool bold = false, bool italic = false);
+
+// The installed face that stands in for a layout family; the name itself if it has none.
+QString substituteFamily(const QString &family);
+
+// The layout's family names (for tests and tools).
+QStringList layoutFamilies();
