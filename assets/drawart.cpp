@@ -17,12 +17,12 @@
 namespace {
 
 constexpr int tileSide = 60;
-constexpr qreal roadHalf = 16;                 // the road runs 14..46 across a tile
-constexpr qreal roadNear = 30 - roadHalf;      // 14
-constexpr qreal roadFar = 30 + roadHalf;       // 46
-constexpr qreal edgeLineInset = 3.5;           // white edge line, inside the road
-constexpr qreal dashLength = 8;                // yellow centre dashes: 8 on, 7 off,
-constexpr qreal dashGap = 7;                   // half a gap at each tile edge
+constexpr qreal roadHalf = 16;            // the road runs 14..46 across a tile
+constexpr qreal roadNear = 30 - roadHalf; // 14
+constexpr qreal roadFar = 30 + roadHalf;  // 46
+constexpr qreal edgeLineInset = 3.5;      // white edge line, inside the road
+constexpr qreal dashLength = 8;           // yellow centre dashes: 8 on, 7 off,
+constexpr qreal dashGap = 7;              // half a gap at each tile edge
 
 // The palette, shared by all sheets.
 const QColor grass(92, 176, 62);
@@ -138,8 +138,7 @@ void horizontalRoad(QPainter &p, qreal x0, qreal x1, bool dashes)
     if (dashes) {
         for (qreal x = dashGap / 2; x + dashLength <= tileSide; x += dashLength + dashGap) {
             const QRectF dash(x, 29, dashLength, 2);
-            if (dash.left() >= x0 && dash.right() <= x1)
-                p.fillRect(dash, laneYellow);
+            if (dash.left() >= x0 && dash.right() <= x1) p.fillRect(dash, laneYellow);
         }
     }
 }
@@ -522,8 +521,7 @@ void bannerWords(QPainter &p, const QString &text, const QBrush &fill, const QCo
 
 // Letter by letter, each turned by tilt degrees, alternately raised and lowered by bob.
 void dancingWords(QPainter &p, const QString &text, qreal tilt, qreal bob,
-                  const QList<QColor> &colours, const QRectF &box, qreal pixels,
-                  const QColor &rim)
+                  const QList<QColor> &colours, const QRectF &box, qreal pixels, const QColor &rim)
 {
     const QFont font = bannerFont(pixels);
     const QFontMetricsF fm(font);
@@ -590,8 +588,8 @@ void bannerCell(QPainter &p, int k)
                                     QColor(255, 236, 40),  QColor(170, 255, 110),
                                     QColor(80, 200, 255),  QColor(120, 130, 255),
                                     QColor(220, 120, 255), QColor(255, 110, 200)};
-        dancingWords(p, QStringLiteral("GOOD LUCK!"), 0, 0, rainbow, QRectF(14, 4, 452, 27),
-                     60, QColor(30, 20, 60));
+        dancingWords(p, QStringLiteral("GOOD LUCK!"), 0, 0, rainbow, QRectF(14, 4, 452, 27), 60,
+                     QColor(30, 20, 60));
         const QPainterPath sub =
             fitPath(textPath(QStringLiteral("...YOU NEED LOTS OF 'EM"), bannerFont(30)),
                     QRectF(14, 35.5, 452, 10.5));
@@ -632,11 +630,10 @@ QFont captionFont()
         bool fits = true;
         for (const QString &text : helpCaptions) {
             const QRectF need = QFontMetricsF(font).boundingRect(captionBox, captionFlags, text);
-            fits = fits && need.width() <= captionBox.width() &&
-                   need.height() <= captionBox.height();
+            fits =
+                fits && need.width() <= captionBox.width() && need.height() <= captionBox.height();
         }
-        if (fits)
-            break;
+        if (fits) break;
     }
     return font;
 }
@@ -764,8 +761,7 @@ void helpCell(QPainter &p, int k)
         const qreal from = 150;
         const qreal span = -230;
         p.setPen(QPen(ink, 2.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), qRound(from * 16),
-                  qRound(span * 16));
+        p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), qRound(from * 16), qRound(span * 16));
         const qreal end = qDegreesToRadians(from + span);
         const QPointF tip(c.x() + r * qCos(end), c.y() - r * qSin(end));
         arrowHead(p, tip + QPointF(qSin(end), qCos(end)) * 3,
@@ -907,9 +903,9 @@ void aboutPicture(QPainter &p)
     drawCar(p);
     p.restore();
     // The title.
-    QPainterPath title = fitPath(
-        textPath(QStringLiteral("Roadshift"), artFont(QStringLiteral("Comic Neue"), 64)),
-        QRectF(20, 8, 260, 66));
+    QPainterPath title =
+        fitPath(textPath(QStringLiteral("Roadshift"), artFont(QStringLiteral("Comic Neue"), 64)),
+                QRectF(20, 8, 260, 66));
     QLinearGradient gold(0, 10, 0, 70);
     gold.setColorAt(0, QColor(255, 250, 160));
     gold.setColorAt(0.5, QColor(255, 214, 0));
@@ -960,8 +956,7 @@ QImage render(const Sheet &sheet, int scale)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     if (argc != 2) {
@@ -977,14 +972,12 @@ int main(int argc, char **argv)
         {QStringLiteral("tiles"), QSize(60, 60), 12, 2, drawTile},
         {QStringLiteral("cars"), QSize(24, 24), 2, 10,
          [](QPainter &p, int k) {
-             if (k == 0)
-                 drawCar(p);
+             if (k == 0) drawCar(p);
          }},
         {QStringLiteral("digits"), QSize(36, 44), 1, 11, digitCell},
         {QStringLiteral("banners"), QSize(480, 80), 6, 1, bannerCell},
         {QStringLiteral("help"), QSize(160, 110), 1, 3, helpCell},
-        {QStringLiteral("about"), QSize(360, 240), 1, 1,
-         [](QPainter &p, int) { aboutPicture(p); }},
+        {QStringLiteral("about"), QSize(360, 240), 1, 1, [](QPainter &p, int) { aboutPicture(p); }},
     }};
     for (const Sheet &sheet : sheets) {
         for (int scale : {1, 2}) {

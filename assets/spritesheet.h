@@ -8,7 +8,7 @@
 
 class SpriteSheet
 {
-public:
+  public:
     // name: "tiles", "cars", "digits", "banners", "help", "about"; rows x columns cells.
     // Must be made after the QGuiApplication; takes the 2x drawing when the screen is dense.
     SpriteSheet(const QString &name, int rows, int columns);
@@ -19,7 +19,7 @@ public:
     QSize cellSize() const;    // in logical (1x) pixels
     int count() const;
 
-private:
+  private:
     QList<QPixmap> m_cells;
     QSize m_cellSize;
 };

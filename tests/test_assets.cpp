@@ -34,7 +34,7 @@ class TestAssets : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void sheets_data();
     void sheets();
     void tilesAreDistinct_data();
@@ -159,7 +159,8 @@ void TestAssets::roadOpensOnItsSides()
         const QImage tile = toImage(SpriteSheet("tiles", 12, 2, ratio).cell(type));
         for (const Edge &e : edges) {
             const bool road = open.contains(e.side);
-            const QString where = QString("tile %1 at %2x, side %3").arg(type).arg(ratio).arg(e.side);
+            const QString where =
+                QString("tile %1 at %2x, side %3").arg(type).arg(ratio).arg(e.side);
             for (qreal offset : {0.0, -15.0, 15.0}) {
                 const QPointF p = e.at + e.along * offset;
                 QVERIFY2(isGrass(tilePixel(tile, p.x(), p.y())) != road, qPrintable(where));
@@ -253,7 +254,10 @@ void TestAssets::bannerMessageStripIsPlain()
                 const bool plain = banner.pixel(x, y) == windowGreen;
                 if (y >= 50 * ratio)
                     QVERIFY2(plain, qPrintable(QString("banner %1 marked at %2,%3 (%4x)")
-                                                   .arg(k).arg(x).arg(y).arg(ratio)));
+                                                   .arg(k)
+                                                   .arg(x)
+                                                   .arg(y)
+                                                   .arg(ratio)));
                 else
                     lettered += !plain;
             }
@@ -269,14 +273,22 @@ void TestAssets::layoutFontsResolve_data()
 {
     QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("face");
-    QTest::newRow("Comic Sans MS") << "Comic Sans MS" << "Comic Neue";
-    QTest::newRow("Arial") << "Arial" << "Liberation Sans";
-    QTest::newRow("Arial Narrow") << "Arial Narrow" << "Liberation Sans Narrow";
-    QTest::newRow("Arial Black") << "Arial Black" << "DejaVu Sans";
-    QTest::newRow("Tahoma") << "Tahoma" << "DejaVu Sans";
-    QTest::newRow("Verdana") << "Verdana" << "DejaVu Sans";
-    QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
-    QTest::newRow("DigitMed") << "DigitMed" << "DSEG7 Classic";
+    QTest::newRow("Comic Sans MS") << "Comic Sans MS"
+                                   << "Comic Neue";
+    QTest::newRow("Arial") << "Arial"
+                           << "Liberation Sans";
+    QTest::newRow("Arial Narrow") << "Arial Narrow"
+                                  << "Liberation Sans Narrow";
+    QTest::newRow("Arial Black") << "Arial Black"
+                                 << "DejaVu Sans";
+    QTest::newRow("Tahoma") << "Tahoma"
+                            << "DejaVu Sans";
+    QTest::newRow("Verdana") << "Verdana"
+                             << "DejaVu Sans";
+    QTest::newRow("MS Sans Serif") << "MS Sans Serif"
+                                   << "Liberation Sans";
+    QTest::newRow("DigitMed") << "DigitMed"
+                              << "DSEG7 Classic";
 }
 
 void TestAssets::layoutFontsResolve()
