@@ -1,0 +1,49 @@
+// Ranking and row texts of the top ten table.
+#include "records/topten.h"
+
+#include "core/numbertext.h"
+
+const QString defaultPlayerName = QStringLiteral("Racer");
+
+TopTen::TopTen()
+{
+    for (int n = 1; n <= topTenRows; ++n)
+        toptenname[n] = defaultPlayerName;
+}
+
+int topTenRank(const TopTen &table, qint32 points, int toprank)
+{
+    for (int n = 1; n <= topTenRows; ++n) {
+        if (points > table.toptenpoint[n]) return n;
+    }
+    return toprank;
+}
+
+void insertIntoTopTen(TopTen &table, int toprank, const QString &playername, qint32 points)
+{
+    if (toprank < 1 || toprank > topTenRows) return;
+    for (int n = topTenRows; n > toprank; --n) {
+        table.toptenname[n] = table.toptenname[n - 1];
+        table.toptenpoint[n] = table.toptenpoint[n - 1];
+    }
+    table.toptenname[toprank] = playername;
+    table.toptenpoint[toprank] = points;
+}
+
+QString topTenNameText(int row, const QString &name)
+{
+    return blankSigned(row) + u'.' + name;
+}
+
+QString topTenPointText(qint32 points)
+{
+    return blankSigned(points) + u' ';
+}
+
+QString topTenResultLine(int toprank)
+{
+    if (toprank < 1 || toprank > topTenRows)
+        return QStringLiteral("You failed to make it to the Top Ten");
+    return QStringLiteral("Your points is ranked #") + plainDecimal(toprank) +
+           QStringLiteral(" in the Top Ten");
+}
