@@ -8,19 +8,28 @@ ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
+    armed = event->button() == Qt::LeftButton;
     emit pressed(event->button());
     event->accept();
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    const bool click = armed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    armed = false;
+    if (click)
         emit clicked();
     event->accept();
 }
 
+// The second press of a double click is still a press (two quick right clicks turn a tile
+// twice), but its release is no second click: a double click on the banner must not go on to
+// start a game on the label that lies beneath it.
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    armed = false;
+    emit pressed(event->button());
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
     event->accept();

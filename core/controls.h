@@ -21,6 +21,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    bool armed = false; // a left press began here and may end as a click
 };
 
 // A borderless frame drawn beneath the controls: filled, or an outline of the given width.
