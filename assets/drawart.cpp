@@ -305,35 +305,51 @@ void endTile(QPainter &p, const QColor &letters)
     outlinedPath(p, end, letters, outlineDark, 3.2);
 }
 
-void startSignCell(QPainter &p)
+// The START plate, tall and narrow, in the left 15 x 60 of a tile-sized box.
+void startPlate(QPainter &p)
 {
-    p.fillRect(QRectF(0, 0, 60, 60), lavender);
-    p.save();
-    p.setClipRect(QRectF(0, 0, 30, 60));
-    fillGrass(p);
-    p.restore();
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    // The plate on two little posts.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
-    p.drawRoundedRect(QRectF(4.5, 3.5, 23, 54), 3.5, 3.5);
+    p.drawRoundedRect(QRectF(2.5, 3.5, 12.5, 54), 3, 3);
     QLinearGradient face(0, 2, 0, 56);
     face.setColorAt(0, signBlue.lighter(125));
     face.setColorAt(1, signBlue.darker(115));
     p.setBrush(face);
-    p.setPen(QPen(Qt::white, 1.6));
-    p.drawRoundedRect(QRectF(3.5, 2.5, 22, 54), 3.5, 3.5);
+    p.setPen(QPen(Qt::white, 1.4));
+    p.drawRoundedRect(QRectF(1.5, 2.5, 12.5, 54), 3, 3);
     const QString word = QStringLiteral("START");
     const QFont font = artFont(QStringLiteral("DejaVu Sans"), 11, QFont::Black);
     for (int i = 0; i < word.size(); ++i) {
-        const QRectF box(5, 4.6 + i * 10.2, 19, 9.2);
+        const QRectF box(3, 4.8 + i * 10.2, 9.5, 9);
         const QPainterPath letter = fitPath(textPath(word.mid(i, 1), font), box);
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         p.drawPath(letter);
     }
     p.restore();
+}
+
+// Left half: the START plate and the bit of road where the car waits, at the half's right
+// edge; right half unused.
+void startSignCell(QPainter &p)
+{
+    p.fillRect(QRectF(0, 0, 60, 60), lavender);
+    p.save();
+    p.setClipRect(QRectF(0, 0, 30, 60));
+    fillGrass(p);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(asphaltDark, 1));
+    p.setBrush(asphalt);
+    p.drawRoundedRect(QRectF(16.5, roadNear + 0.5, 30, 2 * roadHalf - 1), 5, 5);
+    p.fillRect(QRectF(22, roadNear + edgeLineInset - 0.6, 8, 1.2), laneWhite);
+    p.fillRect(QRectF(22, roadFar - edgeLineInset - 0.6, 8, 1.2), laneWhite);
+    p.fillRect(
+        QRectF(20, roadNear + edgeLineInset - 0.6, 1.6, 2 * (roadHalf - edgeLineInset) + 1.2),
+        laneWhite);
+    p.restore();
+    startPlate(p);
 }
 
 void drawTile(QPainter &p, int type)
@@ -773,20 +789,27 @@ void helpCell(QPainter &p, int k)
     default: {
         const qreal s = 36;
         const qreal top = 16;
+        const qreal row = 29; // where the road row starts, right of the start box
+        // The start box's bit of road, at tile scale, then its plate a little larger.
         p.save();
-        p.translate(10, top);
+        p.translate(row - 30 * s / tileSide, top);
         p.scale(s / tileSide, s / tileSide);
-        p.setClipRect(QRectF(0, 0, 30, 60));
+        p.setClipRect(QRectF(15, 0, 15, 60));
         drawTile(p, 23);
         p.restore();
-        miniTile(p, 1, QRectF(28, top, s, s));
-        miniTile(p, 1, QRectF(28 + s, top, s, s));
-        miniTile(p, 9, QRectF(28 + 2 * s, top, s, s));
+        p.save();
+        p.translate(5, top + s / 2 - 30 * 0.9);
+        p.scale(0.9, 0.9);
+        startPlate(p);
+        p.restore();
+        miniTile(p, 1, QRectF(row, top, s, s));
+        miniTile(p, 1, QRectF(row + s, top, s, s));
+        miniTile(p, 9, QRectF(row + 2 * s, top, s, s));
         p.setPen(QPen(QColor(0, 0, 0, 70), 1));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(28, top, 3 * s, s));
+        p.drawRect(QRectF(row, top, 3 * s, s));
         p.save();
-        p.translate(30, top + s / 2 - 9);
+        p.translate(row - 9, top + s / 2 - 9);
         p.scale(0.75, 0.75);
         drawCar(p);
         p.restore();
