@@ -1,0 +1,129 @@
+// The about box: fills the statistics from the store and the main window's run counters.
+#include "records/aboutbox.h"
+
+#include "assets/spritesheet.h"
+#include "core/numbertext.h"
+#include "records/store.h"
+#include "ui/fonts.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Where the statistics stand, as offsets from the tab control's corner (tab strip included).
+constexpr int captionRight = 281;
+constexpr int valueLeft = 290;
+constexpr int rowHeight = 20;
+constexpr int valueWidth = 85;
+
+qint64 countIn(const QLabel *label)
+{
+    return label ? label->text().trimmed().toLongLong() : 0;
+}
+
+void setTextColour(QLabel *label, const QColor &colour)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
+QLabel *plainLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+AboutBox::AboutBox(QWidget *mainWindow, const QLabel *labelwon, const QLabel *labellost,
+                   const QLabel *labelbp)
+    : MainWindowBox(mainWindow, QStringLiteral("About Roadshift"), QSize(394, 322))
+{
+    const qint64 won = countIn(labelwon);
+    const qint64 lost = countIn(labellost);
+    const qint64 tiles = countIn(labelbp);
+    QSettings store(recordsName, recordsName);
+    const StoredStats stored = readStoredStats(store);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("sstab"));
+    m_tabs->setGeometry(5, 5, 381, 281);
+
+    m_aboutPage = new QWidget(m_tabs);
+    auto *picture = new QLabel(m_aboutPage);
+    picture->setObjectName(QStringLiteral("aboutPicture"));
+    picture->setPixmap(SpriteSheet(QStringLiteral("about"), 1, 1).cell(0));
+    picture->setAlignment(Qt::AlignCenter);
+    auto *pictureLayout = new QVBoxLayout(m_aboutPage);
+    pictureLayout->setContentsMargins(0, 0, 0, 0);
+    pictureLayout->addWidget(picture);
+    m_tabs->addTab(m_aboutPage, QStringLiteral("About"));
+
+    m_statsPage = new QWidget(m_tabs);
+    m_tabs->addTab(m_statsPage, QStringLiteral("Stats"));
+    m_tabs->setCurrentWidget(m_aboutPage);
+
+    const QFont headingFont = layoutFont(QStringLiteral("Tahoma"), 9.75, true);
+    const QFont captionFont = layoutFont(QStringLiteral("Arial"), 9.75);
+    const QFont valueFont = layoutFont(QStringLiteral("Arial"), 12, true);
+    const QColor accumulated(192, 0, 192);
+    const QColor session(0, 0, 192);
+
+    const auto heading = [&](const QString &text, int y) {
+        QLabel *label = plainLabel(text, m_statsPage);
+        label->setFont(headingFont);
+        setTextColour(label, QColor(192, 0, 0));
+        label->setGeometry(10, y, captionRight + valueWidth, rowHeight);
+    };
+    const auto row = [&](const QString &caption, int y, const char *name, const QString &value,
+                         const QColor &colour) {
+        QLabel *c = plainLabel(caption, m_statsPage);
+        c->setFont(captionFont);
+        c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        c->setGeometry(0, y, captionRight, rowHeight);
+        QLabel *v = plainLabel(value, m_statsPage);
+        v->setObjectName(QLatin1String(name));
+        v->setFont(valueFont);
+        setTextColour(v, colour);
+        v->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        v->setGeometry(valueLeft, y, valueWidth, rowHeight);
+    };
+
+    heading(QStringLiteral("This game (accumulative)"), 30);
+    row(QStringLiteral("Number of times you opened this game "), 60, "stat1", stored.executedText,
+        accumulated);
+    row(QStringLiteral("Total number of games played until now "), 85, "stat2",
+        blankSigned(stored.totalgames + won + lost), accumulated);
+    row(QStringLiteral("Total number of blocks the car pass through "), 110, "stat5",
+        blankSigned(stored.tbpass + tiles), accumulated);
+    heading(QStringLiteral("This session"), 150);
+    row(QStringLiteral("Number of games won "), 175, "stat3", plainDecimal(won), session);
+    row(QStringLiteral("Number of games lost "), 200, "stat4", plainDecimal(lost), session);
+    row(QStringLiteral("Total number of blocks the car pass through "), 225, "stat6",
+        plainDecimal(tiles), session);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(280, 295, 104, 23);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void AboutBox::showEvent(QShowEvent *event)
+{
+    MainWindowBox::showEvent(event);
+    if (m_statsPlaced) return;
+    m_statsPlaced = true;
+    // The pages sit below the tab strip, whose height depends on the style and font, and the tab
+    // widget places them only once shown; the statistics count from the tab control's corner.
+    const QPoint pageCorner = m_statsPage->parentWidget()->mapTo(m_tabs, QPoint());
+    for (QObject *child : m_statsPage->children()) {
+        if (auto *label = qobject_cast<QLabel *>(child)) label->move(label->pos() - pageCorner);
+    }
+}

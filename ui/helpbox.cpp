@@ -1,0 +1,154 @@
+// The "How to play" box: three pictures beside the rules of the game.
+#include "ui/helpbox.h"
+
+#include "assets/spritesheet.h"
+#include "ui/fonts.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+MainWindowBox::MainWindowBox(QWidget *mainWindow, const QString &title, QSize clientSize)
+    : m_mainWindow(mainWindow)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+    setFixedSize(clientSize);
+    setSizeGripEnabled(false);
+
+    QScreen *screen = mainWindow ? mainWindow->screen() : this->screen();
+    QRect frame(QPoint(), clientSize);
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+
+    if (mainWindow) {
+        mainWindow->setEnabled(false);
+        // The main window's destructor would otherwise leave this box behind with nothing to
+        // return to; deleted at once so that no event loop is needed for it.
+        connect(mainWindow, &QObject::destroyed, this, [this] {
+            m_mainWindow = nullptr;
+            delete this;
+        });
+    }
+}
+
+MainWindowBox::~MainWindowBox()
+{
+    releaseMainWindow();
+}
+
+void MainWindowBox::releaseMainWindow()
+{
+    if (m_mainWindow) m_mainWindow->setEnabled(true);
+}
+
+void MainWindowBox::done(int result)
+{
+    // QDialog's own done() only hides, which would keep the box alive and the main window off.
+    setResult(result);
+    close();
+}
+
+void MainWindowBox::closeEvent(QCloseEvent *event)
+{
+    // Not QDialog::closeEvent: it would go round through done() again.
+    event->accept();
+    releaseMainWindow();
+}
+
+void MainWindowBox::showEvent(QShowEvent *event)
+{
+    // Set here rather than in the constructor: the box's own window exists only once shown, and
+    // the main window's may have been made after this box.
+    if (m_mainWindow && windowHandle())
+        windowHandle()->setTransientParent(m_mainWindow->window()->windowHandle());
+    QDialog::showEvent(event);
+}
+
+namespace {
+
+QLabel *textLabel(const QString &text, const QRect &geometry, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel *heading(const QString &text, const QRect &geometry, QWidget *parent)
+{
+    QLabel *label = textLabel(text, geometry, parent);
+    label->setFont(layoutFont(QStringLiteral("Tahoma"), 9.75, true));
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    label->setPalette(p);
+    return label;
+}
+
+} // namespace
+
+HelpBox::HelpBox(QWidget *mainWindow)
+    : MainWindowBox(mainWindow, QStringLiteral("How to play"), QSize(360, 351))
+{
+    setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    const SpriteSheet pictures(QStringLiteral("help"), 1, 3);
+    const auto picture = [this, &pictures](const char *name, int cell, int y) {
+        auto *label = new QLabel(this);
+        label->setObjectName(QLatin1String(name));
+        label->setGeometry(5, y, 160, 110);
+        label->setPixmap(pictures.cell(cell));
+        return label;
+    };
+    picture("Picture1", 0, 5);
+    picture("Picture3", 2, 120);
+    picture("Picture2", 1, 235);
+
+    struct Text
+    {
+        const char *name;
+        bool isHeading;
+        QRect geometry;
+        const char *text;
+    };
+    const Text texts[] = {
+        {"Label9", true, {170, 5, 221, 16}, "Objective"},
+        {"Label1",
+         false,
+         {175, 25, 181, 71},
+         "When the countdown reaches zero, your car will start moving. You must set a proper path "
+         "for the car to move around. For each tile of road it pass through, you will gain 10 "
+         "points."},
+        {"Label4",
+         false,
+         {175, 100, 186, 56},
+         "You will win the game if you successfully guided the car to reach the \"exit point\"."},
+        {"Label2", true, {170, 155, 221, 16}, "How to play?"},
+        {"Label3",
+         false,
+         {175, 175, 166, 36},
+         "Use LEFT MOUSE BUTTON to shift the road into the blank tile."},
+        {"Label5",
+         false,
+         {175, 210, 166, 36},
+         "Use RIGHT MOUSE BUTTON to rotate the road clockwise."},
+        {"Label6", true, {170, 250, 221, 26}, "Get the idea?"},
+        {"Label7", false, {175, 270, 171, 36}, "I know you're a smart fellow! Enjoy! ^_^"},
+    };
+    for (const Text &t : texts) {
+        QLabel *label = t.isHeading ? heading(QLatin1String(t.text), t.geometry, this)
+                                    : textLabel(QLatin1String(t.text), t.geometry, this);
+        label->setObjectName(QLatin1String(t.name));
+    }
+
+    auto *ok = new QPushButton(QStringLiteral("OK! Got it!"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(260, 320, 96, 25);
+    ok->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+}
