@@ -1,0 +1,44 @@
+// Helpers for driving a real main window by its tick handlers and presses.
+#pragma once
+
+#include "core/mainwindow.h"
+
+#include <QtTest>
+
+namespace roadtest {
+
+// Lets the car go: the countdown is cut short and the next second's tick releases it.
+inline void release(MainWindow &w)
+{
+    w.Labelcartimein_DblClick();
+    w.Timercarin_Timer();
+}
+
+// Car ticks until the game is no longer being driven, at most `limit`; returns the ticks run.
+inline int driveToEnd(MainWindow &w, int limit = 10000)
+{
+    int ticks = 0;
+    while (w.Timercar->isActive() && ticks < limit) {
+        w.Timercar_Timer();
+        ++ticks;
+    }
+    return ticks;
+}
+
+// The presses that lay a road from the start into the exit at place 46 on the first board.
+inline void buildFirstBoardRoad(MainWindow &w)
+{
+    const std::pair<int, MouseButton> presses[] = {
+        {10, MouseButton::Right}, {10, MouseButton::Right}, {11, MouseButton::Right},
+        {13, MouseButton::Left},  {12, MouseButton::Right}, {12, MouseButton::Right},
+        {12, MouseButton::Right}, {22, MouseButton::Right}, {30, MouseButton::Right}};
+    for (auto [place, button] : presses)
+        w.block_MouseDown(static_cast<qint16>(place), button);
+}
+
+inline QImage shown(const QLabel *l)
+{
+    return l->pixmap().toImage();
+}
+
+} // namespace roadtest
