@@ -53,9 +53,11 @@ void swapTypes(Board &board, qint16 block1, qint16 block2)
         board.emptyblock = block2;
 }
 
-void carryExit(ExitList &exitblock, qint16 totalexit, qint16 block1, qint16 block2)
+void carryExit(ExitList &exitblock, qint16 block1, qint16 block2)
 {
-    for (int i = 1; i <= totalexit && i < static_cast<int>(exitblock.size()); ++i)
+    // The whole list, not just the current number of exits: after a cancelled game the tiles
+    // still slide while the player may already have chosen fewer exits for the next one.
+    for (std::size_t i = 1; i < exitblock.size(); ++i)
         if (exitblock[i] == block1)
             exitblock[i] = block2;
 }

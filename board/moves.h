@@ -23,4 +23,4 @@ PressResult decidePress(const Board &board, qint16 index, MouseButton button, qi
 void swapTypes(Board &board, qint16 block1, qint16 block2);
 
 // An exit travels with its tile: the entry naming block1 now names block2.
-void carryExit(ExitList &exitblock, qint16 totalexit, qint16 block1, qint16 block2);
+void carryExit(ExitList &exitblock, qint16 block1, qint16 block2);

@@ -83,16 +83,17 @@ private slots:
         exits[1] = 5;
         exits[2] = 28;
         swapTypes(b, 28, 20);
-        carryExit(exits, 2, 28, 20);
+        carryExit(exits, 28, 20);
         QCOMPARE(b.blocktype[20], tile::exit);
         QCOMPARE(b.blocktype[28], tile::empty);
         QCOMPARE(b.emptyblock, 28);
         QCOMPARE(exits[1], 5);
         QCOMPARE(exits[2], 20);
-        // Only entries up to the number of exits are looked at.
-        exits[3] = 21;
-        carryExit(exits, 2, 21, 28);
-        QCOMPARE(exits[3], 21);
+        // Every entry follows its tile, also one past the number of exits chosen for the
+        // next game, so the list never names a place its exit has left.
+        exits[4] = 21;
+        carryExit(exits, 21, 28);
+        QCOMPARE(exits[4], 28);
     }
 };
 

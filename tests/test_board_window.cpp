@@ -167,6 +167,7 @@ private slots:
             if (QTest::currentTestFailed())
                 return;
         }
+        qInfo("%lld games lost, %lld won, %lld tiles entered", w.gamelost, w.gamewon, w.bpass);
         QVERIFY(w.gamelost + w.gamewon > 0); // the random player did finish games
     }
 };
