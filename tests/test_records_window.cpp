@@ -1,0 +1,186 @@
+// The records as the main window uses them: loading, the top-ten panel, the about box, shutdown.
+#include "gamewindow.h"
+#include "records/aboutbox.h"
+#include "records/store.h"
+#include "roadtest.h"
+
+#include <QApplication>
+#include <QSettings>
+
+using namespace roadtest;
+
+namespace {
+
+void store(const TopTen &table, qint64 executed, qint64 totalgames, qint64 tbpass)
+{
+    QSettings s(recordsName, recordsName);
+    saveRecords(s, table, executed, totalgames, tbpass);
+}
+
+TopTen tableOf(std::initializer_list<std::pair<const char *, int>> rows)
+{
+    TopTen t;
+    int n = 0;
+    for (auto [name, points] : rows) {
+        ++n;
+        t.toptenname[n] = QString::fromUtf8(name);
+        t.toptenpoint[n] = points;
+    }
+    return t;
+}
+
+} // namespace
+
+class TestRecordsWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpShowsTheStore()
+    {
+        store(tableOf({{"<b>Ann</b>", 500}, {"Bo", 300}, {"", 20}}), 4, 7, 90);
+        MainWindow w;
+        QCOMPARE(w.topname[1]->text(), QStringLiteral(" 1.<b>Ann</b>"));
+        QCOMPARE(w.topname[1]->textFormat(), Qt::PlainText);
+        QCOMPARE(w.toppoint[1]->text(), QStringLiteral(" 500 "));
+        QCOMPARE(w.topname[3]->text(), QStringLiteral(" 3."));
+        QCOMPARE(w.topname[10]->text(), QStringLiteral(" 10.Racer"));
+        QCOMPARE(w.toppoint[10]->text(), QStringLiteral(" 0 "));
+        QCOMPARE(w.topname[10]->x(), 519);
+        QCOMPARE(w.topname[9]->geometry(), QRect(526, 63 + 240, 96, 21));
+        QCOMPARE(w.toppoint[2]->geometry(), QRect(560, 105, 61, 41));
+        QCOMPARE(w.topname[2]->palette().color(QPalette::WindowText), QColor(224, 16, 72));
+        QCOMPARE(w.executed, 5); // this start counts
+        QCOMPARE(w.totalgames, 7);
+        QCOMPARE(w.tbpass, 90);
+    }
+
+    // The marker climbs the table while the score grows; the win is then inserted.
+    void rankMarkerClimbsAndTheWinEnters()
+    {
+        store(tableOf({{"A", 30}, {"B", 20}, {"C", 10}}), 0, 0, 0);
+        MainWindow w;
+        w.show();
+        w.restart();
+        QCOMPARE(w.rankbox->x(), 2000);
+        buildFirstBoardRoad(w);
+        release(w); // 10 points: beats only the 0-point rows
+        w.Timercar_Timer();
+        QCOMPARE(w.toprank, 4);
+        QCOMPARE(w.rankbox->pos(), QPoint(525, 63 + 90));
+        QVERIFY(w.rankbox->isVisible());
+        QList<int> ranks;
+        while (w.Timercar->isActive()) {
+            w.Timercar_Timer();
+            if (ranks.isEmpty() || ranks.last() != w.toprank)
+                ranks << w.toprank;
+            if (w.Timercar->isActive())
+                QVERIFY(w.rankbox->isVisible());
+        }
+        QCOMPARE(ranks, (QList<int>{4, 3, 2, 1}));
+        QVERIFY(!w.rankbox->isVisible()); // hidden at the end of the game
+        QCOMPARE(w.topname[1]->text(), QStringLiteral(" 1.Your Name"));
+        QCOMPARE(w.topname[2]->text(), QStringLiteral(" 2.A"));
+        QCOMPARE(w.topname[4]->text(), QStringLiteral(" 4.C"));
+        QCOMPARE(w.toppoint[1]->text(), QStringLiteral(" 100 "));
+    }
+
+    // A table with no row under the score: the marker stays away and the line says so.
+    void winOutsideTheTable()
+    {
+        TopTen full;
+        for (int n = 1; n <= 10; ++n)
+            full.toptenpoint[n] = 1000 - n;
+        store(full, 0, 0, 0);
+        MainWindow w;
+        w.restart();
+        buildFirstBoardRoad(w);
+        release(w);
+        driveToEnd(w);
+        QCOMPARE(w.gamestate, QStringLiteral("WIN"));
+        QCOMPARE(w.toprank, 11);
+        QCOMPARE(w.rankbox->x(), 2000);
+        QCOMPARE(w.labelbig->text(), QStringLiteral("You failed to make it to the Top Ten"));
+        QCOMPARE(w.topten.toptenpoint[10], 990);
+    }
+
+    void aboutBoxShowsThisRunAndTheStore()
+    {
+        store(TopTen(), 3, 5, 40);
+        MainWindow w;
+        w.show();
+        w.restart();
+        release(w);
+        driveToEnd(w); // lost at place 10 after 3 tiles
+        QTest::mouseClick(w.cmd_about, Qt::LeftButton);
+        QVERIFY(!w.isEnabled());
+        AboutBox *about = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *a = qobject_cast<AboutBox *>(top); a && a->isVisible())
+                about = a;
+        QVERIFY(about);
+        auto stat = [about](const char *name) {
+            return about->findChild<QLabel *>(QString::fromLatin1(name))->text();
+        };
+        QCOMPARE(stat("stat1"), QStringLiteral(" 3"));
+        QCOMPARE(stat("stat2"), QStringLiteral(" 6"));
+        QCOMPARE(stat("stat5"), QStringLiteral(" 43"));
+        QCOMPARE(stat("stat3"), QStringLiteral("0"));
+        QCOMPARE(stat("stat4"), QStringLiteral("1"));
+        QCOMPARE(stat("stat6"), QStringLiteral("3"));
+        about->close();
+        QVERIFY(w.isEnabled());
+    }
+
+    // "Exit game" and the close box store the same: this start, the finished games, the tiles
+    // and the table; a cancelled game counts for nothing but its tiles.
+    void shutdown_data()
+    {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("Exit game") << true;
+        QTest::newRow("close box") << false;
+    }
+    void shutdown()
+    {
+        QFETCH(bool, byButton);
+        store(TopTen(), 10, 20, 30);
+        {
+            MainWindow w;
+            w.show();
+            QSignalSpy finished(&w, &MainWindow::finished);
+            w.restart(); // won: 11 tiles
+            buildFirstBoardRoad(w);
+            release(w);
+            driveToEnd(w);
+            w.bigmsg_Click();
+            w.restart(); // lost: 3 tiles
+            release(w);
+            driveToEnd(w);
+            w.bigmsg_Click();
+            w.restart(); // cancelled after 1 tile, then left during the next countdown
+            release(w);
+            w.bigmsg_Click();
+            w.restart();
+            if (byButton)
+                QTest::mouseClick(w.cmd_exit, Qt::LeftButton);
+            else
+                w.close();
+            QCOMPARE(finished.count(), 1);
+            for (QTimer *t : {w.Timercar, w.Timercarin, w.Timerexitblock, w.Timerblink,
+                              w.Timerbigmsg})
+                QVERIFY(!t->isActive());
+        }
+        QSettings s(recordsName, recordsName);
+        const LifetimeCounters c = loadCounters(s);
+        QCOMPARE(c.executed, 11);
+        QCOMPARE(c.totalgames, 22);
+        QCOMPARE(c.tbpass, 30 + 11 + 3 + 1);
+        const TopTen t = loadTopTen(s);
+        QCOMPARE(t.toptenname[1], QStringLiteral("Your Name"));
+        QCOMPARE(t.toptenpoint[1], 100);
+        QCOMPARE(t.toptenname[2], defaultPlayerName);
+    }
+};
+
+ROADSHIFT_TEST_GUI_MAIN(TestRecordsWindow)
+#include "test_records_window.moc"
