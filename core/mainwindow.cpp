@@ -136,7 +136,7 @@ void MainWindow::buildControls()
     labelbig->setGeometry(35, 424, 476, 31);
     labelbig->setTextFormat(Qt::PlainText);
     labelbig->setAlignment(Qt::AlignCenter);
-    labelbig->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    labelbig->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 9.75));
     setTextColour(labelbig, rgb(255, 255, 192));
     labelbig->setAttribute(Qt::WA_TransparentForMouseEvents);
 
