@@ -149,17 +149,12 @@ void MainWindow::buildControls()
 
     buildTopTenPanel();
 
-    auto button = [this](const QString &text, int y, void (MainWindow::*click)()) {
-        auto *b = new QPushButton(text, this);
-        b->setGeometry(530, y, 81, 21);
-        b->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
-        b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QPushButton::clicked, this, click);
-        return b;
-    };
-    cmd_about = button(QStringLiteral("About Game"), 375, &MainWindow::cmd_about_Click);
-    cmd_help = button(QStringLiteral("How to Play"), 400, &MainWindow::cmd_help_Click);
-    cmd_exit = button(QStringLiteral("Exit game"), 425, &MainWindow::cmd_exit_Click);
+    cmd_about = addButton(QStringLiteral("About Game"), {530, 375, 81, 21}, false,
+                          &MainWindow::cmd_about_Click);
+    cmd_help = addButton(QStringLiteral("How to Play"), {530, 400, 81, 21}, false,
+                         &MainWindow::cmd_help_Click);
+    cmd_exit = addButton(QStringLiteral("Exit game"), {530, 425, 81, 21}, false,
+                         &MainWindow::cmd_exit_Click);
 
     // The run's counters and the state label, placed beyond the visible area.
     auto hiddenLabel = [this](int y) {
@@ -172,6 +167,17 @@ void MainWindow::buildControls()
     labellost = hiddenLabel(50);
     labelbp = hiddenLabel(100);
     Labelx = hiddenLabel(150);
+}
+
+QPushButton *MainWindow::addButton(const QString &text, const QRect &geometry, bool bold,
+                                   void (MainWindow::*click)())
+{
+    auto *b = new QPushButton(text, this);
+    b->setGeometry(geometry);
+    b->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, bold));
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QPushButton::clicked, this, click);
+    return b;
 }
 
 void MainWindow::buildSettingsPanel()
@@ -204,18 +210,10 @@ void MainWindow::buildSettingsPanel()
     Label7 = label(QStringLiteral("difficult"), 190, 425, 126, 26, word, lightBlue,
                    Qt::AlignHCenter | Qt::AlignTop);
 
-    auto arrow = [this](const QString &text, int x, void (MainWindow::*click)()) {
-        auto *b = new QPushButton(text, this);
-        b->setGeometry(x, 400, 21, 21);
-        b->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
-        b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QPushButton::clicked, this, click);
-        return b;
-    };
-    Cmd_el = arrow(QStringLiteral("<"), 80, &MainWindow::Cmd_el_Click);
-    Cmd_er = arrow(QStringLiteral(">"), 135, &MainWindow::Cmd_er_Click);
-    cmd_cl = arrow(QStringLiteral("<"), 200, &MainWindow::cmd_cl_Click);
-    Cmd_cr = arrow(QStringLiteral(">"), 290, &MainWindow::Cmd_cr_Click);
+    Cmd_el = addButton(QStringLiteral("<"), {80, 400, 21, 21}, true, &MainWindow::Cmd_el_Click);
+    Cmd_er = addButton(QStringLiteral(">"), {135, 400, 21, 21}, true, &MainWindow::Cmd_er_Click);
+    cmd_cl = addButton(QStringLiteral("<"), {200, 400, 21, 21}, true, &MainWindow::cmd_cl_Click);
+    Cmd_cr = addButton(QStringLiteral(">"), {290, 400, 21, 21}, true, &MainWindow::Cmd_cr_Click);
 
     Label11 = label(QStringLiteral("Your name here"), 335, 375, 121, 21, heading, cyan);
     Label11->setToolTip(QStringLiteral("This name may get into the TOP TEN!"));

@@ -152,6 +152,8 @@ private:
     void buildControls();
     void buildSettingsPanel();
     void buildTopTenPanel();
+    QPushButton *addButton(const QString &text, const QRect &geometry, bool bold,
+                           void (MainWindow::*click)());
     void loadRecords();
     void hideDigits();
     void startBlink(qint16 place);

@@ -3,6 +3,7 @@
 
 #include "core/mainwindow.h"
 
+#include <QApplication>
 #include <QtTest>
 
 namespace roadtest {
@@ -34,6 +35,15 @@ inline void buildFirstBoardRoad(MainWindow &w)
         {12, MouseButton::Right}, {22, MouseButton::Right}, {30, MouseButton::Right}};
     for (auto [place, button] : presses)
         w.block_MouseDown(static_cast<qint16>(place), button);
+}
+
+// The box of type Box that stands open on the screen, or nullptr.
+template <class Box> Box *openBox()
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *b = qobject_cast<Box *>(top); b && b->isVisible())
+            return b;
+    return nullptr;
 }
 
 inline QImage shown(const QLabel *l)

@@ -114,10 +114,7 @@ private slots:
         driveToEnd(w); // lost at place 10 after 3 tiles
         QTest::mouseClick(w.cmd_about, Qt::LeftButton);
         QVERIFY(!w.isEnabled());
-        AboutBox *about = nullptr;
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (auto *a = qobject_cast<AboutBox *>(top); a && a->isVisible())
-                about = a;
+        AboutBox *about = openBox<AboutBox>();
         QVERIFY(about);
         auto stat = [about](const char *name) {
             return about->findChild<QLabel *>(QString::fromLatin1(name))->text();

@@ -162,10 +162,7 @@ private slots:
         release(w);
         QTest::mouseClick(w.cmd_help, Qt::LeftButton);
         QVERIFY(!w.isEnabled());
-        HelpBox *help = nullptr;
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (auto *h = qobject_cast<HelpBox *>(top); h && h->isVisible())
-                help = h;
+        HelpBox *help = openBox<HelpBox>();
         QVERIFY(help);
         QCOMPARE(help->windowTitle(), QStringLiteral("How to play"));
         QVERIFY(w.Timercar->isActive());
