@@ -14,7 +14,8 @@ int main(int argc, char *argv[])
     MainWindow window;
     ShutdownSignals terminationSignals;
     // A termination request from the system leaves the game like its close box does.
-    QObject::connect(&terminationSignals, &ShutdownSignals::requested, &window, &MainWindow::close);
+    QObject::connect(&terminationSignals, &ShutdownSignals::requested, &window,
+                     &MainWindow::Form_Unload);
     QObject::connect(&window, &MainWindow::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     window.show();

@@ -400,6 +400,12 @@ void MainWindow::reset()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // While the help or about box holds the window off, its close box does nothing, as the
+    // rest of it; a termination request from the system goes to Form_Unload directly.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

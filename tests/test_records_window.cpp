@@ -125,6 +125,10 @@ private slots:
         QCOMPARE(stat("stat3"), QStringLiteral("0"));
         QCOMPARE(stat("stat4"), QStringLiteral("1"));
         QCOMPARE(stat("stat6"), QStringLiteral("3"));
+        // Nor can the game be left from the main window meanwhile.
+        QSignalSpy finished(&w, &MainWindow::finished);
+        QVERIFY(!w.close());
+        QCOMPARE(finished.count(), 0);
         about->close();
         QVERIFY(w.isEnabled());
     }
