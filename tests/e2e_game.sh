@@ -88,7 +88,8 @@ expect_game_ends() {
 # Clicks client point ($1, $2) with button $3 (default 1), $4 times (default 1), 0.1 s apart.
 # Without a window manager the window has no frame, so these are client coordinates.
 click() {
-    xdotool mousemove --window "$wid" "$1" "$2" click --repeat "${4:-1}" --delay 100 "${3:-1}"
+    timeout 5 xdotool mousemove --window "$wid" "$1" "$2" \
+        click --repeat "${4:-1}" --delay 100 "${3:-1}" || fail "xdotool could not click at ($1, $2)"
 }
 
 # Clicks board place $1 (1..48) with button $2, $3 times.
@@ -100,12 +101,17 @@ click_place() {
 click_start() { click 468 440; }
 click_exit() { click 570 435; }
 click_banner() { click 275 400; }
-hurry_countdown() { xdotool mousemove --window "$wid" 18 90 click --repeat 2 --delay 80 1; }
+hurry_countdown() {
+    timeout 5 xdotool mousemove --window "$wid" 18 90 click --repeat 2 --delay 80 1 ||
+        fail "xdotool could not double-click the countdown"
+}
 
-# True when the banner shows cell $1 or $2 of the banner sheet; keeps the shot in $tmp/shot.png.
+# True when the banner shows one of the given cells of the banner sheet; the shot is $tmp/shot.png.
+# import waits for a mouse pick when the window is gone, hence the check and the timeout.
 banner_shows() {
     local cell
-    import -window "$wid" "$tmp/shot.png" 2>/dev/null || return 1
+    ! game_gone || fail "$scenario: the game ended (by itself or from outside) while waited on"
+    timeout 5 import -window "$wid" "$tmp/shot.png" 2>/dev/null || return 1
     convert "$tmp/shot.png" -crop 480x40+35+375 +repage "$tmp/banner.png"
     for cell in "$@"; do
         convert "$banners" -crop 480x40+0+$((80 * cell)) +repage "$tmp/cell.png"
@@ -152,7 +158,7 @@ echo "e2e: game $binary on display $DISPLAY, temp $tmp"
 # a. A first start on an empty store: the window shows, Exit game ends the run, defaults saved.
 scenario="a (first start, exit)"
 start_game
-info=$(xwininfo -id "$wid")
+info=$(timeout 5 xwininfo -id "$wid") || fail "$scenario: xwininfo failed"
 grep -q "Map State: IsViewable" <<<"$info" || fail "$scenario: window not viewable"
 grep -q "Width: 627" <<<"$info" && grep -q "Height: 460" <<<"$info" ||
     fail "$scenario: window is not 627x460: $(grep -E 'Width|Height' <<<"$info" | tr -s ' \n' ' ')"
@@ -173,7 +179,7 @@ start_game
 click_start
 play_winning_road
 hurry_countdown
-wait_until 10 banner_shows 2 3 || fail "$scenario: no win banner within 10 s; last shot $tmp/shot.png"
+wait_until 10 banner_shows 2 3 || fail "$scenario: no win banner in 10 s; last shot $tmp/shot.png"
 cp "$tmp/shot.png" "$tmp/win.png"
 shot="$scenario; screenshot after the win: $tmp/win.png"
 kill -TERM "$game_pid"
@@ -190,9 +196,9 @@ scenario="c (loss, banner, exit)"
 start_game
 click_start
 hurry_countdown
-wait_until 10 banner_shows 1 || fail "$scenario: no lost banner within 10 s; last shot $tmp/shot.png"
+wait_until 10 banner_shows 1 || fail "$scenario: no lost banner in 10 s; last shot $tmp/shot.png"
 click_banner
-wait_until 5 banner_gone || fail "$scenario: the banner stays after a click on it; last shot $tmp/shot.png"
+wait_until 5 banner_gone || fail "$scenario: the banner stays after a click; last shot $tmp/shot.png"
 click_exit
 expect_game_ends "Exit game"
 expect_counters 3 2 "" "$scenario"
