@@ -198,7 +198,7 @@ click_start
 hurry_countdown
 wait_until 10 banner_shows 1 || fail "$scenario: no lost banner in 10 s; last shot $tmp/shot.png"
 click_banner
-wait_until 5 banner_gone || fail "$scenario: the banner stays after a click; last shot $tmp/shot.png"
+wait_until 5 banner_gone || fail "$scenario: banner stays after a click; last shot $tmp/shot.png"
 click_exit
 expect_game_ends "Exit game"
 expect_counters 3 2 "" "$scenario"
