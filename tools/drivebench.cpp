@@ -34,8 +34,8 @@ struct RingTile
     qint16 type;
 };
 constexpr RingTile ring[] = {
-    {1, tile::curveRD},    {2, tile::straightLR}, {3, tile::curveLD},    {11, tile::straightUD},
-    {19, tile::curveLU},   {18, tile::straightLR}, {17, tile::curveUR},  {9, tile::straightUD},
+    {1, tile::curveRD},  {2, tile::straightLR},  {3, tile::curveLD},  {11, tile::straightUD},
+    {19, tile::curveLU}, {18, tile::straightLR}, {17, tile::curveUR}, {9, tile::straightUD},
 };
 
 double cpuSeconds()
@@ -49,8 +49,7 @@ double cpuSeconds()
 // Nearest-rank percentile of sorted values, q in (0, 1].
 double percentile(const std::vector<double> &sorted, double q)
 {
-    if (sorted.empty())
-        return 0.0;
+    if (sorted.empty()) return 0.0;
     const auto rank = static_cast<std::size_t>(std::ceil(q * double(sorted.size())));
     return sorted[std::clamp<std::size_t>(rank, 1, sorted.size()) - 1];
 }
@@ -77,8 +76,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("drivebench"));
@@ -130,8 +128,7 @@ int main(int argc, char *argv[])
             else
                 ++entries;
             lastEntryNs = now;
-            if (!onRing(w.carstate.carblock))
-                offRing = w.carstate.carblock;
+            if (!onRing(w.carstate.carblock)) offRing = w.carstate.carblock;
         }
     });
 
@@ -170,8 +167,7 @@ int main(int argc, char *argv[])
     std::printf("%-22s %10.4f s   %-16s %s\n", "seconds per place", pace, "0.150 s +-2 %",
                 verdict(paceOk));
     std::printf("%-22s %9.3f ms   %-16s\n", "tick lateness p50", p50, "");
-    std::printf("%-22s %9.3f ms   %-16s %s\n", "tick lateness p99", p99, "< 2 ms",
-                verdict(lateOk));
+    std::printf("%-22s %9.3f ms   %-16s %s\n", "tick lateness p99", p99, "< 2 ms", verdict(lateOk));
     std::printf("%-22s %10.2f %%   %-16s %s\n", "CPU of one core", cpuPercent, "< 3 %",
                 verdict(cpuOk));
     return paceOk && lateOk && cpuOk ? 0 : 1;
