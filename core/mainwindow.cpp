@@ -128,6 +128,7 @@ void MainWindow::buildControls()
 
     bigmsg = new ClickLabel(this);
     bigmsg->setGeometry(35, 375, 480, 80);
+    bigmsg->setAttribute(Qt::WA_OpaquePaintEvent); // every cell fills the whole box
     bigmsg->setCursor(Qt::PointingHandCursor);
     connect(bigmsg, &ClickLabel::clicked, this, &MainWindow::bigmsg_Click);
 
@@ -401,8 +402,9 @@ void MainWindow::reset()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // While the help or about box holds the window off, its close box does nothing, as the
-    // rest of it; a termination request from the system goes to Form_Unload directly.
-    if (!isEnabled()) {
+    // rest of it; a termination request from the system goes to Form_Unload directly, and the
+    // application's quit that follows must then find the window willing to close.
+    if (!unloaded && !isEnabled()) {
         event->ignore();
         return;
     }

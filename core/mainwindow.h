@@ -158,6 +158,7 @@ private:
     void hideDigits();
     void startBlink(qint16 place);
 
+    qint16 bigmsgcell = -1; // the banner cell on show
     bool unloaded = false;
     bool centred = false;
 };

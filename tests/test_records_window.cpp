@@ -133,6 +133,20 @@ private slots:
         QVERIFY(w.isEnabled());
     }
 
+    // A termination request while a box is open saves, and the quit that follows can close
+    // the window although the box still holds it off.
+    void terminationWithABoxOpen()
+    {
+        MainWindow w;
+        w.show();
+        QTest::mouseClick(w.cmd_help, Qt::LeftButton);
+        QVERIFY(!w.isEnabled());
+        QSignalSpy finished(&w, &MainWindow::finished);
+        w.Form_Unload();
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(w.close());
+    }
+
     // "Exit game" and the close box store the same: this start, the finished games, the tiles
     // and the table; a cancelled game counts for nothing but its tiles.
     void shutdown_data()

@@ -15,7 +15,11 @@ void MainWindow::showpoint()
 
 void MainWindow::setbigmsg(qint16 msgpic)
 {
-    bigmsg->setPixmap(picbigmsg.cell(msgpic));
+    // The score calls this on every tile; a banner repaint drags the panel beneath along.
+    if (msgpic != bigmsgcell) {
+        bigmsgcell = msgpic;
+        bigmsg->setPixmap(picbigmsg.cell(msgpic));
+    }
     const QString tip = bannerTip(msgpic);
     if (!tip.isNull())
         bigmsg->setToolTip(tip);
