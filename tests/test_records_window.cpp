@@ -5,6 +5,10 @@
 #include "roadtest.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 
 using namespace roadtest;
@@ -194,6 +198,26 @@ private slots:
         QCOMPARE(t.toptenname[1], QStringLiteral("Your Name"));
         QCOMPARE(t.toptenpoint[1], 100);
         QCOMPARE(t.toptenname[2], defaultPlayerName);
+    }
+
+    // A store that cannot be written (here a folder stands where the file belongs, which stops
+    // root as well) costs the records of this run, but the game still ends, without a word.
+    void unwritableStoreStillEnds()
+    {
+        const QString file =
+            roadtest::isolateSettings().filePath(QStringLiteral("rdshfv1/rdshfv1.conf"));
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        {
+            MainWindow w;
+            w.show();
+            QSignalSpy finished(&w, &MainWindow::finished);
+            QTest::mouseClick(w.cmd_exit, Qt::LeftButton);
+            QCOMPARE(finished.count(), 1);
+        }
+        QVERIFY(QFileInfo(file).isDir());
+        QVERIFY(QDir(file).removeRecursively());
     }
 };
 
