@@ -24,7 +24,7 @@ void MainWindow::swapblock(qint16 block1, qint16 block2)
 void MainWindow::rotateblock(qint16 blocknum)
 {
     const qint16 t = board.blocktype[blocknum];
-    if (t >= 1 && t <= 7)
+    if (turns(t))
         setblock(blocknum, rotated(t));
 }
 

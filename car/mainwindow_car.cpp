@@ -55,9 +55,7 @@ void MainWindow::Timercar_Timer()
 
 void MainWindow::Timerexitblock_Timer()
 {
-    exitblink = static_cast<qint16>(exitblink + 1);
-    if (exitblink > 2)
-        exitblink = 1;
+    exitblink = nextPhase(exitblink);
     for (int i = 1; i <= totalexit; ++i)
         block[exitblock[i]]->setPixmap(picblocks.cell(exitblink + 9));
 }

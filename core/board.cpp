@@ -88,7 +88,7 @@ std::optional<Connection> connectionFor(Side entry, qint16 type)
 
 qint16 rotated(qint16 type)
 {
-    if (type < 1 || type > 7)
+    if (!turns(type))
         return type;
     return static_cast<qint16>(rotationMap[type - 1] - '0');
 }

@@ -57,6 +57,12 @@ using Path = std::array<PathPoint, pathSteps + 1>; // steps 1..30; entry 0 unuse
 // The traversal rule: which connection a car entering a tile of type `type` through `entry` takes.
 std::optional<Connection> connectionFor(Side entry, qint16 type);
 
+// Road pieces (types 1..7) are the only tiles that turn.
+constexpr bool turns(qint16 type)
+{
+    return type >= tile::straightLR && type <= tile::curveLU;
+}
+
 // The clockwise quarter turn of a road piece; other types do not turn.
 qint16 rotated(qint16 type);
 

@@ -72,11 +72,11 @@ private slots:
         QCOMPARE(QString::number(s) + u' ' + countdownWord(s), secondsText);
     }
 
-    void winFlashAlternates()
+    void blinkPhasesAlternate()
     {
-        QCOMPARE(nextWinFlash(0), 1);
-        QCOMPARE(nextWinFlash(1), 2);
-        QCOMPARE(nextWinFlash(2), 1);
+        QCOMPARE(nextPhase(0), 1);
+        QCOMPARE(nextPhase(1), 2);
+        QCOMPARE(nextPhase(2), 1);
     }
 };
 

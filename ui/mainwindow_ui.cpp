@@ -41,7 +41,7 @@ void MainWindow::bigmsg_Click()
 
 void MainWindow::Timerbigmsg_Timer()
 {
-    winflash = nextWinFlash(winflash);
+    winflash = nextPhase(winflash);
     setbigmsg(static_cast<qint16>(winflash + 1));
     setblock(carstate.carblock, static_cast<qint16>(winflash * 2 + 7));
 }

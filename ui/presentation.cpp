@@ -62,8 +62,8 @@ QString countdownWord(qint16 cartimein)
     return {};
 }
 
-qint16 nextWinFlash(qint16 winflash)
+qint16 nextPhase(qint16 phase)
 {
-    const qint16 next = static_cast<qint16>(winflash + 1);
+    const qint16 next = static_cast<qint16>(phase + 1);
     return next > 2 ? qint16(1) : next;
 }

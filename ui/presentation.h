@@ -42,5 +42,5 @@ qint16 clampCountdown(int cartimein);
 QString exitWord(qint16 totalexit);
 QString countdownWord(qint16 cartimein);
 
-// Phase of the win animation: 1, 2, 1, 2, ... (starts from 0 before the first win).
-qint16 nextWinFlash(qint16 winflash);
+// Phase of a two-picture blink (the exits, the win animation): 1, 2, 1, 2, ... from 0.
+qint16 nextPhase(qint16 phase);
