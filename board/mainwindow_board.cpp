@@ -30,20 +30,15 @@ void MainWindow::rotateblock(qint16 blocknum)
 
 void MainWindow::startBlink(qint16 place)
 {
-    blinkcount = 0;
+    blink.start(board.blockx[place], board.blocky[place]);
     Timerblink->start();
     blockred->show();
-    blinkx = board.blockx[place];
-    blinky = board.blocky[place];
 }
 
 void MainWindow::Timerblink_Timer()
 {
-    ++blinkcount;
-    if (blinkcount % 2 == 1)
-        blockred->move(blinkx, blinky);
-    else
-        blockred->move(-200, -200);
-    if (blinkcount >= 10)
+    const RefusalBlink::Step step = blink.tick();
+    blockred->move(step.marker.x, step.marker.y);
+    if (step.done)
         Timerblink->stop();
 }

@@ -42,6 +42,22 @@ PressResult decidePress(const Board &board, qint16 index, MouseButton button, qi
     return result;
 }
 
+void RefusalBlink::start(qint16 x, qint16 y)
+{
+    blinkcount = 0;
+    blinkx = x;
+    blinky = y;
+}
+
+RefusalBlink::Step RefusalBlink::tick()
+{
+    ++blinkcount;
+    Step s;
+    s.marker = blinkcount % 2 == 1 ? PathPoint{blinkx, blinky} : PathPoint{-200, -200};
+    s.done = blinkcount >= 10;
+    return s;
+}
+
 void swapTypes(Board &board, qint16 block1, qint16 block2)
 {
     const qint16 moved = board.blocktype[block2];

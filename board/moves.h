@@ -22,5 +22,22 @@ PressResult decidePress(const Board &board, qint16 index, MouseButton button, qi
 // Exchanges the types of block1 and block2 and keeps emptyblock; pictures are the window's.
 void swapTypes(Board &board, qint16 block1, qint16 block2);
 
+// Five red flashes over a refused tile: ten ticks, on the tile when the count is odd and parked
+// out of sight when even. A new refusal starts again at its own tile.
+struct RefusalBlink
+{
+    qint16 blinkcount = 0;
+    qint16 blinkx = 0;
+    qint16 blinky = 0;
+
+    void start(qint16 x, qint16 y);
+    struct Step
+    {
+        PathPoint marker; // where the marker goes
+        bool done = false; // the last flash: the timer stops
+    };
+    Step tick();
+};
+
 // An exit travels with its tile: the entry naming block1 now names block2.
 void carryExit(ExitList &exitblock, qint16 block1, qint16 block2);

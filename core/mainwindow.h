@@ -80,9 +80,7 @@ public:
     qint16 toprank = 11;
     qint16 exitblink = 0;
     qint16 winflash = 0;
-    qint16 blinkcount = 0;
-    qint16 blinkx = 0;
-    qint16 blinky = 0;
+    RefusalBlink blink;
     qint64 bpass = 0;
     qint64 gamewon = 0;
     qint64 gamelost = 0;
