@@ -10,18 +10,6 @@ const char *const introText = "1111111554115452265476372A22456561767617AAAAAAAA"
 
 } // namespace
 
-QChar sideLetter(Side s)
-{
-    switch (s) {
-    case Side::Left: return u'l';
-    case Side::Right: return u'r';
-    case Side::Up: return u'u';
-    case Side::Down: return u'd';
-    case Side::None: break;
-    }
-    return {};
-}
-
 Side sideFromLetter(QChar letter)
 {
     switch (letter.unicode()) {

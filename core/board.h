@@ -28,13 +28,11 @@ constexpr int boardColumns = 8;
 constexpr int boardRows = 6;
 constexpr int placeCount = 48;
 constexpr int tableSize = 101; // tables indexed by place have room for 0..100
-constexpr int tileSize = 60;
 constexpr int pathSteps = 30;
 
 // A side of a tile; None stands for "no way through".
 enum class Side { None, Left, Right, Up, Down };
 
-QChar sideLetter(Side s);          // 'l', 'r', 'u', 'd'; a null QChar for None
 Side sideFromLetter(QChar letter); // None for anything else
 Side opposite(Side s);
 

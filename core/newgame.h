@@ -7,7 +7,6 @@
 
 #include <array>
 
-constexpr int maxExits = 4;
 using ExitList = std::array<qint16, 11>; // entries 1..totalexit used; room for 0..10
 
 // Uniform numbers in [0, 1) from a fixed starting state: every run deals the same boards.
