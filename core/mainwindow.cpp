@@ -42,7 +42,9 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     Timercarin = makeTimer(1000, Qt::CoarseTimer, false, &MainWindow::Timercarin_Timer);
     Timerbigmsg = makeTimer(100, Qt::CoarseTimer, false, &MainWindow::Timerbigmsg_Timer);
     Timerexitblock = makeTimer(200, Qt::CoarseTimer, true, &MainWindow::Timerexitblock_Timer);
-    Timerblink = makeTimer(5, Qt::PreciseTimer, true, &MainWindow::Timerblink_Timer);
+    // Each red flash of a refusal stays up for 40 ms, more than two frames of a 60 Hz screen,
+    // so the player sees it; the ten ticks of a blink take 0.4 s.
+    Timerblink = makeTimer(40, Qt::PreciseTimer, true, &MainWindow::Timerblink_Timer);
 
     Form_Load();
 }
@@ -349,12 +351,12 @@ void MainWindow::Label8_Click()
 
 void MainWindow::restart()
 {
-    // A click that slips past the banner's lower edge while a game runs stops that game first,
-    // so no car of the old game drives on the new board.
-    if (Timercar->isActive() || Timercarin->isActive() || Timerbigmsg->isActive()) {
-        reset();
-        putcar(23, 28);
-    }
+    // A click can slip past the banner's lower edge while a game runs or after it ended. Every
+    // new game therefore starts as after a banner click: the old game stopped, its car home, its
+    // top-ten line gone, so nothing of it drives on or shows over the new board.
+    reset();
+    putcar(23, 28);
+    labelbig->hide();
     carstate.carblock = 0; // the old car's place is not refused in the new countdown
 
     hideDigits();

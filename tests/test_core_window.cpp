@@ -1,8 +1,10 @@
 // The main window as it opens, and the set-up and stop of a game, on real widgets.
 #include "boardfixture.h"
-#include "core/mainwindow.h"
+#include "gamewindow.h"
 #include "roadtest.h"
 #include "ui/fonts.h"
+
+using namespace roadtest;
 
 class TestCoreWindow : public QObject
 {
@@ -44,11 +46,10 @@ private slots:
             int interval;
             bool on;
         };
-        for (auto [timer, interval, on] : {Expect{w.Timercar, 10, false},
-                                           Expect{w.Timercarin, 1000, false},
-                                           Expect{w.Timerexitblock, 200, true},
-                                           Expect{w.Timerblink, 5, true},
-                                           Expect{w.Timerbigmsg, 100, false}}) {
+        for (auto [timer, interval, on] :
+             {Expect{w.Timercar, 10, false}, Expect{w.Timercarin, 1000, false},
+              Expect{w.Timerexitblock, 200, true}, Expect{w.Timerblink, 40, true},
+              Expect{w.Timerbigmsg, 100, false}}) {
             QCOMPARE(timer->interval(), interval);
             QCOMPARE(timer->isActive(), on);
         }
@@ -158,24 +159,57 @@ private slots:
             QCOMPARE(d->pos(), QPoint(700, 390));
     }
 
-    // START! reached while a game runs stops that game before dealing the next one.
-    void startDuringAGameStopsIt()
+    // START!'s lowest pixel rows stay uncovered by the banner. A click there, while a game runs
+    // or after it ended, gives a new game exactly as a banner click and START! would.
+    void startFromAnyState_data()
     {
+        QTest::addColumn<QString>("state");
+        QTest::newRow("driving") << QStringLiteral("driving");
+        QTest::newRow("lost") << QStringLiteral("lost");
+        QTest::newRow("won") << QStringLiteral("won");
+    }
+    void startFromAnyState()
+    {
+        QFETCH(QString, state);
         MainWindow w;
+        w.show();
         w.restart();
-        w.Labelcartimein_DblClick();
-        w.Timercarin_Timer(); // the car leaves
-        for (int i = 0; i < 20; ++i)
-            w.Timercar_Timer();
+        if (state == QLatin1String("won")) buildFirstBoardRoad(w);
+        release(w);
+        if (state == QLatin1String("driving")) {
+            for (int i = 0; i < 20; ++i)
+                w.Timercar_Timer();
+        } else {
+            driveToEnd(w);
+            QCOMPARE(w.gamestate, state == QLatin1String("won") ? QStringLiteral("WIN")
+                                                                : QStringLiteral("LOSE"));
+            QVERIFY(w.labelbig->isVisible());
+        }
         QVERIFY(w.carstate.carblock != 0);
-        QCOMPARE(w.Labelcartimein->isVisibleTo(&w), false);
-        w.Label8_Click();
-        QCOMPARE(w.car->pos(), QPoint(23, 28));
-        QVERIFY(!w.Timercar->isActive());
+        QVERIFY(w.car->pos() != QPoint(23, 28));
+        QVERIFY(w.bigmsg->isVisible());
+        const QPoint lowRows(460, 457);
+        QCOMPARE(w.childAt(lowRows), w.Label8);
+        QTest::mouseClick(w.Label8, Qt::LeftButton, {}, w.Label8->mapFrom(&w, lowRows));
+
+        QCOMPARE(w.gamestate, QStringLiteral("PLAY"));
         QVERIFY(w.Timercarin->isActive());
+        QVERIFY(!w.Timercar->isActive());
+        QVERIFY(!w.Timerbigmsg->isActive());
+        QCOMPARE(w.car->pos(), QPoint(23, 28));
         QCOMPARE(w.carstate.carblock, 0);
         QCOMPARE(w.countdown.cartimeinct, 0);
-        QCOMPARE(w.gamestate, QStringLiteral("PLAY"));
+        QVERIFY(!w.labelbig->isVisible());
+        QCOMPARE(w.toprank, 11);
+        QCOMPARE(w.rankbox->x(), 2000);
+        QCOMPARE(w.Labelcartimein->text(), QStringLiteral("10"));
+        for (QLabel *d : w.digit)
+            QCOMPARE(d->pos(), QPoint(700, 390));
+        // The car waits at home through the whole countdown.
+        for (int s = 0; s < 10; ++s) {
+            w.Timercarin_Timer();
+            QCOMPARE(w.car->pos(), QPoint(23, 28));
+        }
     }
 };
 
