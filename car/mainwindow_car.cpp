@@ -86,5 +86,6 @@ void MainWindow::youwin()
     labelbig->show();
     updatetopten(0);
     updatetopten(1);
+    if (toprank <= topTenRows) topTenWins.append({playername, points});
     labelbig->setText(topTenResultLine(toprank));
 }

@@ -7,6 +7,7 @@
 #include "core/board.h"
 #include "core/controls.h"
 #include "core/newgame.h"
+#include "records/recordsfile.h"
 #include "records/topten.h"
 
 #include <QLabel>
@@ -87,6 +88,7 @@ public:
     qint64 executed = 0;
     qint64 totalgames = 0;
     qint64 tbpass = 0;
+    QList<TopTenEntry> topTenWins; // the rows this run's wins took, in order, for the save
 
     // Controls.
     std::array<ClickLabel *, placeCount + 1> block{};

@@ -3,12 +3,11 @@
 
 #include "assets/spritesheet.h"
 #include "core/numbertext.h"
-#include "records/store.h"
+#include "records/recordsfile.h"
 #include "ui/fonts.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -48,8 +47,7 @@ AboutBox::AboutBox(QWidget *mainWindow, const QLabel *labelwon, const QLabel *la
     const qint64 won = countIn(labelwon);
     const qint64 lost = countIn(labellost);
     const qint64 tiles = countIn(labelbp);
-    QSettings store(recordsName, recordsName);
-    const StoredStats stored = readStoredStats(store);
+    const StoredStats stored = readRecords(recordsPath()).stats;
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("sstab"));

@@ -2,19 +2,16 @@
 #include "core/mainwindow.h"
 
 #include "records/aboutbox.h"
-#include "records/store.h"
-
-#include <QSettings>
+#include "records/recordsfile.h"
 
 void MainWindow::loadRecords()
 {
-    QSettings store(QStringLiteral("rdshfv1"), QStringLiteral("rdshfv1"));
-    topten = loadTopTen(store);
+    const StoredRecords stored = readRecords(recordsPath());
+    topten = stored.table;
     updatetopten(0);
-    const LifetimeCounters stored = loadCounters(store);
-    totalgames = stored.totalgames;
-    executed = stored.executed;
-    tbpass = stored.tbpass;
+    totalgames = stored.counters.totalgames;
+    executed = stored.counters.executed;
+    tbpass = stored.counters.tbpass;
     labelbp->setText(QStringLiteral("0"));
     ++executed;
 }
@@ -54,7 +51,8 @@ void MainWindow::Form_Unload()
     unloaded = true;
     for (QTimer *t : {Timercar, Timercarin, Timerexitblock, Timerblink, Timerbigmsg})
         t->stop();
-    QSettings store(QStringLiteral("rdshfv1"), QStringLiteral("rdshfv1"));
-    saveRecords(store, topten, executed, totalgames + gamewon + gamelost, tbpass + bpass);
+    // Another run may have saved since this one started: only this run's share is added to
+    // what the store holds now. A store that cannot take it costs this run's records, silently.
+    saveRun(recordsPath(), RunRecords{gamewon + gamelost, bpass, topTenWins});
     emit finished();
 }

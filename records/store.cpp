@@ -14,9 +14,10 @@ constexpr qint64 maxPoints = 32767;
 constexpr qint64 maxCounter = 1'000'000'000'000'000;
 
 const QString general = QStringLiteral("general/");
-// Qt's INI files (the native store on Linux) write a group called "general" as [%General] and
-// read that section back as "General", so what one run wrote, the next finds under this spelling.
-const QString generalAsReadBack = QStringLiteral("General/");
+// Qt's INI files write a group called "general" as [%General] and read that section back as
+// "General". A section written by hand as [General] or [general] is Qt's own root section, whose
+// keys have no group at all. The counters are found under any of these spellings.
+const QStringList generalSpellings = {general, QStringLiteral("General/"), QString()};
 const QString topten = QStringLiteral("topten/");
 
 QString pointKey(int n)
@@ -64,8 +65,10 @@ std::optional<qint64> storedNumber(const QSettings &settings, const QString &key
 
 QString generalKey(const QSettings &settings, const QString &name)
 {
-    const QString key = general + name;
-    return settings.contains(key) ? key : generalAsReadBack + name;
+    for (const QString &group : generalSpellings) {
+        if (settings.contains(group + name)) return group + name;
+    }
+    return general + name;
 }
 
 qint64 counter(const QSettings &settings, const QString &name)
@@ -73,12 +76,8 @@ qint64 counter(const QSettings &settings, const QString &name)
     return storedNumber(settings, generalKey(settings, name), 0, maxCounter).value_or(0);
 }
 
-void setGeneral(QSettings &settings, const QString &name, qint64 value)
-{
-    // Left in, the value read at start-up would be written again in a second [%General] section.
-    settings.remove(generalAsReadBack + name);
-    settings.setValue(general + name, blankSigned(value));
-}
+const QStringList counterNames = {QStringLiteral("executed"), QStringLiteral("totalgames"),
+                                  QStringLiteral("tbpass")};
 
 } // namespace
 
@@ -125,16 +124,48 @@ StoredStats readStoredStats(QSettings &settings)
     return s;
 }
 
+QList<std::pair<QString, QString>> recordTexts(const TopTen &table, qint64 executed,
+                                               qint64 totalgames, qint64 tbpass)
+{
+    QList<std::pair<QString, QString>> texts;
+    for (int n = 1; n <= topTenRows; ++n) {
+        texts.append({pointKey(n), plainDecimal(table.toptenpoint[n] - pointOffset)});
+        texts.append({nameKey(n), strev(table.toptenname[n])});
+    }
+    texts.append({general + QStringLiteral("executed"), blankSigned(executed)});
+    texts.append({general + QStringLiteral("totalgames"), blankSigned(totalgames)});
+    texts.append({general + QStringLiteral("tbpass"), blankSigned(tbpass)});
+    return texts;
+}
+
+bool isCounterKey(const QString &key)
+{
+    for (const QString &group : generalSpellings) {
+        for (const QString &name : counterNames) {
+            if (key == group + name) return true;
+        }
+    }
+    return false;
+}
+
+QString storedTextOf(const QSettings &settings, const QString &key)
+{
+    const QString found =
+        key.startsWith(general) ? generalKey(settings, key.mid(general.size())) : key;
+    return storedText(settings, found).value_or(QString());
+}
+
 bool saveRecords(QSettings &settings, const TopTen &table, qint64 executed, qint64 totalgames,
                  qint64 tbpass)
 {
-    for (int n = 1; n <= topTenRows; ++n) {
-        settings.setValue(pointKey(n), plainDecimal(table.toptenpoint[n] - pointOffset));
-        settings.setValue(nameKey(n), strev(table.toptenname[n]));
+    // Counters left under another spelling would be read again next time, and the file would
+    // keep two sections for them.
+    for (const QString &group : generalSpellings) {
+        for (const QString &name : counterNames)
+            settings.remove(group + name);
     }
-    setGeneral(settings, QStringLiteral("executed"), executed);
-    setGeneral(settings, QStringLiteral("totalgames"), totalgames);
-    setGeneral(settings, QStringLiteral("tbpass"), tbpass);
+    for (const auto &[key, text] : recordTexts(table, executed, totalgames, tbpass))
+        settings.setValue(key, text);
     settings.sync();
     return settings.status() == QSettings::NoError;
 }

@@ -3,8 +3,10 @@
 
 #include "records/topten.h"
 
+#include <QList>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // Organisation and application name of the records store: QSettings(recordsName, recordsName).
@@ -35,8 +37,20 @@ LifetimeCounters
 loadCounters(QSettings &settings); // executed as stored; the caller counts this run
 StoredStats readStoredStats(QSettings &settings);
 
-// Writes all the records and syncs. The counters are final (this run already added in).
-// Returns whether the store took them; the game ignores a failure since it happens at shutdown,
-// when there is no one left to tell.
+// The texts the records are saved as, key by key, in the order they are written: the twenty
+// top-ten keys, then the three counters. The counters are final (this run already added in).
+QList<std::pair<QString, QString>> recordTexts(const TopTen &table, qint64 executed,
+                                               qint64 totalgames, qint64 tbpass);
+
+// True for a counter's key under any spelling of its section.
+bool isCounterKey(const QString &key);
+
+// The text stored under a key as recordTexts names it, in whichever spelling of the section the
+// file holds it; a null text when it is absent or not text.
+QString storedTextOf(const QSettings &settings, const QString &key);
+
+// Writes all the records and syncs. The counters are final (this run already added in); they
+// end up in one section, whatever spellings the file held them under.
+// Returns whether the store took them.
 bool saveRecords(QSettings &settings, const TopTen &table, qint64 executed, qint64 totalgames,
                  qint64 tbpass);

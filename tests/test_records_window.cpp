@@ -1,6 +1,7 @@
 // The records as the main window uses them: loading, the top-ten panel, the about box, shutdown.
 #include "gamewindow.h"
 #include "records/aboutbox.h"
+#include "records/recordsfile.h"
 #include "records/store.h"
 #include "roadtest.h"
 
@@ -198,6 +199,48 @@ private slots:
         QCOMPARE(t.toptenname[1], QStringLiteral("Your Name"));
         QCOMPARE(t.toptenpoint[1], 100);
         QCOMPARE(t.toptenname[2], defaultPlayerName);
+    }
+
+    // Two runs of the game at once, each winning a game: whichever leaves first, the store
+    // keeps both wins and the counts of both runs.
+    void twoRunsAtOnce_data()
+    {
+        QTest::addColumn<bool>("firstLeavesFirst");
+        QTest::newRow("first leaves first") << true;
+        QTest::newRow("second leaves first") << false;
+    }
+    void twoRunsAtOnce()
+    {
+        QFETCH(bool, firstLeavesFirst);
+        store(tableOf({{"Old", 500}}), 3, 4, 5);
+        MainWindow first;
+        MainWindow second;
+        first.namebox->setText(QStringLiteral("Ann"));
+        second.namebox->setText(QStringLiteral("Bob"));
+        for (MainWindow *w : {&first, &second}) {
+            w->restart();
+            buildFirstBoardRoad(*w);
+            release(*w);
+            driveToEnd(*w);
+            QCOMPARE(w->gamestate, QStringLiteral("WIN"));
+            QCOMPARE(w->toprank, 2);
+        }
+        (firstLeavesFirst ? first : second).Form_Unload();
+        (firstLeavesFirst ? second : first).Form_Unload();
+
+        const StoredRecords saved = readRecords(recordsPath());
+        QCOMPARE(saved.counters.executed, 5);
+        QCOMPARE(saved.counters.totalgames, 6);
+        QCOMPARE(saved.counters.tbpass, 5 + 11 + 11);
+        QCOMPARE(saved.table.toptenname[1], QStringLiteral("Old"));
+        // Equal scores: the one saved later goes below.
+        const QStringList names{saved.table.toptenname[2], saved.table.toptenname[3]};
+        QCOMPARE(names, firstLeavesFirst
+                            ? (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob")})
+                            : (QStringList{QStringLiteral("Bob"), QStringLiteral("Ann")}));
+        QCOMPARE(saved.table.toptenpoint[2], 100);
+        QCOMPARE(saved.table.toptenpoint[3], 100);
+        QCOMPARE(saved.table.toptenname[4], defaultPlayerName);
     }
 
     // A store that cannot be written (here a folder stands where the file belongs, which stops

@@ -1,0 +1,264 @@
+// Tests of the records file: where it is, what may be read and replaced, and merged saving.
+#include "roadtest.h"
+
+#include "records/recordsfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A fresh folder in the throwaway settings folder, so that no test sees another's store.
+QString freshFolder()
+{
+    static int count = 0;
+    const QString dir =
+        roadtest::isolateSettings().filePath(QStringLiteral("store-%1").arg(++count));
+    if (!QDir().mkpath(dir)) qFatal("cannot make %s", qPrintable(dir));
+    return dir;
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+    f.write(content);
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no file>");
+}
+
+TopTen descending(qint32 top, qint32 step)
+{
+    TopTen t;
+    for (int n = 1; n <= topTenRows; ++n) {
+        t.toptenpoint[n] = top - step * (n - 1);
+        t.toptenname[n] = QStringLiteral("r%1").arg(n);
+    }
+    return t;
+}
+
+void storeAt(const QString &path, const TopTen &table, qint64 executed, qint64 games, qint64 tiles)
+{
+    QSettings s(path, QSettings::IniFormat);
+    if (!saveRecords(s, table, executed, games, tiles)) qFatal("cannot store %s", qPrintable(path));
+}
+
+// Reads in another thread, so that a reader stuck on a FIFO fails the test instead of hanging
+// it; the FIFO is then opened for writing and closed, which lets the reader go.
+std::optional<StoredRecords> readWithin(const QString &path, const QString &fifo)
+{
+    auto reading = std::async(std::launch::async, [path] { return readRecords(path); });
+    if (reading.wait_for(std::chrono::seconds(5)) == std::future_status::ready)
+        return reading.get();
+    const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) ::close(fd);
+    reading.wait();
+    return std::nullopt;
+}
+
+} // namespace
+
+class TestRecordsFile : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void pathIsTheSettingsFile();
+    void aloneGivesTheRunsOwnRecords();
+    void twoRunsBothKept_data();
+    void twoRunsBothKept();
+    void anySpellingOfTheCounterSection_data();
+    void anySpellingOfTheCounterSection();
+    void otherKeysSurviveASave();
+    void notAPlainFile_data();
+    void notAPlainFile();
+    void linkToAPlainFile();
+};
+
+void TestRecordsFile::pathIsTheSettingsFile()
+{
+    QCOMPARE(recordsPath(), QSettings(recordsName, recordsName).fileName());
+}
+
+// One run with a store to itself saves what it kept in memory: its wins ranked into the table
+// it loaded, and its counts on top of the stored ones.
+void TestRecordsFile::aloneGivesTheRunsOwnRecords()
+{
+    const QString path = freshFolder() + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(500, 50), 4, 9, 100);
+
+    TopTen kept = readRecords(path).table;
+    const QList<TopTenEntry> wins{{QStringLiteral("Ann"), 260},
+                                  {QStringLiteral("Bo"), 260},
+                                  {QStringLiteral("Cy"), 40},
+                                  {QStringLiteral("Di"), 900}};
+    for (const TopTenEntry &w : wins)
+        insertIntoTopTen(kept, topTenRank(kept, w.points), w.name, w.points);
+
+    QVERIFY(saveRun(path, RunRecords{5, 77, wins}));
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.table.toptenname, kept.toptenname);
+    QCOMPARE(after.table.toptenpoint, kept.toptenpoint);
+    QCOMPARE(after.table.toptenname[2], QStringLiteral("r1"));
+    QCOMPARE(after.table.toptenname[7], QStringLiteral("Ann"));
+    QCOMPARE(after.table.toptenname[8], QStringLiteral("Bo"));
+    QCOMPARE(after.counters.executed, 5);
+    QCOMPARE(after.counters.totalgames, 14);
+    QCOMPARE(after.counters.tbpass, 177);
+}
+
+void TestRecordsFile::twoRunsBothKept_data()
+{
+    QTest::addColumn<bool>("firstRunSavesFirst");
+    QTest::newRow("first run saves first") << true;
+    QTest::newRow("second run saves first") << false;
+}
+
+// Two runs started on the same store; each wins and saves its own share, in either order.
+void TestRecordsFile::twoRunsBothKept()
+{
+    QFETCH(bool, firstRunSavesFirst);
+    const QString path = freshFolder() + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(300, 30), 10, 20, 30);
+    const RunRecords a{1, 11, {{QStringLiteral("Ann"), 100}}};
+    const RunRecords b{3, 5, {{QStringLiteral("Bob"), 250}, {QStringLiteral("Bob"), 10}}};
+    QVERIFY(saveRun(path, firstRunSavesFirst ? a : b));
+    QVERIFY(saveRun(path, firstRunSavesFirst ? b : a));
+
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.counters.executed, 12);
+    QCOMPARE(after.counters.totalgames, 24);
+    QCOMPARE(after.counters.tbpass, 46);
+    QCOMPARE(after.table.toptenname[3], QStringLiteral("Bob"));
+    QCOMPARE(after.table.toptenpoint[3], 250);
+    QCOMPARE(after.table.toptenname[9], QStringLiteral("Ann"));
+    QCOMPARE(after.table.toptenpoint[9], 100);
+    QCOMPARE(after.table.toptenpoint[10], 90); // Bob's 10 points took no row
+}
+
+void TestRecordsFile::anySpellingOfTheCounterSection_data()
+{
+    QTest::addColumn<QByteArray>("section");
+    QTest::newRow("as Qt writes it") << QByteArray("[%General]");
+    QTest::newRow("[General] by hand") << QByteArray("[General]");
+    QTest::newRow("[general] by hand") << QByteArray("[general]");
+}
+
+// A store written by hand or another tool keeps its counters, and the save leaves one section.
+void TestRecordsFile::anySpellingOfTheCounterSection()
+{
+    QFETCH(QByteArray, section);
+    const QString path = freshFolder() + QStringLiteral("/rdshfv1.conf");
+    writeFile(path, section + "\nexecuted=\" 7\"\ntotalgames=3\ntbpass= 40\n\n"
+                              "[topten]\ntop1point=-9871\ntop1name=nnA\n");
+    const StoredRecords before = readRecords(path);
+    QCOMPARE(before.counters.executed, 7);
+    QCOMPARE(before.counters.totalgames, 3);
+    QCOMPARE(before.counters.tbpass, 40);
+    QCOMPARE(before.stats.executedText, QStringLiteral(" 7"));
+
+    QVERIFY(saveRun(path, RunRecords{2, 6, {}}));
+    const QByteArray saved = contentOf(path);
+    QCOMPARE(saved.count("executed="), 1);
+    QCOMPARE(saved.count("General]"), 1);
+    QVERIFY(saved.contains("[%General]"));
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.counters.executed, 8);
+    QCOMPARE(after.counters.totalgames, 5);
+    QCOMPARE(after.counters.tbpass, 46);
+    QCOMPARE(after.table.toptenname[1], QStringLiteral("Ann"));
+    QCOMPARE(after.table.toptenpoint[1], 230);
+}
+
+void TestRecordsFile::otherKeysSurviveASave()
+{
+    const QString path = freshFolder() + QStringLiteral("/rdshfv1.conf");
+    writeFile(path, "[notes]\nmine=keep me\n[topten]\ntop3name=xoB\n");
+    QVERIFY(saveRun(path, RunRecords{}));
+    QVERIFY(QFile::copy(path, path + QStringLiteral(".copy")));
+    const QSettings back(path + QStringLiteral(".copy"), QSettings::IniFormat);
+    QCOMPARE(back.value(QStringLiteral("notes/mine")).toString(), QStringLiteral("keep me"));
+    QCOMPARE(back.value(QStringLiteral("topten/top3name")).toString(), QStringLiteral("xoB"));
+    QCOMPARE(back.allKeys().size(), 24);
+}
+
+void TestRecordsFile::notAPlainFile_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("link to a FIFO") << QStringLiteral("link to fifo");
+    QTest::newRow("folder") << QStringLiteral("folder");
+    QTest::newRow("link to a folder") << QStringLiteral("link to folder");
+    QTest::newRow("dangling link") << QStringLiteral("dangling link");
+}
+
+// Whatever else stands where the store belongs is read as no store and never written over.
+// (Never a real device: the tests run as root.)
+void TestRecordsFile::notAPlainFile()
+{
+    QFETCH(QString, what);
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    const QString fifo = dir + QStringLiteral("/pipe");
+    const QString folder = dir + QStringLiteral("/folder");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(QDir().mkpath(folder));
+    if (what == u"fifo")
+        QVERIFY(QFile::rename(fifo, path));
+    else if (what == u"link to fifo")
+        QVERIFY(QFile::link(fifo, path));
+    else if (what == u"folder")
+        QVERIFY(QDir().rename(folder, path));
+    else if (what == u"link to folder")
+        QVERIFY(QFile::link(folder, path));
+    else
+        QVERIFY(QFile::link(dir + QStringLiteral("/nothing"), path));
+    const QFileInfo before(path);
+
+    const std::optional<StoredRecords> read =
+        readWithin(path, QFileInfo(path).isSymLink() ? fifo : path);
+    QVERIFY2(read, "reading the store hung");
+    QCOMPARE(read->table.toptenname[1], defaultPlayerName);
+    QCOMPARE(read->counters.executed, 0);
+    QCOMPARE(read->stats.executedText, QStringLiteral("0"));
+
+    QVERIFY(!saveRun(path, RunRecords{1, 1, {{QStringLiteral("Ann"), 10}}}));
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isDir(), before.isDir());
+    QCOMPARE(after.isFile(), false);
+    QCOMPARE(QDir(dir)
+                 .entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                 .filter(QStringLiteral("rdshfv1.conf.")),
+             QStringList());
+}
+
+// Records kept elsewhere through a link are read and saved there, and the link stays.
+void TestRecordsFile::linkToAPlainFile()
+{
+    const QString dir = freshFolder();
+    const QString real = dir + QStringLiteral("/kept.conf");
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(real, descending(50, 5), 2, 2, 2);
+    QVERIFY(QFile::link(real, path));
+    QCOMPARE(readRecords(path).counters.executed, 2);
+    QVERIFY(saveRun(path, RunRecords{1, 1, {}}));
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(readRecords(real).counters.executed, 3);
+}
+
+ROADSHIFT_TEST_RULES_MAIN(TestRecordsFile)
+#include "test_recordsfile.moc"
