@@ -1,6 +1,7 @@
 // The main window's layout, its start-up, and the set-up and stop of a game.
 #include "core/mainwindow.h"
 
+#include "records/namevalidator.h"
 #include "ui/fonts.h"
 #include "ui/presentation.h"
 
@@ -222,7 +223,7 @@ void MainWindow::buildSettingsPanel()
     Label11->setToolTip(QStringLiteral("This name may get into the TOP TEN!"));
     namebox = new QLineEdit(QStringLiteral("Your Name"), this);
     namebox->setGeometry(335, 400, 121, 21);
-    namebox->setMaxLength(14);
+    namebox->setValidator(new NameValidator(namebox)); // fourteen characters as seen, one line
     namebox->setFont(layoutFont(QStringLiteral("Arial"), 9.75, true));
     namebox->setFrame(false);
     QPalette p = namebox->palette();

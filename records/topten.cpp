@@ -2,6 +2,7 @@
 #include "records/topten.h"
 
 #include "core/numbertext.h"
+#include "records/playername.h"
 
 const QString defaultPlayerName = QStringLiteral("Racer");
 
@@ -32,7 +33,7 @@ void insertIntoTopTen(TopTen &table, int toprank, const QString &playername, qin
 
 QString topTenNameText(int row, const QString &name)
 {
-    return blankSigned(row) + u'.' + name;
+    return blankSigned(row) + u'.' + nameOnOneLine(name);
 }
 
 QString topTenPointText(qint32 points)

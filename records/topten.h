@@ -48,7 +48,7 @@ int topTenRank(const TopTen &table, qint32 points, int toprank = notRanked);
 // Does nothing when toprank is outside 1..10.
 void insertIntoTopTen(TopTen &table, int toprank, const QString &playername, qint32 points);
 
-// " 1.Racer", " 10.Racer", " 3." for an empty name.
+// " 1.Racer", " 10.Racer", " 3." for an empty name; the name on one line.
 QString topTenNameText(int row, const QString &name);
 // " 230 ".
 QString topTenPointText(qint32 points);

@@ -1,6 +1,7 @@
 // Tests of the records: the store's file forms, damaged stores, and the top ten rules.
 #include "roadtest.h"
 
+#include "records/playername.h"
 #include "records/store.h"
 #include "records/topten.h"
 
@@ -109,6 +110,8 @@ class TestRecords : public QObject
     void rowTexts();
     void resultLine_data();
     void resultLine();
+    void fitName_data();
+    void fitName();
 };
 
 void TestRecords::savedStoreHasTheGameForms()
@@ -426,6 +429,8 @@ void TestRecords::rowTexts_data()
                               << " 0 ";
     QTest::newRow("empty name") << 3 << "" << 32767 << " 3."
                                 << " 32767 ";
+    QTest::newRow("line breaks stored by hand") << 2 << "A\nB\r\tC\u2028D" << 10 << " 2.A B  C D"
+                                                << " 10 ";
 }
 
 void TestRecords::rowTexts()
@@ -456,6 +461,44 @@ void TestRecords::resultLine()
     QFETCH(QString, line);
 
     QCOMPARE(topTenResultLine(toprank), line);
+}
+
+void TestRecords::fitName_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor"); // where the edit left it
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("cursorAfter");
+
+    const QString family = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    const QString e = QStringLiteral("e\u0301"); // e and a combining acute: one character
+    QTest::newRow("fourteen letters") << "abcdefghijklmn" << 14 << "abcdefghijklmn" << 14;
+    QTest::newRow("a fifteenth is refused") << "abcdefghijklmno" << 15 << "abcdefghijklmn" << 14;
+    QTest::newRow("nor inserted in the middle") << "abcdefgXhijklmn" << 8 << "abcdefghijklmn" << 7;
+    QTest::newRow("an emoji as the fourteenth") << QStringLiteral("abcdefghijklm\U0001F600") << 15
+                                                << QStringLiteral("abcdefghijklm\U0001F600") << 15;
+    QTest::newRow("a family as the fourteenth")
+        << "abcdefghijklm" + family << 21 << "abcdefghijklm" + family << 21;
+    QTest::newRow("an emoji as the fifteenth is not halved")
+        << QStringLiteral("abcdefghijklmn\U0001F600") << 16 << "abcdefghijklmn" << 14;
+    QTest::newRow("accents count with their letter")
+        << e.repeated(14) + e << 30 << e.repeated(14) << 28;
+    QTest::newRow("a paste cut to fit")
+        << "Ann" + QStringLiteral("0123456789ABCDEF") + "Bo" << 19 << "Ann012345678Bo" << 12;
+    QTest::newRow("line breaks and tabs dropped")
+        << "A\nB\r\nC\tD\u2028E\u0085F\u007F" << 16 << "ABCDEF" << 6;
+    QTest::newRow("empty") << "" << 0 << "" << 0;
+}
+
+void TestRecords::fitName()
+{
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(QString, name);
+    QFETCH(int, cursorAfter);
+    qsizetype at = cursor;
+    QCOMPARE(::fitName(text, at), name);
+    QCOMPARE(at, cursorAfter);
 }
 
 ROADSHIFT_TEST_RULES_MAIN(TestRecords)

@@ -6,6 +6,7 @@
 #include "roadtest.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -199,6 +200,39 @@ private slots:
         QCOMPARE(t.toptenname[1], QStringLiteral("Your Name"));
         QCOMPARE(t.toptenpoint[1], 100);
         QCOMPARE(t.toptenname[2], defaultPlayerName);
+    }
+
+    // The name box takes fourteen characters as a player sees them, typed or pasted, never
+    // half of one, and nothing that would break the line.
+    void nameBox()
+    {
+        MainWindow w;
+        w.show();
+        const QString smiley = QStringLiteral("\U0001F600");
+        w.namebox->clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("abcdefghijklm") + smiley);
+        w.namebox->paste();
+        QCOMPARE(w.namebox->text(), QStringLiteral("abcdefghijklm") + smiley);
+        QTest::keyClicks(w.namebox, QStringLiteral("z"));
+        QCOMPARE(w.namebox->text(), QStringLiteral("abcdefghijklm") + smiley);
+
+        w.namebox->clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("Ann\nBob\tCy\r\n"));
+        w.namebox->paste();
+        QCOMPARE(w.namebox->text(), QStringLiteral("AnnBobCy"));
+        w.restart();
+        QCOMPARE(w.playername, QStringLiteral("AnnBobCy"));
+    }
+
+    // A name stored with a line break (by hand or an older game) shows on one line and is
+    // saved back as it was.
+    void storedNameOnOneLine()
+    {
+        store(tableOf({{"Ann\nBob", 50}}), 0, 0, 0);
+        MainWindow w;
+        QCOMPARE(w.topname[1]->text(), QStringLiteral(" 1.Ann Bob"));
+        w.Form_Unload();
+        QCOMPARE(readRecords(recordsPath()).table.toptenname[1], QStringLiteral("Ann\nBob"));
     }
 
     // Two runs of the game at once, each winning a game: whichever leaves first, the store
