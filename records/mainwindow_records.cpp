@@ -4,6 +4,25 @@
 #include "records/aboutbox.h"
 #include "records/recordsfile.h"
 
+#include <QFontMetricsF>
+
+namespace {
+
+// The row's digit face is too wide for five digits in the row's box. Such a score is drawn
+// narrower, just enough to show whole; shorter scores keep the face as it is.
+void showPoints(QLabel *label, const QString &text)
+{
+    if (label->text() == text) return; // the table is redrawn on every tick of the car
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+    if (width > label->width()) font.setStretch(static_cast<int>(100 * label->width() / width));
+    label->setFont(font);
+    label->setText(text);
+}
+
+} // namespace
+
 void MainWindow::loadRecords()
 {
     const StoredRecords stored = readRecords(recordsPath());
@@ -29,7 +48,7 @@ void MainWindow::updatetopten(qint16 urank)
     }
     for (int n = 1; n <= topTenRows; ++n) {
         topname[n]->setText(topTenNameText(n, topten.toptenname[n]));
-        toppoint[n]->setText(topTenPointText(topten.toptenpoint[n]));
+        showPoints(toppoint[n], topTenPointText(topten.toptenpoint[n]));
     }
 }
 

@@ -202,6 +202,38 @@ private slots:
         QCOMPARE(t.toptenname[2], defaultPlayerName);
     }
 
+    // Every score the table can hold shows whole in its row, however the screen scales it
+    // (CTest runs this once more at twice the scale).
+    void topTenPointsFit()
+    {
+        store(tableOf({{"a", 32767},
+                       {"b", 28888},
+                       {"c", 20000},
+                       {"d", 19999},
+                       {"e", 10000},
+                       {"f", 9990},
+                       {"g", 0}}),
+              0, 0, 0);
+        MainWindow w;
+        w.show();
+        const QFont face = w.toppoint[10]->font();
+        for (int n = 1; n <= 7; ++n) {
+            QLabel *row = w.toppoint[n];
+            const QByteArray what = row->text().toLatin1();
+            QVERIFY2(QFontMetricsF(row->font()).horizontalAdvance(row->text()) <= row->width(),
+                     what);
+            // Nothing of the digits is cut off at the box's left edge.
+            const QImage shot = row->grab().toImage();
+            for (int y = 0; y < shot.height(); ++y) {
+                const QColor c = shot.pixelColor(0, y);
+                QVERIFY2(!(c.red() > 200 && c.green() < 80 && c.alpha() > 0), what);
+            }
+            QCOMPARE(row->font().family(), face.family());
+            QCOMPARE(row->font().pixelSize(), face.pixelSize());
+        }
+        QCOMPARE(w.toppoint[6]->font(), face); // four digits keep the face as it is
+    }
+
     // The name box takes fourteen characters as a player sees them, typed or pasted, never
     // half of one, and nothing that would break the line.
     void nameBox()
