@@ -99,6 +99,24 @@ private slots:
         QVERIFY(!w.Timerblink->isActive());
     }
 
+    // A quick second press arrives as a double click; it still counts as a press.
+    void quickSecondPress()
+    {
+        MainWindow w;
+        w.show();
+        w.restart(); // place 13 holds a curve left-top
+        QLabel *box = w.block[13];
+        const QPoint at(30, 30);
+        QTest::mousePress(box, Qt::RightButton, {}, at);
+        QTest::mouseRelease(box, Qt::RightButton, {}, at);
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(at), box->mapToGlobal(QPointF(at)),
+                           Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &second);
+        QTest::mouseRelease(box, Qt::RightButton, {}, at);
+        // Turned twice: left-top, top-right, right-bottom.
+        QCOMPARE(w.board.blocktype[13], tile::curveRD);
+    }
+
     // The first blink run at start-up passes unseen and parks the marker.
     void startUpBlinkPassesUnseen()
     {

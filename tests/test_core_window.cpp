@@ -29,6 +29,19 @@ private slots:
         QVERIFY(!w.bigmsg->isVisible());
         QVERIFY(!w.labelbig->isVisible());
         QCOMPARE(w.car->pos(), QPoint(23, 28));
+        // The car box shows a whole car: the first cell of a sheet of 2 rows by 10 columns.
+        const QPixmap carPicture = w.car->pixmap();
+        QCOMPARE(carPicture.deviceIndependentSize(), QSizeF(24, 24));
+        const QImage carImage = carPicture.toImage();
+        QRect drawn;
+        for (int y = 0; y < carImage.height(); ++y)
+            for (int x = 0; x < carImage.width(); ++x)
+                if (carImage.pixelColor(x, y).alpha() > 0) drawn |= QRect(x, y, 1, 1);
+        const qreal ratio = carPicture.devicePixelRatio();
+        QVERIFY2(drawn.width() >= 14 * ratio && drawn.height() >= 14 * ratio,
+                 qPrintable(QStringLiteral("car drawn in %1 x %2 pixels")
+                                .arg(drawn.width())
+                                .arg(drawn.height())));
         QCOMPARE(w.Label2->text(), QStringLiteral("4"));
         QCOMPARE(w.Label3->text(), QStringLiteral("Kids Only"));
         QCOMPARE(w.Label5->text(), QStringLiteral("10"));

@@ -91,6 +91,57 @@ private slots:
         QCOMPARE(w.toppoint[1]->text(), QStringLiteral(" 100 "));
     }
 
+    // Each game is ranked afresh: after a first win at #6, a second win of 10 points takes no
+    // row, and the first win's rank is neither reported nor overwritten.
+    void rankIsFreshEachGame()
+    {
+        store(tableOf({{"a", 500},
+                       {"b", 400},
+                       {"c", 300},
+                       {"d", 200},
+                       {"e", 150},
+                       {"f", 90},
+                       {"g", 80},
+                       {"h", 70},
+                       {"i", 60},
+                       {"j", 50}}),
+              0, 0, 0);
+        MainWindow w;
+        w.restart();
+        buildFirstBoardRoad(w);
+        release(w);
+        driveToEnd(w);
+        QCOMPARE(w.labelbig->text(), QStringLiteral("Your points is ranked #6 in the Top Ten"));
+        w.bigmsg_Click();
+        w.restart();
+        w.setblock(2, w.exittype); // place 1, then straight into an exit: 10 points
+        release(w);
+        driveToEnd(w);
+        QCOMPARE(w.gamestate, QStringLiteral("WIN"));
+        QCOMPARE(w.points, 10);
+        QCOMPARE(w.labelbig->text(), QStringLiteral("You failed to make it to the Top Ten"));
+        QCOMPARE(w.topten.toptenpoint[6], 100);
+        QCOMPARE(w.topten.toptenpoint[7], 90);
+    }
+
+    // A score that holds only the last row still shows the marker there.
+    void markerOnTheLastRow()
+    {
+        TopTen table;
+        for (int n = 1; n <= 9; ++n)
+            table.toptenpoint[n] = 1000;
+        table.toptenpoint[10] = 5;
+        store(table, 0, 0, 0);
+        MainWindow w;
+        w.show();
+        w.restart();
+        release(w); // place 1 scores 10
+        w.Timercar_Timer();
+        QCOMPARE(w.toprank, 10);
+        QCOMPARE(w.rankbox->pos(), QPoint(525, 63 + 270));
+        QVERIFY(w.rankbox->isVisible());
+    }
+
     // A table with no row under the score: the marker stays away and the line says so.
     void winOutsideTheTable()
     {
