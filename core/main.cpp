@@ -1,4 +1,5 @@
 // Roadshift: answers the command line, or starts the main window and runs until the player leaves.
+#include "assets/appicon.h"
 #include "core/commandline.h"
 #include "core/mainwindow.h"
 #include "core/version.h"
@@ -25,6 +26,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Roadshift"));
     QApplication::setApplicationVersion(QLatin1String(roadshift::version));
+    // Lets the desktop match the window to its menu entry and show the game's icon.
+    QGuiApplication::setDesktopFileName(QLatin1String(roadshift::appId));
+    QApplication::setWindowIcon(applicationIcon());
     installFontSubstitutions();
 
     MainWindow window;
