@@ -1047,13 +1047,11 @@ void iconPicture(QPainter &p, int pixels)
     p.fillRect(QRectF(32 - half, 0, 2 * half, iconSide), asphalt);
     p.fillRect(QRectF(32 - half, 0, 1.5, iconSide), asphaltDark);
     p.fillRect(QRectF(32 + half - 1.5, 0, 1.5, iconSide), asphaltDark);
-    if (!small) {
-        p.fillRect(QRectF(32 - half + 3.5, 0, 1.6, iconSide), laneWhite);
-        p.fillRect(QRectF(32 + half - 5.1, 0, 1.6, iconSide), laneWhite);
-    }
     if (small) {
         p.fillRect(QRectF(29, 0, 6, 10), laneYellow);
     } else {
+        p.fillRect(QRectF(32 - half + 3.5, 0, 1.6, iconSide), laneWhite);
+        p.fillRect(QRectF(32 + half - 5.1, 0, 1.6, iconSide), laneWhite);
         // The finish band of the exits: where the car is heading.
         const qreal square = 2 * half / 10;
         for (int row = 0; row < 2; ++row)

@@ -92,8 +92,8 @@ grep -q "<release version=\"$version\" date=\"2026-12-10\"" "$metainfo" ||
 echo "package: ok desktop entry and metadata"
 
 # --- The manual page renders without warnings and says what matters.
-MANWIDTH=80 man --warnings -l "$usr/share/man/man6/roadshift.6.gz" >"$tmp/man.txt" 2>"$tmp/man.err" ||
-    fail "man -l failed: $(cat "$tmp/man.err")"
+MANWIDTH=80 man --warnings -l "$usr/share/man/man6/roadshift.6.gz" \
+    >"$tmp/man.txt" 2>"$tmp/man.err" || fail "man -l failed: $(cat "$tmp/man.err")"
 [[ ! -s $tmp/man.err ]] || fail "man -l warns: $(cat "$tmp/man.err")"
 for words in "ROADSHIFT(6)" "Roadshift $version" "--version" "--help" "rdshfv1.conf" "Ctrl+Q"; do
     grep -qF -- "$words" "$tmp/man.txt" || fail "the manual page does not mention '$words'"
@@ -102,7 +102,9 @@ echo "package: ok manual page"
 
 # --- The command line answers with no display at all: no window could even be tried.
 game=$usr/bin/roadshift
-nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$tmp/home" "$@"; }
+nodisplay() {
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$tmp/home" "$@"
+}
 out=$(nodisplay "$game" --version) || fail "--version failed with status $?"
 [[ $out == "roadshift $version" ]] || fail "--version printed '$out'"
 out=$(nodisplay "$game" --help) || fail "--help failed with status $?"
@@ -133,7 +135,7 @@ wid=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -
 [[ -n $wid ]] || fail "the installed game showed no window titled '$title' within 20 s"
 xprop -id "$wid" WM_CLASS _NET_WM_ICON >"$tmp/xprop.txt" || fail "xprop failed"
 grep -q 'WM_CLASS(STRING) = "roadshift", "Roadshift"' "$tmp/xprop.txt" ||
-    fail "the window's WM_CLASS does not match the entry's StartupWMClass: $(head -n 1 "$tmp/xprop.txt")"
+    fail "the window's WM_CLASS does not match StartupWMClass: $(head -n 1 "$tmp/xprop.txt")"
 for size in 16 48; do
     grep -q "Icon ($size x $size)" "$tmp/xprop.txt" || fail "the window has no ${size}px icon"
 done
@@ -155,14 +157,16 @@ deb=$tmp/package/roadshift_${version}_$(dpkg --print-architecture).deb
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in fonts-dejavu-core fonts-liberation fonts-comic-neue fonts-dseg libc6 libqt6core6 \
     libqt6gui6 libqt6widgets6; do
-    grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "the package does not depend on $package: $depends"
+    grep -Eq "(^|, )$package( |,|$)" <<<"$depends" ||
+        fail "the package does not depend on $package: $depends"
 done
 dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./usr/||' | sort >"$tmp/contents.txt"
 while read -r file; do
     grep -qx "$file" "$tmp/contents.txt" || fail "the package lacks /usr/$file"
 done < <(expected_files)
 dpkg-deb -x "$deb" "$tmp/unpacked"
-out=$(nodisplay "$tmp/unpacked/usr/bin/roadshift" --version) || fail "the packed game's --version failed"
+out=$(nodisplay "$tmp/unpacked/usr/bin/roadshift" --version) ||
+    fail "the packed game's --version failed"
 [[ $out == "roadshift $version" ]] || fail "the packed game's --version printed '$out'"
 echo "package: ok $(basename "$deb"), Depends: $depends"
 
