@@ -1,4 +1,7 @@
-// Draws every picture sheet of the game, at 1x and 2x, into PNG files: drawart <output folder>.
+// Draws every picture sheet of the game, at 1x and 2x, into PNG files, and the program's icon:
+// drawart <picture folder> [<icon theme folder>].
+#include "core/version.h"
+
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
@@ -935,7 +938,8 @@ void aboutPicture(QPainter &p)
     gold.setColorAt(1, QColor(255, 140, 0));
     outlinedPath(p, title, gold, QColor(120, 30, 0), 6, 3);
     const QPainterPath version =
-        fitPath(textPath(QStringLiteral("v1.00"), artFont(QStringLiteral("Comic Neue"), 20)),
+        fitPath(textPath(QStringLiteral("v") + QLatin1String(roadshift::version),
+                         artFont(QStringLiteral("Comic Neue"), 20)),
                 QRectF(214, 74, 56, 15));
     outlinedPath(p, version, Qt::white, QColor(20, 60, 120), 3, 1.5);
     p.restore();
@@ -975,6 +979,126 @@ QImage render(const Sheet &sheet, int scale)
     return image;
 }
 
+// ---------------------------------------------------------------- the program's icon
+
+constexpr qreal iconSide = 64; // the icon is drawn on a 64 x 64 grid, scaled to each size
+
+// The car as the small icons show it: the same car, only its big shapes, so that a few pixels
+// still read as a red car facing us rather than as a red smudge.
+void boldCar(QPainter &p)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(28, 28, 30));
+    p.drawRoundedRect(QRectF(2, 14, 6, 9), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(16, 14, 6, 9), 1.5, 1.5);
+    p.setBrush(carRed);
+    QPainterPath body;
+    body.moveTo(6, 2);
+    body.lineTo(18, 2);
+    body.lineTo(21.5, 10);
+    body.lineTo(2.5, 10);
+    body.closeSubpath();
+    body.addRoundedRect(QRectF(1, 9, 22, 11), 3, 3);
+    p.drawPath(body.simplified());
+    p.setBrush(QColor(200, 236, 255));
+    QPainterPath glass;
+    glass.moveTo(7, 4);
+    glass.lineTo(17, 4);
+    glass.lineTo(19, 9.5);
+    glass.lineTo(5, 9.5);
+    glass.closeSubpath();
+    p.drawPath(glass);
+    p.setBrush(QColor(255, 236, 140));
+    p.drawEllipse(QPointF(5.5, 14), 2.6, 2.4);
+    p.drawEllipse(QPointF(18.5, 14), 2.6, 2.4);
+    p.restore();
+}
+
+// The red car on a straight road tile. Below 32 pixels fine lines blur into mud, so the small
+// sizes get a wider road, a bigger car and no grass tufts or edge lines.
+void iconPicture(QPainter &p, int pixels)
+{
+    const bool small = pixels < 32;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath tile;
+    tile.addRoundedRect(QRectF(1, 1, 62, 62), 10, 10);
+    QLinearGradient field(0, 0, 0, iconSide);
+    field.setColorAt(0, grassLight);
+    field.setColorAt(1, grassDark);
+    p.setPen(Qt::NoPen);
+    p.setBrush(field);
+    p.drawPath(tile);
+    p.setClipPath(tile);
+    if (!small) {
+        // A few grass tufts either side of the road, as on the board's tiles.
+        for (const QPointF &at : {QPointF(6, 12), QPointF(9, 30), QPointF(5, 47), QPointF(57, 9),
+                                  QPointF(55, 26), QPointF(58, 44)}) {
+            p.setPen(QPen(grassLight, 1, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(at, at + QPointF(-1.4, -2.6));
+            p.drawLine(at, at + QPointF(1.4, -2.6));
+        }
+        p.setPen(Qt::NoPen);
+    }
+
+    const qreal half = small ? 22 : 19;
+    p.fillRect(QRectF(32 - half, 0, 2 * half, iconSide), asphalt);
+    p.fillRect(QRectF(32 - half, 0, 1.5, iconSide), asphaltDark);
+    p.fillRect(QRectF(32 + half - 1.5, 0, 1.5, iconSide), asphaltDark);
+    if (small) {
+        p.fillRect(QRectF(29, 0, 6, 10), laneYellow);
+    } else {
+        p.fillRect(QRectF(32 - half + 3.5, 0, 1.6, iconSide), laneWhite);
+        p.fillRect(QRectF(32 + half - 5.1, 0, 1.6, iconSide), laneWhite);
+        // The finish band of the exits: where the car is heading.
+        const qreal square = 2 * half / 10;
+        for (int row = 0; row < 2; ++row)
+            for (int col = 0; col < 10; ++col)
+                p.fillRect(QRectF(32 - half + col * square, 4 + row * square, square, square),
+                           ((row + col) % 2) ? QColor(30, 30, 34) : QColor(245, 245, 245));
+        p.fillRect(QRectF(30.5, 13, 3, 8), laneYellow);
+    }
+
+    const qreal carWidth = small ? 50 : 40;
+    p.save();
+    p.translate(32 - carWidth / 2, 61 - carWidth * 23 / 24);
+    p.scale(carWidth / 24, carWidth / 24);
+    if (small)
+        boldCar(p);
+    else
+        drawCar(p);
+    p.restore();
+    p.setClipping(false);
+
+    p.setPen(QPen(grassDark.darker(small ? 160 : 140), small ? 2.5 : 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(tile);
+    p.restore();
+}
+
+// Writes the icon at every size desktops ask for, laid out as the hicolor theme wants it.
+bool drawIcons(const QDir &theme, QTextStream &err)
+{
+    for (int pixels : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString folder = QStringLiteral("%1x%1/apps").arg(pixels);
+        QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.scale(pixels / iconSide, pixels / iconSide);
+        iconPicture(p, pixels);
+        p.end();
+        const QString file =
+            theme.filePath(folder + QLatin1Char('/') + QLatin1String(roadshift::appId) + ".png");
+        if (!theme.mkpath(folder) || !image.save(file)) {
+            err << "cannot write " << file << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -982,8 +1106,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: drawart <output folder>\n";
+    if (argc != 2 && argc != 3) {
+        err << "usage: drawart <picture folder> [<icon theme folder>]\n";
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -1013,5 +1137,6 @@ int main(int argc, char **argv)
             }
         }
     }
+    if (argc == 3 && !drawIcons(QDir(QString::fromLocal8Bit(argv[2])), err)) return 1;
     return 0;
 }

@@ -1,14 +1,34 @@
-// Roadshift: starts the main window and runs until the player leaves.
+// Roadshift: answers the command line, or starts the main window and runs until the player leaves.
+#include "assets/appicon.h"
+#include "core/commandline.h"
 #include "core/mainwindow.h"
+#include "core/version.h"
 #include "records/shutdownsignals.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Read before QApplication exists: --help, --version and a refusal must work without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = readCommandLine(arguments);
+    if (line.action != CommandLineAction::Play) {
+        const bool answered = line.action == CommandLineAction::Answer;
+        std::fputs(line.text.toLocal8Bit().constData(), answered ? stdout : stderr);
+        return answered ? 0 : refusedStatus;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Roadshift"));
+    QApplication::setApplicationVersion(QLatin1String(roadshift::version));
+    // Lets the desktop match the window to its menu entry and show the game's icon.
+    QGuiApplication::setDesktopFileName(QLatin1String(roadshift::appId));
+    QApplication::setWindowIcon(applicationIcon());
     installFontSubstitutions();
 
     MainWindow window;

@@ -1,6 +1,7 @@
 // The main window's layout, its start-up, and the set-up and stop of a game.
 #include "core/mainwindow.h"
 
+#include "core/version.h"
 #include "records/namevalidator.h"
 #include "ui/fonts.h"
 #include "ui/presentation.h"
@@ -54,7 +55,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildControls()
 {
-    setWindowTitle(QStringLiteral("Roadshift v1.00"));
+    setWindowTitle(QStringLiteral("Roadshift v") + QLatin1String(roadshift::version));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     QPalette pal = palette();

@@ -1,6 +1,7 @@
 // Checks the compiled-in picture sheets, how they are cut, and the layout's font stand-ins.
 #include "roadtest.h"
 
+#include "assets/appicon.h"
 #include "assets/spritesheet.h"
 #include "ui/fonts.h"
 
@@ -37,6 +38,8 @@ class TestAssets : public QObject
   private slots:
     void sheets_data();
     void sheets();
+    void iconSizes_data();
+    void iconSizes();
     void tilesAreDistinct_data();
     void tilesAreDistinct();
     void emptyPlaceIsSolidOrange();
@@ -91,6 +94,49 @@ void TestAssets::sheets()
     QCOMPARE(last.devicePixelRatio(), 2.0);
     QCOMPARE(last.size(), cell * 2);
     QCOMPARE(last.deviceIndependentSize(), QSizeF(cell));
+}
+
+void TestAssets::iconSizes_data()
+{
+    QTest::addColumn<int>("pixels");
+    for (int pixels : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        QTest::addRow("%d", pixels) << pixels;
+}
+
+// Each size the desktop asks for is drawn, not scaled, and shows a red car on a road tile.
+void TestAssets::iconSizes()
+{
+    QFETCH(int, pixels);
+    const QIcon icon = applicationIcon();
+    QCOMPARE(icon.availableSizes().size(), 9);
+    QVERIFY(icon.availableSizes().contains(QSize(pixels, pixels)));
+    const QImage image = toImage(icon.pixmap(QSize(pixels, pixels)));
+    QCOMPARE(image.size(), QSize(pixels, pixels));
+
+    const int last = pixels - 1;
+    for (QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+        QVERIFY(qAlpha(image.pixel(corner)) < 32); // a rounded tile, not a square
+    QCOMPARE(qAlpha(image.pixel(pixels / 2, pixels / 2)), 255);
+
+    int red = 0;
+    int road = 0;
+    int green = 0;
+    for (int y = 0; y < pixels; ++y) {
+        for (int x = 0; x < pixels; ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80)
+                ++red;
+            else if (isGrass(c))
+                ++green;
+            else if (qAbs(qRed(c) - 94) < 16 && qAbs(qGreen(c) - 98) < 16 &&
+                     qAbs(qBlue(c) - 106) < 16)
+                ++road;
+        }
+    }
+    const int area = pixels * pixels;
+    const QString shares =
+        QStringLiteral("red %1, road %2, grass %3 of %4").arg(red).arg(road).arg(green).arg(area);
+    QVERIFY2(red * 16 > area && road * 12 > area && green * 5 > area, qPrintable(shares));
 }
 
 void TestAssets::tilesAreDistinct_data()

@@ -1,5 +1,6 @@
 // The board model, the tile catalogue and the deal of a new game.
 #include "boardfixture.h"
+#include "core/commandline.h"
 #include "core/newgame.h"
 #include "roadtest.h"
 
@@ -328,6 +329,64 @@ private slots:
         QFETCH(int, place);
         QFETCH(bool, excluded);
         QCOMPARE(exitExcluded(qint16(place)), excluded);
+    }
+
+    // The answers are checked as the player sees them: one exact line, or the usage first.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<CommandLineAction>("action");
+        QTest::addColumn<QString>("text");
+        const auto play = CommandLineAction::Play;
+        const auto answer = CommandLineAction::Answer;
+        const auto refuse = CommandLineAction::Refuse;
+        const QString usage = QStringLiteral("Usage: roadshift [options]\n");
+        const QString version = QStringLiteral("roadshift 1.00\n");
+        QTest::newRow("none") << QStringList() << play << QString();
+        QTest::newRow("empty word")
+            << QStringList{""} << refuse
+            << "roadshift: Unexpected argument ''. Try 'roadshift --help'.\n";
+        QTest::newRow("--help") << QStringList{"--help"} << answer << usage;
+        QTest::newRow("-h") << QStringList{"-h"} << answer << usage;
+        QTest::newRow("--version") << QStringList{"--version"} << answer << version;
+        QTest::newRow("-v") << QStringList{"-v"} << answer << version;
+        QTest::newRow("help wins over version") << QStringList{"-v", "-h"} << answer << usage;
+        QTest::newRow("unknown long")
+            << QStringList{"--fast"} << refuse
+            << "roadshift: Unknown option 'fast'. Try 'roadshift --help'.\n";
+        QTest::newRow("unknown short")
+            << QStringList{"-x"} << refuse
+            << "roadshift: Unknown option 'x'. Try 'roadshift --help'.\n";
+        QTest::newRow("value on a flag") << QStringList{"--version=2"} << refuse
+                                         << "roadshift: Unexpected value after '--version'. Try "
+                                            "'roadshift --help'.\n";
+        QTest::newRow("unknown next to help") << QStringList{"--help", "--fast"} << refuse
+                                              << "roadshift: Unknown option 'fast'. Try "
+                                                 "'roadshift --help'.\n";
+        QTest::newRow("a file") << QStringList{"board.txt"} << refuse
+                                << "roadshift: Unexpected argument 'board.txt'. Try "
+                                   "'roadshift --help'.\n";
+        QTest::newRow("after --")
+            << QStringList{"--", "-v"} << refuse
+            << "roadshift: Unexpected argument '-v'. Try 'roadshift --help'.\n";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(CommandLineAction, action);
+        QFETCH(QString, text);
+        const CommandLine line = readCommandLine(QStringList{"/usr/bin/roadshift"} + options);
+        QCOMPARE(line.action, action);
+        if (action == CommandLineAction::Answer && text.startsWith(QLatin1String("Usage"))) {
+            QVERIFY2(line.text.startsWith(text), qPrintable(line.text));
+            QVERIFY(line.text.contains(QLatin1String("-h, --help")));
+            QVERIFY(line.text.contains(QLatin1String("-v, --version")));
+            QVERIFY(!line.text.contains(QLatin1String("<executable_name>")));
+            QVERIFY(line.text.endsWith(QLatin1Char('\n')));
+        } else {
+            QCOMPARE(line.text, text);
+        }
     }
 };
 
