@@ -20,10 +20,12 @@ home=$tmp/home
 store=$home/rdshfv1/rdshfv1.conf
 xvfb_pid=""
 game_pid=""
+other_pid="" # a second run of the game, while one is played
 passed=0
 
 cleanup() {
     [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+    [[ -n $other_pid ]] && kill "$other_pid" 2>/dev/null && wait "$other_pid" 2>/dev/null
     [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     if ((passed)); then
         rm -rf "$tmp"
@@ -66,7 +68,8 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_QPA
 start_game() {
     XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=xcb "$binary" >"$tmp/game.log" 2>&1 &
     game_pid=$!
-    wid=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1) || true
+    wid=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$game_pid" --name "^$title\$" |
+        head -n 1) || true
     [[ -n $wid ]] || fail "no window titled '$title' within 20 s"
 }
 
@@ -228,6 +231,32 @@ for n in {1..10}; do
 done
 expect_stored topten top2name "<b>bold</b>" "$scenario"
 expect_stored topten top1name recaR "$scenario"
+echo "e2e: ok $scenario"
+
+# e. Two runs at once, each winning a game: the one started last, on top, leaves first; the
+#    store then keeps both wins and the counts of both runs.
+scenario="e (two runs at once)"
+rm -f "$store"
+for run in first second; do
+    [[ $run == second ]] && other_pid=$game_pid other_wid=$wid
+    start_game
+    click_start
+    play_winning_road
+    hurry_countdown
+    wait_until 10 banner_shows 2 3 || fail "$scenario: $run run: no win banner; last shot $tmp/shot.png"
+done
+click_exit
+expect_game_ends "Exit game in the second run"
+[[ -f $store ]] || fail "$scenario: no store after the second run left"
+game_pid=$other_pid wid=$other_wid other_pid=""
+kill -TERM "$game_pid"
+expect_game_ends "SIGTERM to the first run"
+expect_counters 2 2 22 "$scenario"
+for n in 1 2; do
+    expect_stored topten "top${n}point" -10001 "$scenario"
+    expect_stored topten "top${n}name" "emaN ruoY" "$scenario"
+done
+expect_stored topten top3point -10101 "$scenario"
 echo "e2e: ok $scenario"
 
 passed=1
