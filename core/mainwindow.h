@@ -2,8 +2,10 @@
 #pragma once
 
 #include "assets/spritesheet.h"
+#include "board/cursor.h"
 #include "board/moves.h"
 #include "car/drive.h"
+#include "car/pause.h"
 #include "core/board.h"
 #include "core/controls.h"
 #include "core/newgame.h"
@@ -17,10 +19,13 @@
 
 #include <array>
 
+class KeyMark;
+class QKeyEvent;
+
 class MainWindow : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -81,6 +86,8 @@ public:
     qint16 exitblink = 0;
     qint16 winflash = 0;
     RefusalBlink blink;
+    BoardCursor cursor;
+    Pause pause;
     qint64 bpass = 0;
     qint64 gamewon = 0;
     qint64 gamelost = 0;
@@ -124,6 +131,13 @@ public:
     QLabel *labelbp = nullptr;
     QLabel *Labelx = nullptr;
 
+    // The keyboard's controls: the board's stand-in in the focus chain, the cursor over a place,
+    // the mark around the focused control, and the picture that covers a paused board.
+    QWidget *boardfocus = nullptr;
+    KeyMark *cursorframe = nullptr;
+    KeyMark *focusring = nullptr;
+    QLabel *pausepic = nullptr;
+
     QTimer *Timercar = nullptr;
     QTimer *Timercarin = nullptr;
     QTimer *Timerexitblock = nullptr;
@@ -135,16 +149,20 @@ public:
     SpriteSheet piccars{QStringLiteral("cars"), 2, 10};
     SpriteSheet picdigits{QStringLiteral("digits"), 1, 11};
     SpriteSheet picbigmsg{QStringLiteral("banners"), 6, 1};
+    SpriteSheet picpause{QStringLiteral("paused"), 1, 1};
 
-signals:
+  signals:
     // Emitted once the records are saved; main() ends the program on it.
     void finished();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
-private:
+  private:
     void Form_Load();
     void buildControls();
     void buildSettingsPanel();
@@ -154,6 +172,27 @@ private:
     void loadRecords();
     void hideDigits();
     void startBlink(qint16 place);
+
+    // The keyboard (board/mainwindow_keys.cpp).
+    void buildKeys();
+    bool gameKey(const QKeyEvent *event);
+    void cursorKey(CursorMove m);
+    void tileKey(MouseButton button);
+    void startKey();
+    void showCursor();
+    void placeFocusRing();
+    QList<QWidget *> focusChain() const;
+    bool underBanner(const QWidget *control) const;
+    bool keyboardmarks = false; // the focus ring is on show: the focus has moved by Tab
+
+    // The pause (car/mainwindow_pause.cpp).
+    void buildPause();
+    void pauseKey();
+    void pauseFor(PauseReason reason, bool on);
+    void holdGame();
+    void goOn();
+    std::array<QTimer *, 3> heldTimers() const;
+    std::array<int, 3> heldintervals{};
 
     qint16 bigmsgcell = -1; // the banner cell on show
     bool unloaded = false;
