@@ -52,13 +52,14 @@ void KeyMark::paintEvent(QPaintEvent *)
     // ... and heavy corner brackets, white edged with black, that no tile picture has.
     const qreal arm = 18;
     const qreal thick = 8;
+    const QRectF box = r.adjusted(1, 1, -1, -1); // room for the brackets' black edge
     QPainterPath corners;
     for (int cx : {0, 1}) {
         for (int cy : {0, 1}) {
-            const qreal x = cx ? r.right() + 1 - thick : r.left();
-            const qreal y = cy ? r.bottom() + 1 - thick : r.top();
-            const qreal ax = cx ? r.right() + 1 - arm : r.left();
-            const qreal ay = cy ? r.bottom() + 1 - arm : r.top();
+            const qreal x = cx ? box.right() - thick : box.left();
+            const qreal y = cy ? box.bottom() - thick : box.top();
+            const qreal ax = cx ? box.right() - arm : box.left();
+            const qreal ay = cy ? box.bottom() - arm : box.top();
             corners.addRect(QRectF(ax, y, arm, thick));
             corners.addRect(QRectF(x, ay, thick, arm));
         }

@@ -79,7 +79,9 @@ void MainWindow::holdGame()
 {
     const auto timers = heldTimers();
     for (std::size_t i = 0; i < timers.size(); ++i) {
-        pause.left[i] = timers[i]->isActive() ? timers[i]->remainingTime() : -1;
+        // A coarse timer may report a little more than its interval; never more is owed.
+        pause.left[i] =
+            timers[i]->isActive() ? qBound(0, timers[i]->remainingTime(), heldintervals[i]) : -1;
         timers[i]->stop();
     }
     pausepic->show();
