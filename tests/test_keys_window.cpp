@@ -389,13 +389,16 @@ class TestKeysWindow : public QObject
         const int left = w.pause.left[0];
         QVERIFY(left >= 0 && left <= 1000);
         QCOMPARE(w.pause.left[1], -1); // no car yet
+        w.pause.left[0] = 400;          // as if paused 600 ms into the second
         key(w, Qt::Key_P);
-        QCOMPARE(w.Timercarin->interval(), left);
+        QCOMPARE(w.Timercarin->interval(), 400);
         QVERIFY(QMetaObject::invokeMethod(w.Timercarin, "timeout")); // the second runs out
         QCOMPARE(w.Labelcartimein->text(), QStringLiteral(" 9"));
         QCOMPARE(w.Timercarin->interval(), 1000);
 
         key(w, Qt::Key_P);
+        w.pause.left[0] = 300;
+        w.pause.left[2] = 50;
         key(w, Qt::Key_P);
         w.Label8_Click(); // a new game before the shortened second ran out
         QVERIFY(w.Timercarin->isActive());
