@@ -36,7 +36,9 @@ void MainWindow::buildKeys()
     for (QWidget *w : focusChain())
         w->installEventFilter(this);
     installEventFilter(this); // keys when no control has the focus
-    boardfocus->setFocus();
+    // As before there were keys: the name box has the focus at start, ready for the name; once
+    // a game covers it, the keys go to the board.
+    namebox->setFocus();
 
     // A mouse press on the board puts the keyboard's marks away.
     for (qint16 n = 1; n <= placeCount; ++n) {
