@@ -945,6 +945,49 @@ void aboutPicture(QPainter &p)
     p.restore();
 }
 
+// ---------------------------------------------------------------- paused board
+
+// Covers the whole board while the game is paused, so a pause cannot be spent planning the road.
+void pausedPicture(QPainter &p)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF all(0, 0, 480, 360);
+    p.fillRect(all, asphaltDark);
+    // Broad diagonal stripes, as on a cover thrown over the board.
+    p.setClipRect(all);
+    p.setPen(Qt::NoPen);
+    p.setBrush(asphalt);
+    for (qreal x = -360; x < 480; x += 48) {
+        const QPointF stripe[] = {{x, 360}, {x + 24, 360}, {x + 24 + 360, 0}, {x + 360, 0}};
+        p.drawPolygon(stripe, 4);
+    }
+    // The sign in the middle: the pause mark, the word and the key that ends it.
+    const QRectF sign(70, 80, 340, 200);
+    p.setBrush(signBlue);
+    p.setPen(QPen(laneWhite, 6));
+    p.drawRoundedRect(sign, 22, 22);
+    p.setPen(QPen(outlineDark, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(sign.adjusted(-4, -4, 4, 4), 25, 25);
+    p.setPen(QPen(outlineDark, 3));
+    p.setBrush(laneWhite);
+    p.drawRoundedRect(QRectF(212, 100, 20, 56), 4, 4);
+    p.drawRoundedRect(QRectF(248, 100, 20, 56), 4, 4);
+    QLinearGradient gold(0, 168, 0, 226);
+    gold.setColorAt(0, QColor(255, 250, 150));
+    gold.setColorAt(0.5, QColor(255, 226, 0));
+    gold.setColorAt(1, QColor(255, 170, 0));
+    const QPainterPath word =
+        fitPath(textPath(QStringLiteral("PAUSED"), bannerFont(60)), QRectF(100, 166, 280, 58));
+    outlinedPath(p, word, gold, QColor(60, 30, 0), 5, 2.5);
+    const QPainterPath hint = fitPath(
+        textPath(QStringLiteral("press P to play on"), artFont(QStringLiteral("Comic Neue"), 24)),
+        QRectF(120, 236, 240, 26));
+    outlinedPath(p, hint, laneWhite, outlineDark, 2.5);
+    p.restore();
+}
+
 // ---------------------------------------------------------------- sheets
 
 struct Sheet
@@ -1115,7 +1158,7 @@ int main(int argc, char **argv)
         err << "cannot make " << out.path() << "\n";
         return 1;
     }
-    const std::array<Sheet, 6> sheets{{
+    const std::array<Sheet, 7> sheets{{
         {QStringLiteral("tiles"), QSize(60, 60), 12, 2, drawTile},
         {QStringLiteral("cars"), QSize(24, 24), 2, 10,
          [](QPainter &p, int k) {
@@ -1125,6 +1168,8 @@ int main(int argc, char **argv)
         {QStringLiteral("banners"), QSize(480, 80), 6, 1, bannerCell},
         {QStringLiteral("help"), QSize(160, 110), 1, 3, helpCell},
         {QStringLiteral("about"), QSize(360, 240), 1, 1, [](QPainter &p, int) { aboutPicture(p); }},
+        {QStringLiteral("paused"), QSize(480, 360), 1, 1,
+         [](QPainter &p, int) { pausedPicture(p); }},
     }};
     for (const Sheet &sheet : sheets) {
         for (int scale : {1, 2}) {

@@ -4,7 +4,7 @@
 void MainWindow::block_MouseDown(qint16 index, MouseButton button)
 {
     const PressResult press = decidePress(board, index, button, carstate.carblock,
-                                          gamestate == QLatin1String("PLAY"));
+                                          gamestate == QLatin1String("PLAY") && !pause.paused());
     if (press.rotate)
         rotateblock(index);
     if (press.refused)

@@ -17,6 +17,8 @@ void MainWindow::Timercarin_Timer()
 
 void MainWindow::Labelcartimein_DblClick()
 {
+    if (pause.paused())
+        return;
     countdown.hurry(cartimein);
 }
 

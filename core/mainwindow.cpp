@@ -49,6 +49,8 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     Timerblink = makeTimer(40, Qt::PreciseTimer, true, &MainWindow::Timerblink_Timer);
 
     Form_Load();
+    buildPause();
+    buildKeys();
 }
 
 MainWindow::~MainWindow() = default;
@@ -180,7 +182,7 @@ QPushButton *MainWindow::addButton(const QString &text, const QRect &geometry, b
     auto *b = new QPushButton(text, this);
     b->setGeometry(geometry);
     b->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, bold));
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus); // the keyboard's Tab reaches it, a mouse click gives no focus
     connect(b, &QPushButton::clicked, this, click);
     return b;
 }
@@ -348,6 +350,8 @@ void MainWindow::hideDigits()
 
 void MainWindow::Label8_Click()
 {
+    if (pause.paused())
+        return; // the strip of START! below the banner: a paused game is not thrown away unseen
     restart();
 }
 

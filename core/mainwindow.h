@@ -2,8 +2,10 @@
 #pragma once
 
 #include "assets/spritesheet.h"
+#include "board/cursor.h"
 #include "board/moves.h"
 #include "car/drive.h"
+#include "car/pause.h"
 #include "core/board.h"
 #include "core/controls.h"
 #include "core/newgame.h"
@@ -17,6 +19,9 @@
 #include <QWidget>
 
 #include <array>
+
+class KeyMark;
+class QKeyEvent;
 
 class MainWindow : public QWidget
 {
@@ -82,6 +87,8 @@ public:
     qint16 exitblink = 0;
     qint16 winflash = 0;
     RefusalBlink blink;
+    BoardCursor cursor;
+    Pause pause;
     qint64 bpass = 0;
     qint64 gamewon = 0;
     qint64 gamelost = 0;
@@ -126,6 +133,13 @@ public:
     QLabel *labelbp = nullptr;
     QLabel *Labelx = nullptr;
 
+    // The keyboard's controls: the board's stand-in in the focus chain, the cursor over a place,
+    // the mark around the focused control, and the picture that covers a paused board.
+    QWidget *boardfocus = nullptr;
+    KeyMark *cursorframe = nullptr;
+    KeyMark *focusring = nullptr;
+    QLabel *pausepic = nullptr;
+
     QTimer *Timercar = nullptr;
     QTimer *Timercarin = nullptr;
     QTimer *Timerexitblock = nullptr;
@@ -137,6 +151,7 @@ public:
     SpriteSheet piccars{QStringLiteral("cars"), 2, 10};
     SpriteSheet picdigits{QStringLiteral("digits"), 1, 11};
     SpriteSheet picbigmsg{QStringLiteral("banners"), 6, 1};
+    SpriteSheet picpause{QStringLiteral("paused"), 1, 1};
 
 signals:
     // Emitted once the records are saved; main() ends the program on it.
@@ -145,6 +160,9 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void Form_Load();
@@ -156,6 +174,27 @@ private:
     void loadRecords();
     void hideDigits();
     void startBlink(qint16 place);
+
+    // The keyboard (board/mainwindow_keys.cpp).
+    void buildKeys();
+    bool gameKey(const QKeyEvent *event);
+    void cursorKey(CursorMove m);
+    void tileKey(MouseButton button);
+    void startKey();
+    void showCursor();
+    void placeFocusRing();
+    QList<QWidget *> focusChain() const;
+    bool underBanner(const QWidget *control) const;
+    bool keyboardmarks = false; // the focus ring is on show: the focus has moved by Tab
+
+    // The pause (car/mainwindow_pause.cpp).
+    void buildPause();
+    void pauseKey();
+    void pauseFor(PauseReason reason, bool on);
+    void holdGame();
+    void goOn();
+    std::array<QTimer *, 3> heldTimers() const;
+    std::array<int, 3> heldintervals{};
 
     qint16 bigmsgcell = -1; // the banner cell on show
     bool unloaded = false;

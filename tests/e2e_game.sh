@@ -233,9 +233,33 @@ expect_stored topten top2name "<b>bold</b>" "$scenario"
 expect_stored topten top1name recaR "$scenario"
 echo "e2e: ok $scenario"
 
-# e. Two runs at once, each winning a game: the one started last, on top, leaves first; the
+# e. The keyboard alone: F2, the cursor, R, Space and G lay the winning road; P holds the car a
+# while; Ctrl+Q leaves, and the store holds the win.
+scenario="e (keyboard only, pause, ctrl+q)"
+start_game
+keys() {
+    timeout 10 xdotool windowfocus --sync "$wid" key --delay 60 "$@" 2>/dev/null ||
+        fail "$scenario: xdotool could not type $*"
+}
+keys F2
+wait_until 5 banner_shows 4 || fail "$scenario: F2 started no game; last shot $tmp/shot.png"
+# The first arrow shows the cursor on place 1; the road then goes 10, 11, 13 (slid), 12, 22, 30.
+keys Right Down Right r r Right r Right Right space Left r r r Down Right Right r Down r
+keys g p
+sleep 2
+banner_shows 2 3 1 && fail "$scenario: the game went on while paused; shot $tmp/shot.png"
+keys p
+wait_until 10 banner_shows 2 3 || fail "$scenario: no win banner in 10 s; last shot $tmp/shot.png"
+keys ctrl+q
+expect_game_ends "Ctrl+Q"
+expect_counters 2 1 11 "$scenario"
+expect_stored topten top1point -10001 "$scenario"
+expect_stored topten top1name "emaN ruoY" "$scenario"
+echo "e2e: ok $scenario"
+
+# f. Two runs at once, each winning a game: the one started last, on top, leaves first; the
 #    store then keeps both wins and the counts of both runs.
-scenario="e (two runs at once)"
+scenario="f (two runs at once)"
 rm -f "$store"
 for run in first second; do
     [[ $run == second ]] && other_pid=$game_pid other_wid=$wid

@@ -1,4 +1,5 @@
 // Presses on tiles: slides, obstacle jumps, turns and refusals.
+#include "board/cursor.h"
 #include "board/moves.h"
 #include "boardfixture.h"
 #include "roadtest.h"
@@ -94,6 +95,58 @@ private slots:
         exits[4] = 21;
         carryExit(exits, 21, 28);
         QCOMPARE(exits[4], 28);
+    }
+
+    // Arrows walk the cursor, clamped at every edge; the first arrow only shows it.
+    void cursorMoves_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("to");
+        QTest::newRow("first arrow only shows") << 1 << "R" << 1;
+        QTest::newRow("right and down") << 1 << "RRD" << 10;
+        QTest::newRow("left edge") << 17 << "RLLL" << 17;
+        QTest::newRow("top edge") << 3 << "RUU" << 3;
+        QTest::newRow("right edge, no wrap to next row") << 8 << "RRR" << 8;
+        QTest::newRow("bottom edge") << 44 << "DDD" << 44;
+        QTest::newRow("corner to corner") << 1 << "RRRRRRRRDDDDDD" << 48;
+        QTest::newRow("back up a column") << 48 << "RUUUUUUU" << 8;
+    }
+    void cursorMoves()
+    {
+        QFETCH(int, from);
+        QFETCH(QString, keys);
+        QFETCH(int, to);
+        BoardCursor c;
+        c.place = qint16(from);
+        for (QChar k : keys) {
+            c.move(k == u'R'   ? CursorMove::Right
+                   : k == u'L' ? CursorMove::Left
+                   : k == u'U' ? CursorMove::Up
+                               : CursorMove::Down);
+            QVERIFY(c.shown);
+        }
+        QCOMPARE(c.place, to);
+    }
+
+    // A key on a hidden cursor shows it and does nothing else; a mouse press hides it where the
+    // mouse was, and only real places count.
+    void cursorShowsAndHides()
+    {
+        BoardCursor c;
+        QCOMPARE(c.place, 1);
+        QVERIFY(!c.shown);
+        QVERIFY(!c.reveal());
+        QVERIFY(c.reveal());
+        c.pointedAt(30);
+        QVERIFY(!c.shown);
+        QCOMPARE(c.place, 30);
+        c.move(CursorMove::Left);
+        QCOMPARE(c.place, 30);
+        c.pointedAt(0);
+        QCOMPARE(c.place, 30);
+        c.pointedAt(49);
+        QCOMPARE(c.place, 30);
     }
 };
 

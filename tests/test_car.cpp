@@ -1,6 +1,7 @@
 // The countdown and the car's drive through the tiles, on plain boards.
 #include "boardfixture.h"
 #include "car/drive.h"
+#include "car/pause.h"
 #include "roadtest.h"
 
 class TestCar : public QObject
@@ -130,6 +131,54 @@ private slots:
         QCOMPARE(addPoints(32750, 10), 32760);
         QCOMPARE(addPoints(32760, 10), 32767);
         QCOMPARE(addPoints(32767, 10), 32767);
+    }
+    // Reasons come and go in any order; the game goes on only when the last has gone.
+    void pauseReasons_data()
+    {
+        // Steps: +X begins reason X, -X ends it (K key, M minimised, H held off by a box);
+        // the result lists, per step, "s" (stop now), "g" (go on now) or "." (nothing).
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("key on, key off") << "+K -K" << "s g";
+        QTest::newRow("box opened and closed") << "+H -H" << "s g";
+        QTest::newRow("key pause outlives the box") << "+K +H -H -K" << "s . . g";
+        QTest::newRow("box outlives the key") << "+H +K -K -H" << "s . . g";
+        QTest::newRow("minimised during the box") << "+H +M -H -M" << "s . . g";
+        QTest::newRow("ending a reason never begun") << "-K +M -K -M" << ". s . g";
+        QTest::newRow("the same reason twice") << "+M +M -M" << "s . g";
+    }
+    void pauseReasons()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, result);
+        Pause pause;
+        QStringList got;
+        for (const QString &step : steps.split(u' ')) {
+            const PauseReason r = step[1] == u'K'   ? PauseReason::Key
+                                  : step[1] == u'M' ? PauseReason::Minimised
+                                                    : PauseReason::HeldOff;
+            const bool change = step[0] == u'+' ? pause.begin(r, true) : pause.end(r);
+            got << (change ? (step[0] == u'+' ? "s" : "g") : ".");
+        }
+        QCOMPARE(got.join(u' '), result);
+        QVERIFY(!pause.paused());
+    }
+
+    // Outside a countdown or a drive there is nothing to hold, and no reason is kept for later.
+    void pauseNeedsARunningGame()
+    {
+        Pause pause;
+        QVERIFY(!pause.begin(PauseReason::Key, false));
+        QVERIFY(!pause.paused());
+        QVERIFY(!pause.end(PauseReason::Key));
+        QVERIFY(!pause.begin(PauseReason::HeldOff, false));
+        QVERIFY(!pause.end(PauseReason::HeldOff));
+        // Once paused, a further reason is kept even though the game now stands still.
+        QVERIFY(pause.begin(PauseReason::Key, true));
+        QVERIFY(!pause.begin(PauseReason::HeldOff, false));
+        QVERIFY(!pause.end(PauseReason::Key));
+        QVERIFY(pause.has(PauseReason::HeldOff));
+        QVERIFY(pause.end(PauseReason::HeldOff));
     }
 };
 

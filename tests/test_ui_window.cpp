@@ -153,7 +153,7 @@ private slots:
                  QStringLiteral("Enuff time for you to think ahead and built the path?"));
     }
 
-    // The help box keeps the board out of reach while the game goes on behind it.
+    // The help box keeps the board out of reach, and the game waits behind it.
     void helpBoxDuringADrive()
     {
         MainWindow w;
@@ -165,15 +165,16 @@ private slots:
         HelpBox *help = openBox<HelpBox>();
         QVERIFY(help);
         QCOMPARE(help->windowTitle(), QStringLiteral("How to play"));
-        QVERIFY(w.Timercar->isActive());
-        w.Timercar_Timer();
-        QVERIFY(w.car->pos() != QPoint(23, 28));
+        QVERIFY(!w.Timercar->isActive());
+        QVERIFY(w.pausepic->isVisibleTo(&w));
         const qint16 t = w.board.blocktype[3];
         QTest::mousePress(w.block[3], Qt::RightButton); // a disabled window takes no press
         QCOMPARE(w.board.blocktype[3], t);
         QPointer<HelpBox> alive(help);
         help->close();
         QVERIFY(w.isEnabled());
+        QVERIFY(w.Timercar->isActive());
+        QVERIFY(!w.pausepic->isVisibleTo(&w));
         QTRY_VERIFY(!alive);
     }
 };

@@ -27,8 +27,8 @@ void MainWindow::setbigmsg(qint16 msgpic)
 
 void MainWindow::bigmsg_Click()
 {
-    if (Timercarin->isActive())
-        return;
+    if (Timercarin->isActive() || pause.paused())
+        return; // a paused game cannot be given up unseen
     labelbig->hide();
     if (gamestate != QLatin1String("PLAY") && gamestate != QLatin1String("LOSE") &&
         gamestate != QLatin1String("WIN"))
