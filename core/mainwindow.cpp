@@ -168,6 +168,8 @@ void MainWindow::buildControls()
     labellost = hiddenLabel(50);
     labelbp = hiddenLabel(100);
     Labelx = hiddenLabel(150);
+
+    nameControls();
 }
 
 QPushButton *MainWindow::addButton(const QString &text, const QRect &geometry, bool bold,
@@ -291,6 +293,7 @@ void MainWindow::Form_Load()
     labelbig->hide();
 
     putcar(23, 28);
+    namecar(0, true);
 
     setcartimein(0);
     settotalexit(0);
@@ -334,6 +337,7 @@ void MainWindow::setblock(qint16 blocknum, qint16 blockt)
     board.setblock(blocknum, blockt);
     if (blocknum <= placeCount)
         block[blocknum]->setPixmap(picblocks.cell(blockt));
+    nameplace(blocknum);
 }
 
 void MainWindow::hideDigits()
@@ -356,6 +360,7 @@ void MainWindow::restart()
         putcar(23, 28);
     }
     carstate.carblock = 0; // the old car's place is not refused in the new countdown
+    namecar(0, true);
 
     hideDigits();
     toprank = 11;
@@ -364,6 +369,7 @@ void MainWindow::restart()
     points = 0;
     bigmsg->show();
     Labelcartimein->setText(QString::number(cartimein));
+    namecountdown();
     setbigmsg(banner::goodLuck);
     blockstart->setPixmap(picblocks.cell(tile::startSign));
 

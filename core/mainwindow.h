@@ -155,7 +155,17 @@ private:
     void hideDigits();
     void startBlink(qint16 place);
 
+    // Accessible names, kept current where what they say changes.
+    void nameControls();
+    void nameplace(qint16 place);
+    // The car's place is `place` (0: none on the board); `waiting` when it stands at the start.
+    void namecar(qint16 place, bool waiting);
+    void namebanner();
+    void namecountdown();
+    void nametopten();
+
     qint16 bigmsgcell = -1; // the banner cell on show
+    qint16 carplace = 0;    // the place whose name says the car is there
     bool unloaded = false;
     bool centred = false;
 };

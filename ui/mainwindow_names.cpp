@@ -1,0 +1,58 @@
+// The main window's side of the accessible names a screen reader reads for places and messages.
+#include "core/mainwindow.h"
+
+#include "core/placenames.h"
+#include "ui/spokennames.h"
+
+namespace {
+
+// Qt tells assistive technology of every name set; only a real change is worth telling.
+void rename(QWidget *w, const QString &name)
+{
+    if (w->accessibleName() != name)
+        w->setAccessibleName(name);
+}
+
+} // namespace
+
+void MainWindow::nameControls()
+{
+    Cmd_el->setAccessibleName(QStringLiteral("fewer exits"));
+    Cmd_er->setAccessibleName(QStringLiteral("more exits"));
+    cmd_cl->setAccessibleName(QStringLiteral("shorter countdown"));
+    Cmd_cr->setAccessibleName(QStringLiteral("longer countdown"));
+    namebox->setAccessibleName(QStringLiteral("Your name"));
+    car->setAccessibleName(QStringLiteral("car"));
+}
+
+void MainWindow::nameplace(qint16 place)
+{
+    if (place < 1 || place > placeCount)
+        return;
+    rename(block[place], placeName(place, board.blocktype[place], place == carplace));
+}
+
+void MainWindow::namecar(qint16 place, bool waiting)
+{
+    const qint16 before = carplace;
+    carplace = place;
+    nameplace(before);
+    nameplace(place);
+    rename(blockstart, startSignName(waiting));
+}
+
+void MainWindow::namebanner()
+{
+    rename(bigmsg, bannerName(bigmsgcell, points, labelbig->text(), bigmsg->toolTip()));
+}
+
+void MainWindow::namecountdown()
+{
+    rename(Labelcartimein, countdownName(static_cast<qint16>(cartimein - countdown.cartimeinct)));
+}
+
+void MainWindow::nametopten()
+{
+    for (int n = 1; n <= topTenRows; ++n)
+        rename(topname[n], topTenRowName(n, topten.toptenname[n], topten.toptenpoint[n]));
+}
