@@ -13,7 +13,7 @@ void MainWindow::Timercarin_Timer()
         Labelcartimein->hide();
         reentry(1, Side::Left);
     } else {
-        namecountdown();
+        nameCountdown();
     }
 }
 
@@ -31,7 +31,7 @@ void MainWindow::reentry(qint16 toblock, Side entrypoint)
 {
     car->show();
     const Outcome outcome = carstate.reentry(board, toblock, entrypoint);
-    namecar(carstate.carblock, false); // before the end of a game renames the exits
+    nameCar(carstate.carblock, false); // before the end of a game renames the exits
     switch (outcome) {
     case Outcome::Lose: youlose(); break;
     case Outcome::Win: youwin(); break;

@@ -293,7 +293,7 @@ void MainWindow::Form_Load()
     labelbig->hide();
 
     putcar(23, 28);
-    namecar(0, true);
+    nameCar(0, true);
 
     setcartimein(0);
     settotalexit(0);
@@ -337,7 +337,7 @@ void MainWindow::setblock(qint16 blocknum, qint16 blockt)
     board.setblock(blocknum, blockt);
     if (blocknum <= placeCount)
         block[blocknum]->setPixmap(picblocks.cell(blockt));
-    nameplace(blocknum);
+    namePlace(blocknum);
 }
 
 void MainWindow::hideDigits()
@@ -360,7 +360,7 @@ void MainWindow::restart()
         putcar(23, 28);
     }
     carstate.carblock = 0; // the old car's place is not refused in the new countdown
-    namecar(0, true);
+    nameCar(0, true);
 
     hideDigits();
     toprank = 11;
@@ -369,7 +369,7 @@ void MainWindow::restart()
     points = 0;
     bigmsg->show();
     Labelcartimein->setText(QString::number(cartimein));
-    namecountdown();
+    nameCountdown();
     setbigmsg(banner::goodLuck);
     blockstart->setPixmap(picblocks.cell(tile::startSign));
 

@@ -157,12 +157,12 @@ private:
 
     // Accessible names, kept current where what they say changes.
     void nameControls();
-    void nameplace(qint16 place);
+    void namePlace(qint16 place);
     // The car's place is `place` (0: none on the board); `waiting` when it stands at the start.
-    void namecar(qint16 place, bool waiting);
-    void namebanner();
-    void namecountdown();
-    void nametopten();
+    void nameCar(qint16 place, bool waiting);
+    void nameBanner();
+    void nameCountdown();
+    void nameTopTen();
 
     qint16 bigmsgcell = -1; // the banner cell on show
     qint16 carplace = 0;    // the place whose name says the car is there

@@ -11,7 +11,7 @@ void MainWindow::loadRecords()
     QSettings store(QStringLiteral("rdshfv1"), QStringLiteral("rdshfv1"));
     topten = loadTopTen(store);
     updatetopten(0);
-    nametopten();
+    nameTopTen();
     const LifetimeCounters stored = loadCounters(store);
     totalgames = stored.totalgames;
     executed = stored.executed;
@@ -30,7 +30,7 @@ void MainWindow::updatetopten(qint16 urank)
         }
     } else {
         insertIntoTopTen(topten, toprank, playername, points);
-        nametopten(); // the table changes only here; the tick's redraw repeats the same texts
+        nameTopTen(); // the table changes only here; the tick's redraw repeats the same texts
     }
     for (int n = 1; n <= topTenRows; ++n) {
         topname[n]->setText(topTenNameText(n, topten.toptenname[n]));

@@ -25,33 +25,33 @@ void MainWindow::nameControls()
     car->setAccessibleName(QStringLiteral("car"));
 }
 
-void MainWindow::nameplace(qint16 place)
+void MainWindow::namePlace(qint16 place)
 {
     if (place < 1 || place > placeCount)
         return;
     rename(block[place], placeName(place, board.blocktype[place], place == carplace));
 }
 
-void MainWindow::namecar(qint16 place, bool waiting)
+void MainWindow::nameCar(qint16 place, bool waiting)
 {
     const qint16 before = carplace;
     carplace = place;
-    nameplace(before);
-    nameplace(place);
+    namePlace(before);
+    namePlace(place);
     rename(blockstart, startSignName(waiting));
 }
 
-void MainWindow::namebanner()
+void MainWindow::nameBanner()
 {
     rename(bigmsg, bannerName(bigmsgcell, points, labelbig->text(), bigmsg->toolTip()));
 }
 
-void MainWindow::namecountdown()
+void MainWindow::nameCountdown()
 {
     rename(Labelcartimein, countdownName(static_cast<qint16>(cartimein - countdown.cartimeinct)));
 }
 
-void MainWindow::nametopten()
+void MainWindow::nameTopTen()
 {
     for (int n = 1; n <= topTenRows; ++n)
         rename(topname[n], topTenRowName(n, topten.toptenname[n], topten.toptenpoint[n]));

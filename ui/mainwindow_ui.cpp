@@ -23,7 +23,7 @@ void MainWindow::setbigmsg(qint16 msgpic)
     const QString tip = bannerTip(msgpic);
     if (!tip.isNull())
         bigmsg->setToolTip(tip);
-    namebanner();
+    nameBanner();
 }
 
 void MainWindow::bigmsg_Click()
@@ -37,7 +37,7 @@ void MainWindow::bigmsg_Click()
     reset();
     bigmsg->hide();
     putcar(static_cast<qint16>(board.blockx[1] - 12), static_cast<qint16>(board.blocky[1] + 18));
-    namecar(0, true);
+    nameCar(0, true);
     Timerbigmsg->stop();
 }
 
