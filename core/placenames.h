@@ -1,5 +1,4 @@
-// What a screen reader says for a board place: where it is, what lies there, whether the car is
-// there.
+// What a screen reader says for a board place: where it is, what lies there, and the car.
 #pragma once
 
 #include <QString>

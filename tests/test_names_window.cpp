@@ -5,6 +5,8 @@
 
 #include <QAccessible>
 
+#include <map>
+
 using namespace roadtest;
 
 class TestNamesWindow : public QObject

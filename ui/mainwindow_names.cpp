@@ -6,7 +6,8 @@
 
 namespace {
 
-// Qt tells assistive technology of every name set; only a real change is worth telling.
+// Only a real change goes out to assistive technology: the win flash and the restored exits set
+// the same names again.
 void rename(QWidget *w, const QString &name)
 {
     if (w->accessibleName() != name)
