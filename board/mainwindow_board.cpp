@@ -18,6 +18,8 @@ void MainWindow::swapblock(qint16 block1, qint16 block2)
     swapTypes(board, block1, block2);
     block[block1]->setPixmap(picblocks.cell(board.blocktype[block1]));
     block[block2]->setPixmap(picblocks.cell(board.blocktype[block2]));
+    namePlace(block1);
+    namePlace(block2);
     carryExit(exitblock, block1, block2);
 }
 

@@ -12,6 +12,8 @@ void MainWindow::Timercarin_Timer()
         Timercarin->stop();
         Labelcartimein->hide();
         reentry(1, Side::Left);
+    } else {
+        nameCountdown();
     }
 }
 
@@ -30,7 +32,9 @@ void MainWindow::putcar(qint16 carlocx, qint16 carlocy)
 void MainWindow::reentry(qint16 toblock, Side entrypoint)
 {
     car->show();
-    switch (carstate.reentry(board, toblock, entrypoint)) {
+    const Outcome outcome = carstate.reentry(board, toblock, entrypoint);
+    nameCar(carstate.carblock, false); // before the end of a game renames the exits
+    switch (outcome) {
     case Outcome::Lose: youlose(); break;
     case Outcome::Win: youwin(); break;
     case Outcome::Drive:

@@ -174,6 +174,8 @@ void MainWindow::buildControls()
     labellost = hiddenLabel(50);
     labelbp = hiddenLabel(100);
     Labelx = hiddenLabel(150);
+
+    nameControls();
 }
 
 QPushButton *MainWindow::addButton(const QString &text, const QRect &geometry, bool bold,
@@ -297,6 +299,7 @@ void MainWindow::Form_Load()
     labelbig->hide();
 
     putcar(23, 28);
+    nameCar(0, true);
 
     setcartimein(0);
     settotalexit(0);
@@ -340,6 +343,7 @@ void MainWindow::setblock(qint16 blocknum, qint16 blockt)
     board.setblock(blocknum, blockt);
     if (blocknum <= placeCount)
         block[blocknum]->setPixmap(picblocks.cell(blockt));
+    namePlace(blocknum);
 }
 
 void MainWindow::hideDigits()
@@ -364,6 +368,7 @@ void MainWindow::restart()
     putcar(23, 28);
     labelbig->hide();
     carstate.carblock = 0; // the old car's place is not refused in the new countdown
+    nameCar(0, true);
 
     hideDigits();
     toprank = 11;
@@ -372,6 +377,7 @@ void MainWindow::restart()
     points = 0;
     bigmsg->show();
     Labelcartimein->setText(QString::number(cartimein));
+    nameCountdown();
     setbigmsg(banner::goodLuck);
     blockstart->setPixmap(picblocks.cell(tile::startSign));
 

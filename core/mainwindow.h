@@ -196,7 +196,17 @@ private:
     std::array<QTimer *, 3> heldTimers() const;
     std::array<int, 3> heldintervals{};
 
+    // Accessible names, kept current where what they say changes.
+    void nameControls();
+    void namePlace(qint16 place);
+    // The car's place is `place` (0: none on the board); `waiting` when it stands at the start.
+    void nameCar(qint16 place, bool waiting);
+    void nameBanner();
+    void nameCountdown();
+    void nameTopTen();
+
     qint16 bigmsgcell = -1; // the banner cell on show
+    qint16 carplace = 0;    // the place whose name says the car is there
     bool unloaded = false;
     bool centred = false;
 };

@@ -28,6 +28,7 @@ void MainWindow::loadRecords()
     const StoredRecords stored = readRecords(recordsPath());
     topten = stored.table;
     updatetopten(0);
+    nameTopTen();
     totalgames = stored.counters.totalgames;
     executed = stored.counters.executed;
     tbpass = stored.counters.tbpass;
@@ -45,6 +46,7 @@ void MainWindow::updatetopten(qint16 urank)
         }
     } else {
         insertIntoTopTen(topten, toprank, playername, points);
+        nameTopTen(); // the table changes only here; the tick's redraw repeats the same texts
     }
     for (int n = 1; n <= topTenRows; ++n) {
         topname[n]->setText(topTenNameText(n, topten.toptenname[n]));

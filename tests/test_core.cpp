@@ -2,6 +2,7 @@
 #include "boardfixture.h"
 #include "core/commandline.h"
 #include "core/newgame.h"
+#include "core/placenames.h"
 #include "roadtest.h"
 
 #include <set>
@@ -387,6 +388,62 @@ private slots:
         } else {
             QCOMPARE(line.text, text);
         }
+    }
+
+    // Every type a place can hold, and the pictures that never stand in the table.
+    void tileWords_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("words");
+        const QStringList words = {"empty place",
+                                   "straight road from left to right",
+                                   "straight road from top to bottom",
+                                   "crossing",
+                                   "curve from right to bottom",
+                                   "curve from left to bottom",
+                                   "curve from right to top",
+                                   "curve from left to top",
+                                   "plain tile",
+                                   "exit",
+                                   "exit",
+                                   "exit",
+                                   "tent"};
+        for (int t = 0; t <= 23; ++t) {
+            const QString w = t < words.size() ? words[t]
+                              : t == 23        ? QStringLiteral("START sign")
+                                               : QStringLiteral("plain tile");
+            QTest::addRow("%d", t) << t << w;
+        }
+    }
+    void tileWords()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, words);
+        QCOMPARE(::tileWords(qint16(type)), words);
+        // A road piece's words name exactly the sides the car can enter it by.
+        if (turns(qint16(type)) && type != tile::crossing) {
+            const std::pair<Side, const char *> sides[] = {{Side::Left, "left"},
+                                                           {Side::Right, "right"},
+                                                           {Side::Up, "top"},
+                                                           {Side::Down, "bottom"}};
+            for (auto [side, word] : sides)
+                QCOMPARE(words.contains(QLatin1String(word)),
+                         connectionFor(side, qint16(type)).has_value());
+        }
+    }
+
+    void placeNames()
+    {
+        QCOMPARE(placeName(1, tile::straightLR, false),
+                 QStringLiteral("row 1, column 1: straight road from left to right"));
+        QCOMPARE(placeName(11, tile::curveLD, false),
+                 QStringLiteral("row 2, column 3: curve from left to bottom"));
+        QCOMPARE(placeName(8, tile::empty, false), QStringLiteral("row 1, column 8: empty place"));
+        QCOMPARE(placeName(41, tile::obstacle, false), QStringLiteral("row 6, column 1: tent"));
+        QCOMPARE(placeName(48, tile::exit, true),
+                 QStringLiteral("row 6, column 8: exit, car here"));
+        QCOMPARE(startSignName(true), QStringLiteral("START, the car waits here"));
+        QCOMPARE(startSignName(false), QStringLiteral("START"));
     }
 };
 

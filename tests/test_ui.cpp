@@ -1,6 +1,7 @@
 // The score row's layout, the banner's tips and the difficulty words.
 #include "roadtest.h"
 #include "ui/presentation.h"
+#include "ui/spokennames.h"
 
 class TestUi : public QObject
 {
@@ -77,6 +78,58 @@ private slots:
         QCOMPARE(nextPhase(0), 1);
         QCOMPARE(nextPhase(1), 2);
         QCOMPARE(nextPhase(2), 1);
+    }
+    void bannerNames_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("name");
+        const QString ranked = QStringLiteral("Your points is ranked #3 in the Top Ten");
+        QTest::newRow("click to play")
+            << 0 << 0 << QString() << "CLICK TO PLAY! Click here to start playing.";
+        QTest::newRow("lost") << 1 << 0 << QString() << "SORRY! YOU LOST! Click here to replay.";
+        QTest::newRow("won") << 2 << 120 << ranked
+                             << "CONGRATS! YOU WON! Your points is ranked #3 in the Top Ten. "
+                                "Click here to play again.";
+        QTest::newRow("won, second pose")
+            << 3 << 120 << ranked
+            << "CONGRATS! YOU WON! Your points is ranked #3 in the Top Ten. Click here to play "
+               "again.";
+        QTest::newRow("won, before the line")
+            << 2 << 120 << QString() << "CONGRATS! YOU WON! Click here to play again.";
+        QTest::newRow("good luck")
+            << 4 << 0 << QString()
+            << "GOOD LUCK! You need lots of 'em. Click here to cancel this game.";
+        QTest::newRow("score") << 5 << 120 << QString()
+                               << "Score: 120 points. Click here to cancel this game.";
+        QTest::newRow("a line only goes with a win")
+            << 1 << 0 << ranked << "SORRY! YOU LOST! Click here to replay.";
+    }
+    void bannerNames()
+    {
+        QFETCH(int, cell);
+        QFETCH(int, points);
+        QFETCH(QString, line);
+        QFETCH(QString, name);
+        // The blank cell keeps the tip of the cell before it, as the window does.
+        const QString tip =
+            cell == banner::blank ? bannerTip(banner::goodLuck) : bannerTip(qint16(cell));
+        QCOMPARE(bannerName(qint16(cell), points, line, tip), name);
+    }
+
+    void spokenNumbers()
+    {
+        QCOMPARE(scoreName(10), QStringLiteral("Score: 10 points"));
+        QCOMPARE(scoreName(32767), QStringLiteral("Score: 32767 points"));
+        QCOMPARE(countdownName(50), QStringLiteral("The car leaves in 50 seconds"));
+        QCOMPARE(countdownName(1), QStringLiteral("The car leaves in 1 second"));
+        QCOMPARE(countdownName(0), QStringLiteral("The car leaves in under a second"));
+        QCOMPARE(topTenRowName(1, QStringLiteral("Racer"), 230),
+                 QStringLiteral("Rank 1: Racer, 230 points"));
+        QCOMPARE(topTenRowName(10, QString(), 0), QStringLiteral("Rank 10: no name, 0 points"));
+        QCOMPARE(topTenRowName(2, QStringLiteral("%1 %2"), 1),
+                 QStringLiteral("Rank 2: %1 %2, 1 point"));
     }
 };
 

@@ -23,6 +23,7 @@ void MainWindow::setbigmsg(qint16 msgpic)
     const QString tip = bannerTip(msgpic);
     if (!tip.isNull())
         bigmsg->setToolTip(tip);
+    nameBanner();
 }
 
 void MainWindow::bigmsg_Click()
@@ -36,6 +37,7 @@ void MainWindow::bigmsg_Click()
     reset();
     bigmsg->hide();
     putcar(static_cast<qint16>(board.blockx[1] - 12), static_cast<qint16>(board.blocky[1] + 18));
+    nameCar(0, true);
     Timerbigmsg->stop();
 }
 

@@ -1,0 +1,167 @@
+// What a screen reader reads from the real window: places, the car, controls, messages, top ten.
+#include "core/placenames.h"
+#include "gamewindow.h"
+#include "roadtest.h"
+
+#include <QAccessible>
+
+#include <map>
+
+using namespace roadtest;
+
+class TestNamesWindow : public QObject
+{
+    Q_OBJECT
+
+    static QString nameOf(QObject *o)
+    {
+        return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+    }
+
+    // The places whose names say the car is there.
+    static QList<int> carPlaces(const MainWindow &w)
+    {
+        QList<int> places;
+        for (int n = 1; n <= placeCount; ++n)
+            if (nameOf(w.block[n]).endsWith(QLatin1String(", car here")))
+                places << n;
+        return places;
+    }
+
+private slots:
+    void startUp()
+    {
+        MainWindow w;
+        QCOMPARE(nameOf(w.block[1]),
+                 QStringLiteral("row 1, column 1: straight road from left to right"));
+        QCOMPARE(nameOf(w.block[8]), QStringLiteral("row 1, column 8: curve from left to bottom"));
+        QCOMPARE(nameOf(w.block[23]), QStringLiteral("row 3, column 7: crossing"));
+        QCOMPARE(nameOf(w.block[41]), QStringLiteral("row 6, column 1: tent"));
+        QCOMPARE(carPlaces(w), QList<int>{});
+        QCOMPARE(nameOf(w.blockstart), QStringLiteral("START, the car waits here"));
+        QCOMPARE(nameOf(w.bigmsg), QStringLiteral("CLICK TO PLAY! Click here to start playing."));
+        for (int n = 1; n <= 10; ++n)
+            QCOMPARE(nameOf(w.topname[n]), QStringLiteral("Rank %1: Racer, 0 points").arg(n));
+    }
+
+    void controls_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Cmd_el") << "Cmd_el"
+                                << "fewer exits";
+        QTest::newRow("Cmd_er") << "Cmd_er"
+                                << "more exits";
+        QTest::newRow("cmd_cl") << "cmd_cl"
+                                << "shorter countdown";
+        QTest::newRow("Cmd_cr") << "Cmd_cr"
+                                << "longer countdown";
+        QTest::newRow("namebox") << "namebox"
+                                 << "Your name";
+        QTest::newRow("Label8") << "Label8"
+                                << "START!";
+        QTest::newRow("cmd_about") << "cmd_about"
+                                   << "About Game";
+        QTest::newRow("cmd_help") << "cmd_help"
+                                  << "How to Play";
+        QTest::newRow("cmd_exit") << "cmd_exit"
+                                  << "Exit game";
+    }
+    void controls()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        MainWindow w;
+        const std::map<QString, QWidget *> byName = {
+            {"Cmd_el", w.Cmd_el},       {"Cmd_er", w.Cmd_er},     {"cmd_cl", w.cmd_cl},
+            {"Cmd_cr", w.Cmd_cr},       {"namebox", w.namebox},   {"Label8", w.Label8},
+            {"cmd_about", w.cmd_about}, {"cmd_help", w.cmd_help}, {"cmd_exit", w.cmd_exit}};
+        QCOMPARE(nameOf(byName.at(control)), name);
+    }
+
+    // A new deal names every place afresh; the exits' blink leaves the names alone.
+    void restartNamesTheDeal()
+    {
+        MainWindow w;
+        w.restart();
+        QCOMPARE(nameOf(w.block[12]), QStringLiteral("row 2, column 4: empty place"));
+        QCOMPARE(nameOf(w.block[5]), QStringLiteral("row 1, column 5: tent"));
+        w.Timerexitblock_Timer();
+        w.Timerexitblock_Timer();
+        QCOMPARE(nameOf(w.block[46]), QStringLiteral("row 6, column 6: exit"));
+        for (qint16 n = 1; n <= placeCount; ++n)
+            QCOMPARE(nameOf(w.block[n]), placeName(n, w.board.blocktype[n], false));
+        QCOMPARE(
+            nameOf(w.bigmsg),
+            QStringLiteral("GOOD LUCK! You need lots of 'em. Click here to cancel this game."));
+        QCOMPARE(nameOf(w.Labelcartimein), QStringLiteral("The car leaves in 10 seconds"));
+        w.Timercarin_Timer();
+        QCOMPARE(nameOf(w.Labelcartimein), QStringLiteral("The car leaves in 9 seconds"));
+    }
+
+    void slideAndTurn()
+    {
+        MainWindow w;
+        w.restart();
+        w.block_MouseDown(13, MouseButton::Left);
+        QCOMPARE(nameOf(w.block[12]), QStringLiteral("row 2, column 4: curve from left to top"));
+        QCOMPARE(nameOf(w.block[13]), QStringLiteral("row 2, column 5: empty place"));
+        w.block_MouseDown(10, MouseButton::Right);
+        QCOMPARE(nameOf(w.block[10]), QStringLiteral("row 2, column 2: curve from left to top"));
+    }
+
+    // The car's place moves on entry to each place; the score, the win and the top ten follow.
+    void carPlaceThroughAWin()
+    {
+        MainWindow w;
+        w.restart();
+        buildFirstBoardRoad(w);
+        release(w);
+        QCOMPARE(carPlaces(w), QList<int>{1});
+        QCOMPARE(nameOf(w.block[1]),
+                 QStringLiteral("row 1, column 1: straight road from left to right, car here"));
+        QCOMPARE(nameOf(w.blockstart), QStringLiteral("START"));
+        QCOMPARE(nameOf(w.bigmsg),
+                 QStringLiteral("Score: 10 points. Click here to cancel this game."));
+        for (int i = 0; i < 15; ++i)
+            w.Timercar_Timer();
+        QCOMPARE(carPlaces(w), QList<int>{2});
+        QCOMPARE(nameOf(w.bigmsg),
+                 QStringLiteral("Score: 20 points. Click here to cancel this game."));
+
+        driveToEnd(w);
+        QCOMPARE(carPlaces(w), QList<int>{46});
+        w.Timerbigmsg_Timer(); // the win flash: another picture on the same exit
+        QCOMPARE(nameOf(w.block[46]), QStringLiteral("row 6, column 6: exit, car here"));
+        QCOMPARE(nameOf(w.bigmsg),
+                 QStringLiteral("CONGRATS! YOU WON! Your points is ranked #1 in the Top Ten. "
+                                "Click here to play again."));
+        QCOMPARE(nameOf(w.topname[1]), QStringLiteral("Rank 1: Your Name, 100 points"));
+        QCOMPARE(nameOf(w.topname[2]), QStringLiteral("Rank 2: Racer, 0 points"));
+
+        w.bigmsg_Click(); // the car goes back to the start
+        QCOMPARE(carPlaces(w), QList<int>{});
+        QCOMPARE(nameOf(w.blockstart), QStringLiteral("START, the car waits here"));
+    }
+
+    // A lost game leaves the car named where it ended; a new game, even mid-drive, clears it.
+    void carPlaceAfterALossAndARestart()
+    {
+        MainWindow w;
+        w.restart();
+        release(w);
+        driveToEnd(w);
+        QCOMPARE(w.gamestate, QStringLiteral("LOSE"));
+        QCOMPARE(carPlaces(w), QList<int>{10});
+        QCOMPARE(nameOf(w.bigmsg), QStringLiteral("SORRY! YOU LOST! Click here to replay."));
+        w.restart();
+        release(w);
+        QCOMPARE(carPlaces(w), QList<int>{1});
+        w.restart(); // a click slipping past the banner while the car drives
+        QCOMPARE(carPlaces(w), QList<int>{});
+        QCOMPARE(nameOf(w.blockstart), QStringLiteral("START, the car waits here"));
+    }
+};
+
+ROADSHIFT_TEST_GUI_MAIN(TestNamesWindow)
+#include "test_names_window.moc"

@@ -1,0 +1,59 @@
+// The main window's side of the accessible names a screen reader reads for places and messages.
+#include "core/mainwindow.h"
+
+#include "core/placenames.h"
+#include "ui/spokennames.h"
+
+namespace {
+
+// Only a real change goes out to assistive technology: the win flash and the restored exits set
+// the same names again.
+void rename(QWidget *w, const QString &name)
+{
+    if (w->accessibleName() != name)
+        w->setAccessibleName(name);
+}
+
+} // namespace
+
+void MainWindow::nameControls()
+{
+    Cmd_el->setAccessibleName(QStringLiteral("fewer exits"));
+    Cmd_er->setAccessibleName(QStringLiteral("more exits"));
+    cmd_cl->setAccessibleName(QStringLiteral("shorter countdown"));
+    Cmd_cr->setAccessibleName(QStringLiteral("longer countdown"));
+    namebox->setAccessibleName(QStringLiteral("Your name"));
+    car->setAccessibleName(QStringLiteral("car"));
+}
+
+void MainWindow::namePlace(qint16 place)
+{
+    if (place < 1 || place > placeCount)
+        return;
+    rename(block[place], placeName(place, board.blocktype[place], place == carplace));
+}
+
+void MainWindow::nameCar(qint16 place, bool waiting)
+{
+    const qint16 before = carplace;
+    carplace = place;
+    namePlace(before);
+    namePlace(place);
+    rename(blockstart, startSignName(waiting));
+}
+
+void MainWindow::nameBanner()
+{
+    rename(bigmsg, bannerName(bigmsgcell, points, labelbig->text(), bigmsg->toolTip()));
+}
+
+void MainWindow::nameCountdown()
+{
+    rename(Labelcartimein, countdownName(static_cast<qint16>(cartimein - countdown.cartimeinct)));
+}
+
+void MainWindow::nameTopTen()
+{
+    for (int n = 1; n <= topTenRows; ++n)
+        rename(topname[n], topTenRowName(n, topten.toptenname[n], topten.toptenpoint[n]));
+}
