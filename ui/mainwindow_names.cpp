@@ -2,6 +2,7 @@
 #include "core/mainwindow.h"
 
 #include "core/placenames.h"
+#include "records/playername.h"
 #include "ui/spokennames.h"
 
 namespace {
@@ -55,5 +56,6 @@ void MainWindow::nameCountdown()
 void MainWindow::nameTopTen()
 {
     for (int n = 1; n <= topTenRows; ++n)
-        rename(topname[n], topTenRowName(n, topten.toptenname[n], topten.toptenpoint[n]));
+        rename(topname[n],
+               topTenRowName(n, nameOnOneLine(topten.toptenname[n]), topten.toptenpoint[n]));
 }
