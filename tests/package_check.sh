@@ -119,16 +119,8 @@ nodisplay "$game" --no-such-option >"$tmp/refused.out" 2>"$tmp/refused.err" || r
 echo "package: ok command line"
 
 # --- The installed game starts under Xvfb with its title and icon.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for ((tries = 100; tries > 0; --tries)); do
-    [[ -s $tmp/display ]] && break
-    sleep 0.1
-done
-[[ -s $tmp/display ]] || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$tmp/display")"
-export XDG_RUNTIME_DIR=$tmp/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb "$tmp" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
 XDG_CONFIG_HOME=$tmp/home QT_QPA_PLATFORM=xcb "$game" >"$tmp/game.log" 2>&1 &
 game_pid=$!
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1) || true

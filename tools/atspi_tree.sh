@@ -71,19 +71,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number and writes it to the file once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for ((tries = 100; tries > 0; --tries)); do
-    [[ -s $tmp/display ]] && break
-    sleep 0.1
-done
-[[ -s $tmp/display ]] || { echo "atspi_tree: Xvfb did not start" >&2; exit 1; }
-
-display=$(head -n 1 "$tmp/display")
-export DISPLAY=":$display"
-export XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime tmp
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/../tests/xvfb.sh"
+start_xvfb "$tmp" || { echo "atspi_tree: Xvfb did not start" >&2; exit 1; }
+export XDG_CONFIG_HOME=$tmp/config tmp
 status=0
 dbus-run-session -- "$0" --inside "$binary" 2> >(grep -v 'Failed to set fd limit' >&2) || status=$?
 exit "$status"
