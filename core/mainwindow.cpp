@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/presentation.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -53,7 +54,12 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     buildKeys();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The controls are deleted after this, and the focus leaves them then: by that time no signal
+    // of the application may still call into what is left of the window.
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+}
 
 void MainWindow::buildControls()
 {
