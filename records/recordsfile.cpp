@@ -53,12 +53,10 @@ bool sameTexts(const QString &file, const QList<std::pair<QString, QString>> &te
 bool writeBeside(const QString &oldFile, const QString &newFile, const MergedRecords &merged)
 {
     QSettings out(newFile, QSettings::IniFormat);
-    if (QFileInfo::exists(oldFile)) {
-        // Keys that are not the game's own stay as they were.
-        const QSettings old(oldFile, QSettings::IniFormat);
-        for (const QString &key : old.allKeys()) {
-            if (!isCounterKey(key)) out.setValue(key, old.value(key));
-        }
+    // Keys that are not the game's own stay as they were.
+    const QSettings old(oldFile, QSettings::IniFormat);
+    for (const QString &key : old.allKeys()) {
+        if (!isCounterKey(key)) out.setValue(key, old.value(key));
     }
     return saveRecords(out, merged.table, merged.executed, merged.totalgames, merged.tbpass);
 }
@@ -86,8 +84,7 @@ QString recordsPath()
 StoredRecords readRecords(const QString &path)
 {
     const std::optional<QString> file = regularTarget(path);
-    if (!file || !QFileInfo::exists(*file)) return {};
-    return readSettings(*file);
+    return file ? readSettings(*file) : StoredRecords{}; // no file reads as an empty store
 }
 
 MergedRecords mergeRun(const StoredRecords &stored, const RunRecords &run)
@@ -113,9 +110,7 @@ bool saveRun(const QString &path, const RunRecords &run)
     QLockFile lock(*target + QStringLiteral(".lock"));
     lock.tryLock(lockWaitMs); // a lock that cannot be had still lets the records be saved
 
-    const StoredRecords stored =
-        QFileInfo::exists(*target) ? readSettings(*target) : StoredRecords{};
-    const MergedRecords merged = mergeRun(stored, run);
+    const MergedRecords merged = mergeRun(readSettings(*target), run);
 
     QTemporaryFile reserve(targetInfo.absoluteFilePath() + QStringLiteral(".XXXXXX"));
     if (!reserve.open()) return false;

@@ -259,8 +259,6 @@ class TestKeysWindow : public QObject
         QCOMPARE(w.board.blocktype[30], rotated(board[30]));
     }
 
-    // Tab walks the board, the panel and the buttons, skipping what the banner covers; a mouse
-    // click gives no control the focus, so the keys stay with the board.
     // The window can go with the focus still inside it (the sanitizer build watches the focus
     // leaving its controls as they are deleted).
     void windowGoesWithTheFocusInside()
@@ -276,6 +274,8 @@ class TestKeysWindow : public QObject
         w.reset();
     }
 
+    // Tab walks the board, the panel and the buttons, skipping what the banner covers; a mouse
+    // click gives no control the focus, so the keys stay with the board.
     void tabChain()
     {
         MainWindow w;
