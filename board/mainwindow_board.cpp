@@ -5,12 +5,9 @@ void MainWindow::block_MouseDown(qint16 index, MouseButton button)
 {
     const PressResult press = decidePress(board, index, button, carstate.carblock,
                                           gamestate == QLatin1String("PLAY") && !pause.paused());
-    if (press.rotate)
-        rotateblock(index);
-    if (press.refused)
-        startBlink(index);
-    if (press.block1 != 0)
-        swapblock(press.block1, press.block2);
+    if (press.rotate) rotateblock(index);
+    if (press.refused) startBlink(index);
+    if (press.block1 != 0) swapblock(press.block1, press.block2);
 }
 
 void MainWindow::swapblock(qint16 block1, qint16 block2)
@@ -26,8 +23,7 @@ void MainWindow::swapblock(qint16 block1, qint16 block2)
 void MainWindow::rotateblock(qint16 blocknum)
 {
     const qint16 t = board.blocktype[blocknum];
-    if (turns(t))
-        setblock(blocknum, rotated(t));
+    if (turns(t)) setblock(blocknum, rotated(t));
 }
 
 void MainWindow::startBlink(qint16 place)
@@ -41,6 +37,5 @@ void MainWindow::Timerblink_Timer()
 {
     const RefusalBlink::Step step = blink.tick();
     blockred->move(step.marker.x, step.marker.y);
-    if (step.done)
-        Timerblink->stop();
+    if (step.done) Timerblink->stop();
 }

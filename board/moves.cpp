@@ -5,14 +5,12 @@ PressResult decidePress(const Board &board, qint16 index, MouseButton button, qi
                         bool playing)
 {
     PressResult result;
-    if (index <= 0 || index > placeCount || !playing)
-        return result;
+    if (index <= 0 || index > placeCount || !playing) return result;
     if (button == MouseButton::Right) {
         result.rotate = true;
         return result;
     }
-    if (button != MouseButton::Left)
-        return result;
+    if (button != MouseButton::Left) return result;
 
     bool slide = true;
     if (carblock == index) {
@@ -63,10 +61,8 @@ void swapTypes(Board &board, qint16 block1, qint16 block2)
     const qint16 moved = board.blocktype[block2];
     board.blocktype[block2] = board.blocktype[block1];
     board.blocktype[block1] = moved;
-    if (board.blocktype[block1] == tile::empty)
-        board.emptyblock = block1;
-    if (board.blocktype[block2] == tile::empty)
-        board.emptyblock = block2;
+    if (board.blocktype[block1] == tile::empty) board.emptyblock = block1;
+    if (board.blocktype[block2] == tile::empty) board.emptyblock = block2;
 }
 
 void carryExit(ExitList &exitblock, qint16 block1, qint16 block2)
@@ -74,6 +70,5 @@ void carryExit(ExitList &exitblock, qint16 block1, qint16 block2)
     // The whole list, not just the current number of exits: after a cancelled game the tiles
     // still slide while the player may already have chosen fewer exits for the next one.
     for (std::size_t i = 1; i < exitblock.size(); ++i)
-        if (exitblock[i] == block1)
-            exitblock[i] = block2;
+        if (exitblock[i] == block1) exitblock[i] = block2;
 }

@@ -33,7 +33,7 @@ struct RefusalBlink
     void start(qint16 x, qint16 y);
     struct Step
     {
-        PathPoint marker; // where the marker goes
+        PathPoint marker;  // where the marker goes
         bool done = false; // the last flash: the timer stops
     };
     Step tick();

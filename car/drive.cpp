@@ -5,8 +5,7 @@
 
 Outcome Car::reentry(const Board &board, qint16 toblock, Side entrypoint)
 {
-    if (toblock < 0 || toblock > placeCount)
-        toblock = 0;
+    if (toblock < 0 || toblock > placeCount) toblock = 0;
     carblock = toblock;
     carblockct = 1;
     leavepoint = Side::None;
@@ -24,10 +23,8 @@ Outcome Car::reentry(const Board &board, qint16 toblock, Side entrypoint)
         nextentry = opposite(leavepoint);
     }
 
-    if (toblock == 0 || leavepoint == Side::None)
-        return Outcome::Lose;
-    if (board.blocktype[carblock] == tile::exit)
-        return Outcome::Win;
+    if (toblock == 0 || leavepoint == Side::None) return Outcome::Lose;
+    if (board.blocktype[carblock] == tile::exit) return Outcome::Win;
     return Outcome::Drive;
 }
 

@@ -19,8 +19,7 @@ void MainWindow::Timercarin_Timer()
 
 void MainWindow::Labelcartimein_DblClick()
 {
-    if (pause.paused())
-        return;
+    if (pause.paused()) return;
     countdown.hurry(cartimein);
 }
 
@@ -35,8 +34,12 @@ void MainWindow::reentry(qint16 toblock, Side entrypoint)
     const Outcome outcome = carstate.reentry(board, toblock, entrypoint);
     nameCar(carstate.carblock, false); // before the end of a game renames the exits
     switch (outcome) {
-    case Outcome::Lose: youlose(); break;
-    case Outcome::Win: youwin(); break;
+    case Outcome::Lose:
+        youlose();
+        break;
+    case Outcome::Win:
+        youwin();
+        break;
     case Outcome::Drive:
         points = addPoints(points, blockpoint);
         showpoint();
@@ -51,10 +54,8 @@ void MainWindow::Timercar_Timer()
     const bool pathDone = carstate.advance(carspeed);
     Labelx->setText(gamestate);
     updatetopten(0);
-    if (toprank <= 10)
-        rankbox->setVisible(carstate.carblockct % 2 == 1);
-    if (pathDone)
-        reentry(carstate.nextblock, carstate.nextentry);
+    if (toprank <= 10) rankbox->setVisible(carstate.carblockct % 2 == 1);
+    if (pathDone) reentry(carstate.nextblock, carstate.nextentry);
     const PathPoint box = carstate.boxPosition(board);
     putcar(box.x, box.y);
 }

@@ -13,22 +13,32 @@ const char *const introText = "1111111554115452265476372A22456561767617AAAAAAAA"
 Side sideFromLetter(QChar letter)
 {
     switch (letter.unicode()) {
-    case u'l': return Side::Left;
-    case u'r': return Side::Right;
-    case u'u': return Side::Up;
-    case u'd': return Side::Down;
-    default: return Side::None;
+    case u'l':
+        return Side::Left;
+    case u'r':
+        return Side::Right;
+    case u'u':
+        return Side::Up;
+    case u'd':
+        return Side::Down;
+    default:
+        return Side::None;
     }
 }
 
 Side opposite(Side s)
 {
     switch (s) {
-    case Side::Left: return Side::Right;
-    case Side::Right: return Side::Left;
-    case Side::Up: return Side::Down;
-    case Side::Down: return Side::Up;
-    case Side::None: break;
+    case Side::Left:
+        return Side::Right;
+    case Side::Right:
+        return Side::Left;
+    case Side::Up:
+        return Side::Down;
+    case Side::Down:
+        return Side::Up;
+    case Side::None:
+        break;
     }
     return Side::None;
 }
@@ -59,25 +69,31 @@ std::optional<Connection> connectionFor(Side entry, qint16 type)
     };
     Row row{};
     switch (entry) {
-    case Side::Left: row = {1, Connection::lr, 5, Connection::ld, 7, Connection::lu}; break;
-    case Side::Right: row = {1, Connection::rl, 4, Connection::rd, 6, Connection::ru}; break;
-    case Side::Up: row = {2, Connection::ud, 6, Connection::ur, 7, Connection::ul}; break;
-    case Side::Down: row = {2, Connection::du, 4, Connection::dr, 5, Connection::dl}; break;
-    case Side::None: return std::nullopt;
+    case Side::Left:
+        row = {1, Connection::lr, 5, Connection::ld, 7, Connection::lu};
+        break;
+    case Side::Right:
+        row = {1, Connection::rl, 4, Connection::rd, 6, Connection::ru};
+        break;
+    case Side::Up:
+        row = {2, Connection::ud, 6, Connection::ur, 7, Connection::ul};
+        break;
+    case Side::Down:
+        row = {2, Connection::du, 4, Connection::dr, 5, Connection::dl};
+        break;
+    case Side::None:
+        return std::nullopt;
     }
     if (type == row.straightType || type == tile::crossing || type == tile::exit)
         return row.straight;
-    if (type == row.turnA)
-        return row.viaA;
-    if (type == row.turnB)
-        return row.viaB;
+    if (type == row.turnA) return row.viaA;
+    if (type == row.turnB) return row.viaB;
     return std::nullopt;
 }
 
 qint16 rotated(qint16 type)
 {
-    if (!turns(type))
-        return type;
+    if (!turns(type)) return type;
     return static_cast<qint16>(rotationMap[type - 1] - '0');
 }
 
@@ -87,8 +103,8 @@ std::array<qint16, placeCount + 1> introLayout()
     for (int n = 1; n <= placeCount; ++n) {
         const int code = static_cast<unsigned char>(introText[n - 1]);
         // "A" and later letters stand for "1" followed by the digits of code - 63.
-        types[n] = static_cast<qint16>(code >= 65 ? QString(u'1' + QString::number(code - 63)).toInt()
-                                                  : code - '0');
+        types[n] = static_cast<qint16>(
+            code >= 65 ? QString(u'1' + QString::number(code - 63)).toInt() : code - '0');
     }
     return types;
 }
@@ -151,23 +167,25 @@ void Board::buildPlaces()
 
 void Board::setblock(qint16 blocknum, qint16 blockt)
 {
-    if (blocknum < 0 || blocknum >= tableSize)
-        return;
+    if (blocknum < 0 || blocknum >= tableSize) return;
     blocktype[blocknum] = blockt;
-    if (blockt == tile::empty)
-        emptyblock = blocknum;
+    if (blockt == tile::empty) emptyblock = blocknum;
 }
 
 qint16 Board::neighbour(qint16 place, Side s) const
 {
-    if (place < 0 || place >= tableSize)
-        return 0;
+    if (place < 0 || place >= tableSize) return 0;
     switch (s) {
-    case Side::Left: return blockleft[place];
-    case Side::Right: return blockright[place];
-    case Side::Up: return blockup[place];
-    case Side::Down: return blockdown[place];
-    case Side::None: break;
+    case Side::Left:
+        return blockleft[place];
+    case Side::Right:
+        return blockright[place];
+    case Side::Up:
+        return blockup[place];
+    case Side::Down:
+        return blockdown[place];
+    case Side::None:
+        break;
     }
     return 0;
 }

@@ -15,11 +15,10 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = armed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool click =
+        armed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     armed = false;
-    if (click)
-        emit clicked();
+    if (click) emit clicked();
     event->accept();
 }
 
@@ -30,8 +29,7 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
     armed = false;
     emit pressed(event->button());
-    if (event->button() == Qt::LeftButton)
-        emit doubleClicked();
+    if (event->button() == Qt::LeftButton) emit doubleClicked();
     event->accept();
 }
 

@@ -9,20 +9,20 @@
 class ClickLabel : public QLabel
 {
     Q_OBJECT
-public:
+  public:
     explicit ClickLabel(QWidget *parent = nullptr);
 
-signals:
+  signals:
     void pressed(Qt::MouseButton button);
     void clicked(); // left press and release inside the control
     void doubleClicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
-private:
+  private:
     bool armed = false; // a left press began here and may end as a click
 };
 
@@ -30,16 +30,16 @@ private:
 class Shape : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Rectangle, RoundedRectangle };
     Shape(Kind kind, const QColor &fill, QWidget *parent = nullptr);
     // An unfilled outline instead of a fill.
     void setOutline(const QColor &colour, int width);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     Kind kind;
     QColor colour;
     int outlineWidth = 0;

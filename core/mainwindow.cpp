@@ -37,8 +37,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
         t->setInterval(ms);
         t->setTimerType(type);
         connect(t, &QTimer::timeout, this, tick);
-        if (on)
-            t->start();
+        if (on) t->start();
         return t;
     };
     Timercar = makeTimer(10, Qt::PreciseTimer, false, &MainWindow::Timercar_Timer);
@@ -111,8 +110,7 @@ void MainWindow::buildControls()
     Labelcartimein->setAlignment(Qt::AlignCenter);
     setTextColour(Labelcartimein, rgb(255, 255, 0));
     Labelcartimein->hide();
-    connect(Labelcartimein, &ClickLabel::doubleClicked, this,
-            &MainWindow::Labelcartimein_DblClick);
+    connect(Labelcartimein, &ClickLabel::doubleClicked, this, &MainWindow::Labelcartimein_DblClick);
 
     buildSettingsPanel();
 
@@ -332,8 +330,7 @@ void MainWindow::Form_Load()
 void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (centred)
-        return;
+    if (centred) return;
     centred = true;
     if (const QScreen *s = screen()) {
         QRect frame = frameGeometry();
@@ -344,11 +341,9 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::setblock(qint16 blocknum, qint16 blockt)
 {
-    if (blocknum < 0 || blocknum >= tableSize)
-        return;
+    if (blocknum < 0 || blocknum >= tableSize) return;
     board.setblock(blocknum, blockt);
-    if (blocknum <= placeCount)
-        block[blocknum]->setPixmap(picblocks.cell(blockt));
+    if (blocknum <= placeCount) block[blocknum]->setPixmap(picblocks.cell(blockt));
     namePlace(blocknum);
 }
 

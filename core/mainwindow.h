@@ -26,7 +26,7 @@ class QKeyEvent;
 class MainWindow : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -153,18 +153,18 @@ public:
     SpriteSheet picbigmsg{QStringLiteral("banners"), 6, 1};
     SpriteSheet picpause{QStringLiteral("paused"), 1, 1};
 
-signals:
+  signals:
     // Emitted once the records are saved; main() ends the program on it.
     void finished();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
-private:
+  private:
     void Form_Load();
     void buildControls();
     void buildSettingsPanel();

@@ -52,8 +52,7 @@ qint64 roundHalfEven(double v)
     const double below = std::floor(v);
     const double fraction = v - below;
     qint64 n = static_cast<qint64>(below);
-    if (fraction > 0.5 || (fraction == 0.5 && (n % 2 != 0)))
-        ++n;
+    if (fraction > 0.5 || (fraction == 0.5 && (n % 2 != 0))) ++n;
     return n;
 }
 
@@ -62,10 +61,8 @@ std::array<qint16, placeCount + 1> dealTypes(Random &rng)
     std::array<qint16, placeCount + 1> types{};
     for (int n = 1; n <= placeCount; ++n) {
         auto t = static_cast<qint16>(roundHalfEven(rng.next() * 7) + 1);
-        if (n == 1)
-            t = tile::straightLR;
-        if (t == 8)
-            t = tile::obstacle;
+        if (n == 1) t = tile::straightLR;
+        if (t == 8) t = tile::obstacle;
         types[n] = t;
     }
     return types;
@@ -81,7 +78,6 @@ qint16 drawExitPlace(Random &rng, const Board &board)
 {
     for (;;) {
         const auto p = static_cast<qint16>(roundHalfEven(rng.next() * 46) + 2);
-        if (!exitExcluded(p) && board.blocktype[p] != tile::exit)
-            return p;
+        if (!exitExcluded(p) && board.blocktype[p] != tile::exit) return p;
     }
 }

@@ -14,11 +14,11 @@ using ExitList = std::array<qint16, 11>; // entries 1..totalexit used; room for 
 // with every compiler and on every platform.
 class Random
 {
-public:
+  public:
     Random();
     double next();
 
-private:
+  private:
     quint64 nextBits();
     std::array<quint64, 4> s{};
 };

@@ -67,8 +67,7 @@ void MainWindow::cmd_exit_Click()
 
 void MainWindow::Form_Unload()
 {
-    if (unloaded)
-        return;
+    if (unloaded) return;
     unloaded = true;
     for (QTimer *t : {Timercar, Timercarin, Timerexitblock, Timerblink, Timerbigmsg})
         t->stop();

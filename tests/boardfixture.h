@@ -9,10 +9,8 @@
 
 inline qint16 fixtureType(QChar c)
 {
-    if (c == u'E')
-        return tile::exit;
-    if (c == u'T')
-        return tile::obstacle;
+    if (c == u'E') return tile::exit;
+    if (c == u'T') return tile::obstacle;
     const int d = c.digitValue();
     Q_ASSERT(d >= 0 && d <= 7);
     return static_cast<qint16>(d);
@@ -20,12 +18,9 @@ inline qint16 fixtureType(QChar c)
 
 inline QChar fixtureChar(qint16 type)
 {
-    if (type == tile::exit)
-        return u'E';
-    if (type == tile::obstacle)
-        return u'T';
-    if (type >= 0 && type <= 9)
-        return QChar(u'0' + type);
+    if (type == tile::exit) return u'E';
+    if (type == tile::obstacle) return u'T';
+    if (type >= 0 && type <= 9) return QChar(u'0' + type);
     return u'?';
 }
 

@@ -41,8 +41,7 @@ inline void buildFirstBoardRoad(MainWindow &w)
 template <class Box> Box *openBox()
 {
     for (QWidget *top : QApplication::topLevelWidgets())
-        if (auto *b = qobject_cast<Box *>(top); b && b->isVisible())
-            return b;
+        if (auto *b = qobject_cast<Box *>(top); b && b->isVisible()) return b;
     return nullptr;
 }
 

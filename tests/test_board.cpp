@@ -19,7 +19,7 @@ class TestBoard : public QObject
                           "1111112T"});
     }
 
-private slots:
+  private slots:
     void leftPresses_data()
     {
         QTest::addColumn<int>("place");

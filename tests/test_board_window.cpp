@@ -42,7 +42,7 @@ class TestBoardWindow : public QObject
         }
     }
 
-private slots:
+  private slots:
     void realMousePresses()
     {
         MainWindow w;
@@ -174,8 +174,7 @@ private slots:
                 QTest::mouseClick(w.childAt(at), Qt::LeftButton, {}, w.Label8->mapFrom(&w, at));
                 what = QStringLiteral("start %1,%2").arg(at.x()).arg(at.y());
             } else if (kind < 37) {
-                if (w.Labelcartimein->isVisible())
-                    w.Labelcartimein_DblClick();
+                if (w.Labelcartimein->isVisible()) w.Labelcartimein_DblClick();
                 what = QStringLiteral("hurry");
             } else {
                 // Ticks come only from running timers, the car's most often.
@@ -190,15 +189,13 @@ private slots:
                     {w.Timerblink, &MainWindow::Timerblink_Timer},
                     {w.Timerbigmsg, &MainWindow::Timerbigmsg_Timer}};
                 const auto [t, tick] = timers[gen.bounded(8)];
-                if (t->isActive())
-                    (w.*tick)();
+                if (t->isActive()) (w.*tick)();
                 what = QStringLiteral("tick %1").arg(t->interval());
             }
             if (!counting && w.Timercarin->isActive())
                 exitsInGame = w.totalexit; // a new game was dealt
             checkInvariants(w, exitsInGame, QStringLiteral("event %1 (%2)").arg(e).arg(what));
-            if (QTest::currentTestFailed())
-                return;
+            if (QTest::currentTestFailed()) return;
         }
         qInfo("%lld games lost, %lld won, %lld tiles entered", w.gamelost, w.gamewon, w.bpass);
         QVERIFY(w.gamelost + w.gamewon > 0); // the random player did finish games

@@ -8,7 +8,7 @@ class TestCar : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     // The car enters place 10 from the left on a curve l-d, then place 18 from the top.
     void workedExample()
     {
@@ -27,8 +27,7 @@ private slots:
         int ticks = 0;
         while (!car.advance(2)) {
             ++ticks;
-            if (car.carblockct == 29)
-                QCOMPARE(car.boxPosition(b), (PathPoint{113, 115}));
+            if (car.carblockct == 29) QCOMPARE(car.boxPosition(b), (PathPoint{113, 115}));
         }
         QCOMPARE(ticks, 14); // points 3..29 drawn, then the next place on the 15th tick
         QCOMPARE(car.reentry(b, car.nextblock, car.nextentry), Outcome::Drive);
@@ -71,8 +70,8 @@ private slots:
     // and it is drawn at point 1 of its old path from the window's corner.
     void offTheEdge()
     {
-        const Board b = boardFrom(
-            {"11111111", "11111111", "11111111", "11111111", "11111111", "11111111"});
+        const Board b =
+            boardFrom({"11111111", "11111111", "11111111", "11111111", "11111111", "11111111"});
         Car car;
         QCOMPARE(car.reentry(b, 8, Side::Left), Outcome::Drive);
         QCOMPARE(car.nextblock, 0);
@@ -83,8 +82,8 @@ private slots:
     // A place with no way through keeps the old path and the old next place.
     void deadEndKeepsOldPath()
     {
-        const Board b = boardFrom(
-            {"10111111", "11111111", "11111111", "11111111", "11111111", "11111111"});
+        const Board b =
+            boardFrom({"10111111", "11111111", "11111111", "11111111", "11111111", "11111111"});
         Car car;
         car.reentry(b, 1, Side::Left);
         QCOMPARE(car.reentry(b, 2, Side::Left), Outcome::Lose);
@@ -105,8 +104,8 @@ private slots:
             else
                 captions << t.caption;
         }
-        QCOMPARE(captions, (QStringList{" 9", " 8", " 7", " 6", " 5", " 4", " 3", " 2", " 1",
-                                        " 0"}));
+        QCOMPARE(captions,
+                 (QStringList{" 9", " 8", " 7", " 6", " 5", " 4", " 3", " 2", " 1", " 0"}));
         QCOMPARE(releasedAt, 11);
         QCOMPARE(cd.cartimeinct, 0);
 
@@ -139,13 +138,20 @@ private slots:
         // the result lists, per step, "s" (stop now), "g" (go on now) or "." (nothing).
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("result");
-        QTest::newRow("key on, key off") << "+K -K" << "s g";
-        QTest::newRow("box opened and closed") << "+H -H" << "s g";
-        QTest::newRow("key pause outlives the box") << "+K +H -H -K" << "s . . g";
-        QTest::newRow("box outlives the key") << "+H +K -K -H" << "s . . g";
-        QTest::newRow("minimised during the box") << "+H +M -H -M" << "s . . g";
-        QTest::newRow("ending a reason never begun") << "-K +M -K -M" << ". s . g";
-        QTest::newRow("the same reason twice") << "+M +M -M" << "s . g";
+        QTest::newRow("key on, key off") << "+K -K"
+                                         << "s g";
+        QTest::newRow("box opened and closed") << "+H -H"
+                                               << "s g";
+        QTest::newRow("key pause outlives the box") << "+K +H -H -K"
+                                                    << "s . . g";
+        QTest::newRow("box outlives the key") << "+H +K -K -H"
+                                              << "s . . g";
+        QTest::newRow("minimised during the box") << "+H +M -H -M"
+                                                  << "s . . g";
+        QTest::newRow("ending a reason never begun") << "-K +M -K -M"
+                                                     << ". s . g";
+        QTest::newRow("the same reason twice") << "+M +M -M"
+                                               << "s . g";
     }
     void pauseReasons()
     {

@@ -9,7 +9,7 @@ class TestCarWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void countdownTimeline()
     {
         MainWindow w;

@@ -19,7 +19,7 @@ class TestCore : public QObject
         return b;
     }
 
-private slots:
+  private slots:
     void curveTablesDecode()
     {
         const Board b = built();
@@ -103,8 +103,7 @@ private slots:
         QFETCH(int, y);
         const Board b = built();
         for (int c = 0; c < connectionCount; ++c) {
-            if (connectionName(Connection(c)) != connection)
-                continue;
+            if (connectionName(Connection(c)) != connection) continue;
             QCOMPARE(b.tilepath[c][step], (PathPoint{qint16(x), qint16(y)}));
             return;
         }
@@ -120,10 +119,14 @@ private slots:
             const QString name = connectionName(Connection(c));
             auto edgeDistance = [](QChar side, PathPoint pt) {
                 switch (side.unicode()) {
-                case u'l': return int(pt.x);
-                case u'r': return 60 - pt.x;
-                case u'u': return int(pt.y);
-                default: return 60 - pt.y;
+                case u'l':
+                    return int(pt.x);
+                case u'r':
+                    return 60 - pt.x;
+                case u'u':
+                    return int(pt.y);
+                default:
+                    return 60 - pt.y;
                 }
             };
             QVERIFY2(edgeDistance(name[0], p[1]) <= 3, qPrintable(name));
@@ -190,8 +193,8 @@ private slots:
     {
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");
-        const int turns[][2] = {{1, 2}, {2, 1}, {3, 3}, {4, 5}, {5, 7}, {6, 4}, {7, 6},
-                                {0, 0}, {9, 9}, {11, 11}, {12, 12}};
+        const int turns[][2] = {{1, 2}, {2, 1}, {3, 3}, {4, 5},   {5, 7},  {6, 4},
+                                {7, 6}, {0, 0}, {9, 9}, {11, 11}, {12, 12}};
         for (auto [b, a] : turns)
             QTest::addRow("%d", b) << b << a;
     }
@@ -211,10 +214,14 @@ private slots:
     {
         const auto turn = [](Side s) {
             switch (s) {
-            case Side::Left: return Side::Up;
-            case Side::Up: return Side::Right;
-            case Side::Right: return Side::Down;
-            default: return Side::Left;
+            case Side::Left:
+                return Side::Up;
+            case Side::Up:
+                return Side::Right;
+            case Side::Right:
+                return Side::Down;
+            default:
+                return Side::Left;
             }
         };
         for (qint16 t = 1; t <= 7; ++t) {
@@ -276,7 +283,7 @@ private slots:
         }
         b.setblock(12, tile::empty);
         QCOMPARE(rowsOf(b.blocktype), (QStringList{"1533T543", "25207657", "2T363472", "275241E6",
-                                                    "2T66623T", "7EE65E76"}));
+                                                   "2T66623T", "7EE65E76"}));
         QCOMPARE(exits, (QList<int>{42, 31, 46, 43}));
     }
 

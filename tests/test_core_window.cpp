@@ -10,7 +10,7 @@ class TestCoreWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { installFontSubstitutions(); }
 
     void startUp()
@@ -80,9 +80,9 @@ private slots:
     {
         MainWindow w;
         const QRect client = w.rect();
-        const QList<QWidget *> inside = {w.block[1], w.block[48], w.blockstart, w.Label8,
-                                         w.bigmsg,   w.cmd_about, w.cmd_help,   w.cmd_exit,
-                                         w.namebox,  w.Label9,    w.Label10,    w.topname[10],
+        const QList<QWidget *> inside = {w.block[1], w.block[48], w.blockstart,    w.Label8,
+                                         w.bigmsg,   w.cmd_about, w.cmd_help,      w.cmd_exit,
+                                         w.namebox,  w.Label9,    w.Label10,       w.topname[10],
                                          w.Cmd_el,   w.Cmd_cr,    w.Labelcartimein};
         for (QWidget *c : inside)
             QVERIFY2(client.contains(c->geometry()), qPrintable(c->objectName()));

@@ -23,12 +23,11 @@ class TestNamesWindow : public QObject
     {
         QList<int> places;
         for (int n = 1; n <= placeCount; ++n)
-            if (nameOf(w.block[n]).endsWith(QLatin1String(", car here")))
-                places << n;
+            if (nameOf(w.block[n]).endsWith(QLatin1String(", car here"))) places << n;
         return places;
     }
 
-private slots:
+  private slots:
     void startUp()
     {
         MainWindow w;

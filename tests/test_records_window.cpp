@@ -41,7 +41,7 @@ class TestRecordsWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void startUpShowsTheStore()
     {
         store(tableOf({{"<b>Ann</b>", 500}, {"Bo", 300}, {"", 20}}), 4, 7, 90);
@@ -78,10 +78,8 @@ private slots:
         QList<int> ranks;
         while (w.Timercar->isActive()) {
             w.Timercar_Timer();
-            if (ranks.isEmpty() || ranks.last() != w.toprank)
-                ranks << w.toprank;
-            if (w.Timercar->isActive())
-                QVERIFY(w.rankbox->isVisible());
+            if (ranks.isEmpty() || ranks.last() != w.toprank) ranks << w.toprank;
+            if (w.Timercar->isActive()) QVERIFY(w.rankbox->isVisible());
         }
         QCOMPARE(ranks, (QList<int>{4, 3, 2, 1}));
         QVERIFY(!w.rankbox->isVisible()); // hidden at the end of the game
@@ -238,8 +236,8 @@ private slots:
             else
                 w.close();
             QCOMPARE(finished.count(), 1);
-            for (QTimer *t : {w.Timercar, w.Timercarin, w.Timerexitblock, w.Timerblink,
-                              w.Timerbigmsg})
+            for (QTimer *t :
+                 {w.Timercar, w.Timercarin, w.Timerexitblock, w.Timerblink, w.Timerbigmsg})
                 QVERIFY(!t->isActive());
         }
         QSettings s(recordsName, recordsName);

@@ -7,7 +7,7 @@ class TestUi : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void scoreRow_data()
     {
         QTest::addColumn<int>("points");

@@ -18,7 +18,7 @@ class TestUiWindow : public QObject
         return order.indexOf(a) > order.indexOf(b);
     }
 
-private slots:
+  private slots:
     void scoreRowDuringADrive()
     {
         MainWindow w;

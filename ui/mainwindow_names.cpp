@@ -11,8 +11,7 @@ namespace {
 // the same names again.
 void rename(QWidget *w, const QString &name)
 {
-    if (w->accessibleName() != name)
-        w->setAccessibleName(name);
+    if (w->accessibleName() != name) w->setAccessibleName(name);
 }
 
 } // namespace
@@ -29,8 +28,7 @@ void MainWindow::nameControls()
 
 void MainWindow::namePlace(qint16 place)
 {
-    if (place < 1 || place > placeCount)
-        return;
+    if (place < 1 || place > placeCount) return;
     rename(block[place], placeName(place, board.blocktype[place], place == carplace));
 }
 

@@ -21,15 +21,13 @@ void MainWindow::setbigmsg(qint16 msgpic)
         bigmsg->setPixmap(picbigmsg.cell(msgpic));
     }
     const QString tip = bannerTip(msgpic);
-    if (!tip.isNull())
-        bigmsg->setToolTip(tip);
+    if (!tip.isNull()) bigmsg->setToolTip(tip);
     nameBanner();
 }
 
 void MainWindow::bigmsg_Click()
 {
-    if (Timercarin->isActive() || pause.paused())
-        return; // a paused game cannot be given up unseen
+    if (Timercarin->isActive() || pause.paused()) return; // a paused game cannot be given up unseen
     labelbig->hide();
     if (gamestate != QLatin1String("PLAY") && gamestate != QLatin1String("LOSE") &&
         gamestate != QLatin1String("WIN"))

@@ -4,12 +4,17 @@
 QString bannerTip(qint16 msgpic)
 {
     switch (msgpic) {
-    case banner::clickToPlay: return QStringLiteral("Click here to start playing");
-    case banner::lost: return QStringLiteral("Click here to replay");
+    case banner::clickToPlay:
+        return QStringLiteral("Click here to start playing");
+    case banner::lost:
+        return QStringLiteral("Click here to replay");
     case banner::wonA:
-    case banner::wonB: return QStringLiteral("Click here to play again");
-    case banner::goodLuck: return QStringLiteral("Click here to cancel this game");
-    default: return {};
+    case banner::wonB:
+        return QStringLiteral("Click here to play again");
+    case banner::goodLuck:
+        return QStringLiteral("Click here to cancel this game");
+    default:
+        return {};
     }
 }
 
@@ -39,26 +44,26 @@ qint16 clampCountdown(int cartimein)
 QString exitWord(qint16 totalexit)
 {
     switch (totalexit) {
-    case 1: return QStringLiteral("Ultra Hard!");
-    case 2: return QStringLiteral("Medium");
-    case 3: return QStringLiteral("Novice");
-    case 4: return QStringLiteral("Kids Only");
-    default: return {};
+    case 1:
+        return QStringLiteral("Ultra Hard!");
+    case 2:
+        return QStringLiteral("Medium");
+    case 3:
+        return QStringLiteral("Novice");
+    case 4:
+        return QStringLiteral("Kids Only");
+    default:
+        return {};
     }
 }
 
 QString countdownWord(qint16 cartimein)
 {
-    if (cartimein >= 50)
-        return QStringLiteral("Walk the dog 1st!");
-    if (cartimein >= 40)
-        return QStringLiteral("Sit Down and Relax");
-    if (cartimein >= 30)
-        return QStringLiteral("Take it Easy");
-    if (cartimein >= 20)
-        return QStringLiteral("Think Faster!");
-    if (cartimein >= 10)
-        return QStringLiteral("Mission Impossible!");
+    if (cartimein >= 50) return QStringLiteral("Walk the dog 1st!");
+    if (cartimein >= 40) return QStringLiteral("Sit Down and Relax");
+    if (cartimein >= 30) return QStringLiteral("Take it Easy");
+    if (cartimein >= 20) return QStringLiteral("Think Faster!");
+    if (cartimein >= 10) return QStringLiteral("Mission Impossible!");
     return {};
 }
 

@@ -21,26 +21,31 @@ QString bannerName(qint16 msgpic, qint32 points, const QString &line, const QStr
 {
     QString words;
     switch (msgpic) {
-    case banner::clickToPlay: words = QStringLiteral("CLICK TO PLAY!"); break;
-    case banner::lost: words = QStringLiteral("SORRY! YOU LOST!"); break;
+    case banner::clickToPlay:
+        words = QStringLiteral("CLICK TO PLAY!");
+        break;
+    case banner::lost:
+        words = QStringLiteral("SORRY! YOU LOST!");
+        break;
     case banner::wonA:
     case banner::wonB:
         words = QStringLiteral("CONGRATS! YOU WON!");
-        if (!line.isEmpty())
-            words += u' ' + line + u'.';
+        if (!line.isEmpty()) words += u' ' + line + u'.';
         break;
-    case banner::goodLuck: words = QStringLiteral("GOOD LUCK! You need lots of 'em."); break;
-    default: words = scoreName(points) + u'.'; break;
+    case banner::goodLuck:
+        words = QStringLiteral("GOOD LUCK! You need lots of 'em.");
+        break;
+    default:
+        words = scoreName(points) + u'.';
+        break;
     }
     return tip.isEmpty() ? words : words + u' ' + tip + u'.';
 }
 
 QString countdownName(qint16 secondsLeft)
 {
-    if (secondsLeft < 1)
-        return QStringLiteral("The car leaves in under a second");
-    if (secondsLeft == 1)
-        return QStringLiteral("The car leaves in 1 second");
+    if (secondsLeft < 1) return QStringLiteral("The car leaves in under a second");
+    if (secondsLeft == 1) return QStringLiteral("The car leaves in 1 second");
     return QStringLiteral("The car leaves in %1 seconds").arg(secondsLeft);
 }
 
