@@ -377,6 +377,56 @@ class TestCore : public QObject
         QTest::newRow("after --")
             << QStringList{"--", "-v"} << refuse
             << "roadshift: Unexpected argument '-v'. Try 'roadshift --help'.\n";
+        QTest::newRow("a word with one dash")
+            << QStringList{"-fullscreen"} << refuse
+            << "roadshift: Unknown option 'fullscreen'. Try 'roadshift --help'.\n";
+
+        // What any Qt program takes is left to Qt, with one dash or two, its value beside it.
+        QTest::newRow("-platform") << QStringList{"-platform", "offscreen"} << play << QString();
+        QTest::newRow("--platform") << QStringList{"--platform", "xcb"} << play << QString();
+        QTest::newRow("-style, -platform")
+            << QStringList{"-style", "fusion", "-platform", "offscreen"} << play << QString();
+        QTest::newRow("-style=") << QStringList{"-style=fusion"} << play << QString();
+        QTest::newRow("--stylesheet=") << QStringList{"--stylesheet=a.qss"} << play << QString();
+        QTest::newRow("flags") << QStringList{"-reverse", "-widgetcount", "--nograb"} << play
+                               << QString();
+        QTest::newRow("window") << QStringList{"--qwindowgeometry", "300x200",
+                                               "-qwindowtitle",     "Road",
+                                               "-qwindowicon",      "road.png"}
+                                << play << QString();
+        QTest::newRow("X11") << QStringList{"-display", ":1",   "-geometry", "+10+10",
+                                            "-title",   "Road", "-name",     "road",
+                                            "-visual",  "0x21", "-session",  "1_2"}
+                             << play << QString();
+        QTest::newRow("plugins") << QStringList{"-platformtheme",
+                                                "gtk3",
+                                                "-platformpluginpath",
+                                                "/opt",
+                                                "-plugin",
+                                                "evdevmouse",
+                                                "-qmljsdebugger=port:1234",
+                                                "-testability"}
+                                 << play << QString();
+        QTest::newRow("a value like an option")
+            << QStringList{"-qwindowtitle", "--version"} << play << QString();
+        QTest::newRow("-platform, --version")
+            << QStringList{"-platform", "offscreen", "--version"} << answer << version;
+        QTest::newRow("--help, -reverse") << QStringList{"--help", "-reverse"} << answer << usage;
+        QTest::newRow("value missing")
+            << QStringList{"-style"} << refuse
+            << "roadshift: Missing value after '-style'. Try 'roadshift --help'.\n";
+        QTest::newRow("joined value Qt does not read")
+            << QStringList{"-platform=offscreen"} << refuse
+            << "roadshift: Unknown option 'platform'. Try 'roadshift --help'.\n";
+        QTest::newRow("near a Qt option")
+            << QStringList{"-platforms", "offscreen"} << refuse
+            << "roadshift: Unknown option 'platforms'. Try 'roadshift --help'.\n";
+        QTest::newRow("unknown beside Qt's")
+            << QStringList{"-platform", "offscreen", "--fast"} << refuse
+            << "roadshift: Unknown option 'fast'. Try 'roadshift --help'.\n";
+        QTest::newRow("a file after a Qt option")
+            << QStringList{"-reverse", "board.txt"} << refuse
+            << "roadshift: Unexpected argument 'board.txt'. Try 'roadshift --help'.\n";
     }
 
     void commandLine()
