@@ -1061,7 +1061,8 @@ void boldCar(QPainter &p)
 
 // The red car on a straight road tile. Below 32 pixels fine lines blur into mud, so the small
 // sizes get a wider road, a bigger car and no grass tufts or edge lines.
-void iconPicture(QPainter &p, int pixels)
+// `outline` is the width of the tile's edge line in grid units.
+void iconPicture(QPainter &p, int pixels, qreal outline)
 {
     const bool small = pixels < 32;
     p.save();
@@ -1115,7 +1116,7 @@ void iconPicture(QPainter &p, int pixels)
     p.restore();
     p.setClipping(false);
 
-    p.setPen(QPen(grassDark.darker(small ? 160 : 140), small ? 2.5 : 1.5));
+    p.setPen(QPen(grassDark.darker(small ? 160 : 140), outline));
     p.setBrush(Qt::NoBrush);
     p.drawPath(tile);
     p.restore();
@@ -1129,8 +1130,16 @@ bool drawIcons(const QDir &theme, QTextStream &err)
         QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter p(&image);
-        p.scale(pixels / iconSide, pixels / iconSide);
-        iconPicture(p, pixels);
+        // The tile, 1..63 of the grid, and its edge line are laid into the icon leaving a
+        // margin of a sixteenth of its side on every edge (whole pixels, at least one), as the
+        // icons beside it in a menu or a dock do. The line is bolder on the small sizes, and at
+        // least a pixel wide, as a thinner line is painted a pixel wide all the same.
+        const int margin = qMax(1, qRound(pixels / 16.0));
+        const qreal line = qMax(1.0, (pixels < 32 ? 2.5 : 1.5) * pixels / iconSide);
+        const qreal scale = (pixels - 2 * margin - line) / (iconSide - 2);
+        p.translate(margin + line / 2 - scale, margin + line / 2 - scale);
+        p.scale(scale, scale);
+        iconPicture(p, pixels, line / scale);
         p.end();
         const QString file =
             theme.filePath(folder + QLatin1Char('/') + QLatin1String(roadshift::appId) + ".png");

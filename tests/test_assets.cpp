@@ -116,14 +116,22 @@ void TestAssets::iconSizes()
     const int last = pixels - 1;
     for (QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
         QVERIFY(qAlpha(image.pixel(corner)) < 32); // a rounded tile, not a square
+    // A margin all round, as the icons beside it in a menu keep: the outermost pixels are clear.
+    for (int i = 0; i < pixels; ++i) {
+        for (QPoint edge : {QPoint(i, 0), QPoint(i, last), QPoint(0, i), QPoint(last, i)})
+            QVERIFY2(qAlpha(image.pixel(edge)) == 0,
+                     qPrintable(QStringLiteral("%1,%2 is drawn").arg(edge.x()).arg(edge.y())));
+    }
     QCOMPARE(qAlpha(image.pixel(pixels / 2, pixels / 2)), 255);
 
     int red = 0;
     int road = 0;
     int green = 0;
+    int area = 0; // the tile's, inside the margin
     for (int y = 0; y < pixels; ++y) {
         for (int x = 0; x < pixels; ++x) {
             const QRgb c = image.pixel(x, y);
+            if (qAlpha(c) == 255) ++area;
             if (qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80)
                 ++red;
             else if (isGrass(c))
@@ -133,7 +141,6 @@ void TestAssets::iconSizes()
                 ++road;
         }
     }
-    const int area = pixels * pixels;
     const QString shares =
         QStringLiteral("red %1, road %2, grass %3 of %4").arg(red).arg(road).arg(green).arg(area);
     QVERIFY2(red * 16 > area && road * 12 > area && green * 5 > area, qPrintable(shares));
