@@ -72,8 +72,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 # The faces ui/fonts.cpp puts in place of the layout's fonts, and the one that draws emoji in a
 # player's name. They only make the game look as drawn: without them Qt falls back to the
-# system's default faces and every text stays readable, so they are recommended (apt installs
-# them by default) rather than required. One package a line, to add more.
+# system's default faces (fontconfig itself depends on one, as a rule DejaVu Sans) and the game
+# starts and reads the same, a wider face cutting a heading short here and there. So they are
+# recommended, which apt installs by default, rather than required. One package a line.
 set(ROADSHIFT_RECOMMENDED_FONTS
     fonts-dejavu-core
     fonts-liberation
