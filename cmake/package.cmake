@@ -2,7 +2,8 @@
 # Included at the end of the top-level CMakeLists.txt.
 
 # The release date as seconds since 1970 (midnight UTC), and its day as a Debian changelog
-# writes it (Thu, 09 Jan 2031), by the civil-calendar arithmetic, so that no tool beyond CMake is needed.
+# writes it (Thu, 09 Jan 2031), by the civil-calendar arithmetic, so that no tool beyond CMake
+# is needed.
 function(roadshift_release_day date out_epoch out_day)
   if(NOT date MATCHES "^([0-9][0-9][0-9][0-9])-([01][0-9])-([0-3][0-9])$")
     message(FATAL_ERROR "The release date '${date}' is not written as YYYY-MM-DD")

@@ -90,10 +90,11 @@ metainfo=$usr/share/metainfo/$app_id.metainfo.xml
 logged appstreamcli-validate appstreamcli validate --pedantic --no-net "$metainfo"
 # Even the pedantic hints are heeded, but for the capital in the id the desktop has known since
 # the first release.
-hints=$(grep -E '^[EWIP]: ' "$tmp/appstreamcli-validate.log" | grep -v ' cid-contains-uppercase-letter ') &&
-    fail "appstreamcli validate --pedantic: $hints"
+hints=$(grep -E '^[EWIP]: ' "$tmp/appstreamcli-validate.log" |
+    grep -v ' cid-contains-uppercase-letter ') && fail "appstreamcli validate --pedantic: $hints"
 for keyword in sliding tiles road car puzzle; do
-    grep -q "<keyword>$keyword</keyword>" "$metainfo" || fail "the metadata lacks the keyword $keyword"
+    grep -q "<keyword>$keyword</keyword>" "$metainfo" ||
+        fail "the metadata lacks the keyword $keyword"
 done
 # The tree check also finds the desktop entry that the metadata's launchable names.
 logged appstreamcli-tree appstreamcli validate-tree --no-net "$root"
@@ -152,7 +153,8 @@ kill -TERM "$game_pid" 2>/dev/null || true
 rc=0
 wait "$game_pid" || rc=$?
 game_pid=""
-((rc == 0)) || fail "-style fusion -platform offscreen ended with status $rc: $(cat "$tmp/offscreen.log")"
+((rc == 0)) ||
+    fail "-style fusion -platform offscreen ended with status $rc: $(cat "$tmp/offscreen.log")"
 echo "package: ok command line"
 
 # --- The installed game starts under Xvfb with its title and icon.
@@ -187,7 +189,8 @@ cmp "$deb" "$tmp/again/$deb_name" >/dev/null ||
     fail "two packings of the same build differ (kept in $tmp/package and $tmp/again)"
 # Every date in it is the release day, unless the builder names another.
 dates=$(TZ=UTC dpkg-deb -c "$deb" | awk '{print $4, $5}' | sort -u)
-[[ $dates == "2026-12-10 00:00" ]] || fail "the package's files are not dated the release day: $dates"
+[[ $dates == "2026-12-10 00:00" ]] ||
+    fail "the package's files are not dated the release day: $dates"
 SOURCE_DATE_EPOCH=1000000000 logged cpack-epoch cpack --config "$build/CPackConfig.cmake" \
     -B "$tmp/epoch"
 dates=$(TZ=UTC dpkg-deb -c "$tmp/epoch/$deb_name" | awk '{print $4, $5}' | sort -u)
@@ -215,7 +218,8 @@ dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./usr/||' | sort >"$tmp/conten
 while read -r file; do
     grep -qx "$file" "$tmp/contents.txt" || fail "the package lacks /usr/$file"
 done < <(expected_files games)
-! grep -q '^bin/' "$tmp/contents.txt" || fail "the package has /usr/bin: $(grep '^bin/' "$tmp/contents.txt")"
+! grep -q '^bin/' "$tmp/contents.txt" ||
+    fail "the package has /usr/bin: $(grep '^bin/' "$tmp/contents.txt")"
 dpkg-deb -x "$deb" "$tmp/unpacked"
 packed_game=$tmp/unpacked/usr/games/roadshift
 out=$(nodisplay "$packed_game" --version) || fail "the packed game's --version failed"
@@ -227,15 +231,16 @@ gunzip -c "$tmp/unpacked/usr/share/doc/roadshift/changelog.gz" >"$tmp/changelog"
 [[ $(dpkg-parsechangelog -l "$tmp/changelog" -S Version) == "$version" ]] ||
     fail "the changelog's latest entry is not version $version"
 grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
-    "$tmp/unpacked/usr/share/doc/roadshift/copyright" || fail "the copyright file is not machine-readable"
+    "$tmp/unpacked/usr/share/doc/roadshift/copyright" ||
+    fail "the copyright file is not machine-readable"
 echo "package: ok $deb_name, Depends: $depends; Recommends: $recommends"
 
 # --- Debian's own checker: no error, no warning, not even a note (data/lintian-overrides says
 # why the one it would make is wrong). It warns on its own when run as root.
 rc=0
 lintian --info --fail-on error,warning,info "$deb" >"$tmp/lintian.log" 2>"$tmp/lintian.err" || rc=$?
-grep -v '^running with root privileges is not recommended!$' "$tmp/lintian.err" >>"$tmp/lintian.log" ||
-    true
+grep -v '^running with root privileges is not recommended!$' "$tmp/lintian.err" \
+    >>"$tmp/lintian.log" || true
 ((rc == 0)) && ! grep -qE '^[EWI]: ' "$tmp/lintian.log" ||
     fail "lintian (status $rc): $(cat "$tmp/lintian.log")"
 echo "package: ok lintian"
