@@ -3,13 +3,20 @@
 
 #include <QDirIterator>
 
-QIcon applicationIcon()
+QIcon applicationIcon(int smallest, int largest)
 {
     QIcon icon;
     // The same hicolor tree that is installed for the desktop, so the two cannot differ.
     QDirIterator files(QStringLiteral(":/icons/hicolor"), {QStringLiteral("*.png")}, QDir::Files,
                        QDirIterator::Subdirectories);
-    while (files.hasNext())
-        icon.addFile(files.next());
+    while (files.hasNext()) {
+        const QString file = files.next();
+        // .../hicolor/<side>x<side>/apps/<name>.png
+        const QStringList parts = file.split(QLatin1Char('/'));
+        const int side = parts.size() < 3
+                             ? 0
+                             : parts.at(parts.size() - 3).section(QLatin1Char('x'), 0, 0).toInt();
+        if (side >= smallest && side <= largest) icon.addFile(file);
+    }
     return icon;
 }
