@@ -62,7 +62,7 @@ void SpriteSheet::cut() const
     m_cells.reserve(m_rows * m_columns);
     for (int k = 0; k < m_rows * m_columns; ++k) {
         // Painted into the screen's own format rather than converted: Qt spreads the conversion
-        // of a large picture over a pool of threads, which then stay for the whole run.
+        // of a large picture over a pool of new threads, which then linger beside the game.
         QImage part(w, h, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&part);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
