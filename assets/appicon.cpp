@@ -3,13 +3,23 @@
 
 #include <QDirIterator>
 
-QIcon applicationIcon()
+QIcon applicationIcon(int smallest, int largest)
 {
     QIcon icon;
     // The same hicolor tree that is installed for the desktop, so the two cannot differ.
-    QDirIterator files(QStringLiteral(":/icons/hicolor"), {QStringLiteral("*.png")}, QDir::Files,
+    // No name filter: a filter is a regular expression, and compiling one costs more at start-up
+    // than the icon itself.
+    QDirIterator files(QStringLiteral(":/icons/hicolor"), QDir::Files,
                        QDirIterator::Subdirectories);
-    while (files.hasNext())
-        icon.addFile(files.next());
+    while (files.hasNext()) {
+        const QString file = files.next();
+        if (!file.endsWith(QLatin1String(".png"))) continue;
+        // .../hicolor/<side>x<side>/apps/<name>.png
+        const QStringList parts = file.split(QLatin1Char('/'));
+        const int side = parts.size() < 3
+                             ? 0
+                             : parts.at(parts.size() - 3).section(QLatin1Char('x'), 0, 0).toInt();
+        if (side >= smallest && side <= largest) icon.addFile(file);
+    }
     return icon;
 }

@@ -1,9 +1,11 @@
-// Loads a compiled-in picture sheet and cuts it into cells once.
+// Loads a compiled-in picture sheet and cuts it into cells once, when a cell is first asked for.
 #include "assets/spritesheet.h"
 
 #include <QDebug>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
+#include <QPainter>
 
 namespace {
 
@@ -27,29 +29,54 @@ SpriteSheet::SpriteSheet(const QString &name, int rows, int columns)
 
 SpriteSheet::SpriteSheet(const QString &name, int rows, int columns, int ratio)
 {
+    // Only the file's header is read here; the pixels wait for the first cell().
     ratio = (ratio == 2) ? 2 : 1;
-    QImage sheet(sheetFile(name, ratio));
-    if (sheet.isNull() && ratio == 2) {
+    QSize size = QImageReader(sheetFile(name, ratio)).size();
+    if (!size.isValid() && ratio == 2) {
         ratio = 1;
-        sheet = QImage(sheetFile(name, ratio));
+        size = QImageReader(sheetFile(name, ratio)).size();
     }
-    if (sheet.isNull() || rows <= 0 || columns <= 0) {
+    if (!size.isValid() || rows <= 0 || columns <= 0) {
         qWarning() << "SpriteSheet: no picture" << name;
+        m_cut = true;
         return;
     }
-    const int w = sheet.width() / columns;
-    const int h = sheet.height() / rows;
-    m_cellSize = QSize(w / ratio, h / ratio);
-    m_cells.reserve(rows * columns);
-    for (int k = 0; k < rows * columns; ++k) {
-        QPixmap cell = QPixmap::fromImage(sheet.copy((k % columns) * w, (k / columns) * h, w, h));
-        cell.setDevicePixelRatio(ratio);
-        m_cells.append(cell);
+    m_file = sheetFile(name, ratio);
+    m_rows = rows;
+    m_columns = columns;
+    m_ratio = ratio;
+    m_cellSize = QSize(size.width() / columns / ratio, size.height() / rows / ratio);
+}
+
+void SpriteSheet::cut() const
+{
+    m_cut = true;
+    QImage sheet(m_file);
+    if (sheet.isNull()) {
+        qWarning() << "SpriteSheet: cannot read" << m_file;
+        return;
+    }
+    sheet.setDevicePixelRatio(1.0); // an @2x file reads as ratio 2; the cutting counts pixels
+    const int w = sheet.width() / m_columns;
+    const int h = sheet.height() / m_rows;
+    m_cells.reserve(m_rows * m_columns);
+    for (int k = 0; k < m_rows * m_columns; ++k) {
+        // Painted into the screen's own format rather than converted: Qt spreads the conversion
+        // of a large picture over a pool of new threads, which then linger beside the game.
+        QImage part(w, h, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&part);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPoint(0, 0), sheet,
+                          QRect((k % m_columns) * w, (k / m_columns) * h, w, h));
+        painter.end();
+        part.setDevicePixelRatio(m_ratio);
+        m_cells.append(QPixmap::fromImage(std::move(part)));
     }
 }
 
 QPixmap SpriteSheet::cell(int k) const
 {
+    if (!m_cut) cut();
     return (k >= 0 && k < m_cells.size()) ? m_cells.at(k) : QPixmap();
 }
 
@@ -60,5 +87,5 @@ QSize SpriteSheet::cellSize() const
 
 int SpriteSheet::count() const
 {
-    return static_cast<int>(m_cells.size());
+    return m_cut ? static_cast<int>(m_cells.size()) : m_rows * m_columns;
 }

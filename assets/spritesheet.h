@@ -15,11 +15,20 @@ class SpriteSheet
     // The same with the drawing chosen by hand: ratio 2 takes the 2x file, anything else 1x.
     SpriteSheet(const QString &name, int rows, int columns, int ratio);
 
+    // The picture is decoded and cut at the first call, so a sheet that is never shown costs
+    // nothing at start-up.
     QPixmap cell(int k) const; // devicePixelRatio set (1 or 2); a null QPixmap for k out of range
     QSize cellSize() const;    // in logical (1x) pixels
     int count() const;
 
   private:
-    QList<QPixmap> m_cells;
+    void cut() const;
+
+    QString m_file;
+    int m_rows = 0;
+    int m_columns = 0;
+    int m_ratio = 1;
     QSize m_cellSize;
+    mutable QList<QPixmap> m_cells;
+    mutable bool m_cut = false;
 };

@@ -40,7 +40,6 @@ void MainWindow::buildPause()
 {
     pausepic = new QLabel(this);
     pausepic->setGeometry(35, 10, 480, 360);
-    pausepic->setPixmap(picpause.cell(0));
     pausepic->setAccessibleName(QStringLiteral("paused"));
     pausepic->stackUnder(bigmsg); // over the tiles, the cursor and the car
     pausepic->hide();
@@ -84,6 +83,8 @@ void MainWindow::holdGame()
             timers[i]->isActive() ? qBound(0, timers[i]->remainingTime(), heldintervals[i]) : -1;
         timers[i]->stop();
     }
+    // The cover is decoded at the first pause, not at start-up.
+    if (pausepic->pixmap().isNull()) pausepic->setPixmap(picpause.cell(0));
     pausepic->show();
 }
 

@@ -7,8 +7,35 @@
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
+
+namespace {
+
+// Gives the application the rest of its icon sizes once the window's first frame is on the
+// screen: each size is decoded and sent to the display, and none is needed for the first frame.
+class IconAfterFirstFrame : public QObject
+{
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const auto *window = qobject_cast<const QWindow *>(watched);
+        if (event->type() == QEvent::Expose && window && window->isExposed()) {
+            watched->removeEventFilter(this);
+            // Queued: the expose paints and shows the frame first.
+            QTimer::singleShot(0, this,
+                               [] { QApplication::setWindowIcon(applicationIcon(16, 128)); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -28,7 +55,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QLatin1String(roadshift::version));
     // Lets the desktop match the window to its menu entry and show the game's icon.
     QGuiApplication::setDesktopFileName(QLatin1String(roadshift::appId));
-    QApplication::setWindowIcon(applicationIcon());
+    // One size before the window is shown, the one a title bar or task list shows at this scale;
+    // the menu takes the installed theme icons, which hold the large sizes.
+    const int iconSide = app.devicePixelRatio() > 1.0 ? 64 : 32;
+    QApplication::setWindowIcon(applicationIcon(iconSide, iconSide));
     installFontSubstitutions();
 
     MainWindow window;
@@ -39,5 +69,7 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &MainWindow::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     window.show();
+    IconAfterFirstFrame fullIcon;
+    if (QWindow *handle = window.windowHandle()) handle->installEventFilter(&fullIcon);
     return app.exec();
 }

@@ -43,10 +43,12 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     Timercar = makeTimer(10, Qt::PreciseTimer, false, &MainWindow::Timercar_Timer);
     Timercarin = makeTimer(1000, Qt::CoarseTimer, false, &MainWindow::Timercarin_Timer);
     Timerbigmsg = makeTimer(100, Qt::CoarseTimer, false, &MainWindow::Timerbigmsg_Timer);
-    Timerexitblock = makeTimer(200, Qt::CoarseTimer, true, &MainWindow::Timerexitblock_Timer);
+    // Neither blink runs at the intro: it has no exits and no refused tile, so their ticks would
+    // only wake the program for nothing. A new game starts the one, a refused slide the other.
+    Timerexitblock = makeTimer(200, Qt::CoarseTimer, false, &MainWindow::Timerexitblock_Timer);
     // Each red flash of a refusal stays up for 40 ms, more than two frames of a 60 Hz screen,
     // so the player sees it; the ten ticks of a blink take 0.4 s.
-    Timerblink = makeTimer(40, Qt::PreciseTimer, true, &MainWindow::Timerblink_Timer);
+    Timerblink = makeTimer(40, Qt::PreciseTimer, false, &MainWindow::Timerblink_Timer);
 
     Form_Load();
     buildPause();
@@ -405,6 +407,7 @@ void MainWindow::reset()
     Timerexitblock->stop();
     Timerbigmsg->stop();
     bigmsg->show();
+    drawBanner();
     carstate.carblockct = 1;
     for (int k = 1; k <= totalexit; ++k)
         if (exitblock[k] > 0) // no exits before the first game: keep the off-board sentinel

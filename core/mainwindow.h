@@ -205,8 +205,11 @@ class MainWindow : public QWidget
     void nameCountdown();
     void nameTopTen();
 
-    qint16 bigmsgcell = -1; // the banner cell on show
-    qint16 carplace = 0;    // the place whose name says the car is there
+    void drawBanner(); // puts the banner's cell into its box once the box is on show
+
+    qint16 bigmsgcell = -1;  // the banner cell the game shows, or will once the banner is up
+    qint16 bigmsgdrawn = -1; // the cell the banner's box holds
+    qint16 carplace = 0;     // the place whose name says the car is there
     bool unloaded = false;
     bool centred = false;
 };

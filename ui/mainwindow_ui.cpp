@@ -15,14 +15,20 @@ void MainWindow::showpoint()
 
 void MainWindow::setbigmsg(qint16 msgpic)
 {
-    // The score calls this on every tile; a banner repaint drags the panel beneath along.
-    if (msgpic != bigmsgcell) {
-        bigmsgcell = msgpic;
-        bigmsg->setPixmap(picbigmsg.cell(msgpic));
-    }
+    bigmsgcell = msgpic;
+    drawBanner();
     const QString tip = bannerTip(msgpic);
     if (!tip.isNull()) bigmsg->setToolTip(tip);
     nameBanner();
+}
+
+void MainWindow::drawBanner()
+{
+    // The score calls this on every tile; a banner repaint drags the panel beneath along. A
+    // hidden banner waits for its picture until it is shown: the intro never decodes the sheet.
+    if (bigmsg->isHidden() || bigmsgcell == bigmsgdrawn) return;
+    bigmsgdrawn = bigmsgcell;
+    bigmsg->setPixmap(picbigmsg.cell(bigmsgcell));
 }
 
 void MainWindow::bigmsg_Click()
