@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
 
+#include <algorithm>
 #include <chrono>
 #include <fcntl.h>
 #include <future>
@@ -69,6 +71,65 @@ std::optional<StoredRecords> readWithin(const QString &path, const QString &fifo
     return std::nullopt;
 }
 
+// Saving runs, each a process of its own, that are all let go at the same moment.
+class Crowd
+{
+  public:
+    explicit Crowd(const QString &dir) : m_fifo(dir + QStringLiteral("/start"))
+    {
+        if (::mkfifo(QFile::encodeName(m_fifo).constData(), 0600) != 0) qFatal("no FIFO");
+        // Held open for writing, so that every run can open it and then wait for its end.
+        m_fd = ::open(QFile::encodeName(m_fifo).constData(), O_RDWR | O_CLOEXEC);
+        if (m_fd < 0) qFatal("cannot open the FIFO");
+    }
+    ~Crowd()
+    {
+        if (m_fd >= 0) ::close(m_fd);
+        for (QProcess *p : m_runs) {
+            p->kill();
+            p->waitForFinished();
+            delete p;
+        }
+    }
+    Crowd(const Crowd &) = delete;
+    Crowd &operator=(const Crowd &) = delete;
+
+    void add(const QString &store, const QStringList &share)
+    {
+        auto *p = new QProcess;
+        p->start(QStringLiteral(RECORDS_SAVER),
+                 QStringList{QStringLiteral("save"), store, m_fifo} + share);
+        m_runs.append(p);
+    }
+    // Waits until every run is ready, then lets them all go at once and waits for them to end.
+    // Returns the longest save in milliseconds, or -1 when a run failed; counts in `waiting`
+    // the runs that left their share beside the store.
+    int release(int &waiting)
+    {
+        for (QProcess *p : m_runs) {
+            if (!p->waitForReadyRead(30000) || p->readLine().trimmed() != "ready") return -1;
+        }
+        ::close(m_fd);
+        m_fd = -1;
+        int longest = 0;
+        for (QProcess *p : m_runs) {
+            if (!p->waitForFinished(30000) || p->exitCode() != 0) {
+                qWarning() << "a run failed:" << p->exitCode() << p->readAllStandardError();
+                return -1;
+            }
+            const QList<QByteArray> said = p->readAll().trimmed().split(' ');
+            longest = std::max(longest, said.value(0).toInt());
+            waiting += said.value(1) == "waiting";
+        }
+        return longest;
+    }
+
+  private:
+    QString m_fifo;
+    int m_fd = -1;
+    QList<QProcess *> m_runs;
+};
+
 } // namespace
 
 class TestRecordsFile : public QObject
@@ -86,6 +147,7 @@ class TestRecordsFile : public QObject
     void notAPlainFile_data();
     void notAPlainFile();
     void linkToAPlainFile();
+    void crowdOfRunsAllKept();
 };
 
 void TestRecordsFile::pathIsTheSettingsFile()
@@ -108,7 +170,7 @@ void TestRecordsFile::aloneGivesTheRunsOwnRecords()
     for (const TopTenEntry &w : wins)
         insertIntoTopTen(kept, topTenRank(kept, w.points), w.name, w.points);
 
-    QVERIFY(saveRun(path, RunRecords{5, 77, wins}));
+    QCOMPARE(saveRun(path, RunRecords{5, 77, wins}), SaveOutcome::Saved);
     const StoredRecords after = readRecords(path);
     QCOMPARE(after.table.toptenname, kept.toptenname);
     QCOMPARE(after.table.toptenpoint, kept.toptenpoint);
@@ -135,8 +197,8 @@ void TestRecordsFile::twoRunsBothKept()
     storeAt(path, descending(300, 30), 10, 20, 30);
     const RunRecords a{1, 11, {{QStringLiteral("Ann"), 100}}};
     const RunRecords b{3, 5, {{QStringLiteral("Bob"), 250}, {QStringLiteral("Bob"), 10}}};
-    QVERIFY(saveRun(path, firstRunSavesFirst ? a : b));
-    QVERIFY(saveRun(path, firstRunSavesFirst ? b : a));
+    QCOMPARE(saveRun(path, firstRunSavesFirst ? a : b), SaveOutcome::Saved);
+    QCOMPARE(saveRun(path, firstRunSavesFirst ? b : a), SaveOutcome::Saved);
 
     const StoredRecords after = readRecords(path);
     QCOMPARE(after.counters.executed, 12);
@@ -170,7 +232,7 @@ void TestRecordsFile::anySpellingOfTheCounterSection()
     QCOMPARE(before.counters.tbpass, 40);
     QCOMPARE(before.stats.executedText, QStringLiteral(" 7"));
 
-    QVERIFY(saveRun(path, RunRecords{2, 6, {}}));
+    QCOMPARE(saveRun(path, RunRecords{2, 6, {}}), SaveOutcome::Saved);
     const QByteArray saved = contentOf(path);
     QCOMPARE(saved.count("executed="), 1);
     QCOMPARE(saved.count("General]"), 1);
@@ -187,7 +249,7 @@ void TestRecordsFile::otherKeysSurviveASave()
 {
     const QString path = freshFolder() + QStringLiteral("/rdshfv1.conf");
     writeFile(path, "[notes]\nmine=keep me\n[topten]\ntop3name=xoB\n");
-    QVERIFY(saveRun(path, RunRecords{}));
+    QCOMPARE(saveRun(path, RunRecords{}), SaveOutcome::Saved);
     QVERIFY(QFile::copy(path, path + QStringLiteral(".copy")));
     const QSettings back(path + QStringLiteral(".copy"), QSettings::IniFormat);
     QCOMPARE(back.value(QStringLiteral("notes/mine")).toString(), QStringLiteral("keep me"));
@@ -235,7 +297,7 @@ void TestRecordsFile::notAPlainFile()
     QCOMPARE(read->counters.executed, 0);
     QCOMPARE(read->stats.executedText, QStringLiteral("0"));
 
-    QVERIFY(!saveRun(path, RunRecords{1, 1, {{QStringLiteral("Ann"), 10}}}));
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {{QStringLiteral("Ann"), 10}}}), SaveOutcome::Failed);
     const QFileInfo after(path);
     QCOMPARE(after.isSymLink(), before.isSymLink());
     QCOMPARE(after.isDir(), before.isDir());
@@ -255,9 +317,54 @@ void TestRecordsFile::linkToAPlainFile()
     storeAt(real, descending(50, 5), 2, 2, 2);
     QVERIFY(QFile::link(real, path));
     QCOMPARE(readRecords(path).counters.executed, 2);
-    QVERIFY(saveRun(path, RunRecords{1, 1, {}}));
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
     QVERIFY(QFileInfo(path).isSymLink());
     QCOMPARE(readRecords(real).counters.executed, 3);
+}
+
+// Sixteen runs saving at the same moment, as when a desktop session ends, round after round:
+// every run's counts and every win that belongs in the top ten are in the store exactly once.
+void TestRecordsFile::crowdOfRunsAllKept()
+{
+    constexpr int runs = 16;
+    constexpr int rounds = 4;
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    QList<TopTenEntry> allWins;
+    qint64 games = 0;
+    qint64 tiles = 0;
+    for (int round = 0; round < rounds; ++round) {
+        QVERIFY(QDir(dir).mkpath(QString::number(round)));
+        Crowd crowd(dir + u'/' + QString::number(round));
+        for (int i = 0; i < runs; ++i) {
+            // Every win distinct, and the later rounds' best beat the earlier rounds'.
+            const TopTenEntry win{QStringLiteral("r%1p%2").arg(round).arg(i),
+                                  100 * round + 5 * ((i * 7) % runs) + 10};
+            allWins.append(win);
+            games += i % 3 + 1;
+            tiles += 1 + i + runs * round;
+            crowd.add(path, {QString::number(i % 3 + 1), QString::number(1 + i + runs * round),
+                             win.name, QString::number(win.points)});
+        }
+        int waiting = 0;
+        const int longest = crowd.release(waiting);
+        QVERIFY2(longest >= 0, "a run failed to save");
+        qInfo("round %d: the longest save took %d ms; %d shares wait beside the store", round,
+              longest, waiting);
+
+        const StoredRecords after = readRecords(path);
+        QCOMPARE(after.counters.executed, runs * (round + 1));
+        QCOMPARE(after.counters.totalgames, games);
+        QCOMPARE(after.counters.tbpass, tiles);
+        QList<TopTenEntry> best = allWins;
+        std::stable_sort(best.begin(), best.end(), [](const TopTenEntry &a, const TopTenEntry &b) {
+            return a.points > b.points;
+        });
+        for (int n = 1; n <= topTenRows; ++n) {
+            QCOMPARE(after.table.toptenname[n], best[n - 1].name);
+            QCOMPARE(after.table.toptenpoint[n], best[n - 1].points);
+        }
+    }
 }
 
 ROADSHIFT_TEST_RULES_MAIN(TestRecordsFile)
