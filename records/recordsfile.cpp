@@ -24,6 +24,10 @@
 #include <cstring>
 #include <optional>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // A save takes a few milliseconds, so even a crowd of runs quitting together gets through in
@@ -106,6 +110,26 @@ bool writeBeside(const QString &oldFile, const QString &newFile, const MergedRec
     return saveRecords(out, merged.table, merged.executed, merged.totalgames, merged.tbpass);
 }
 
+// QSettings does not say why a file could not be written, nor always that it could not: the
+// new store is read back to know, and writing as much again here finds the reason.
+QString writeFailure(const QString &file, qint64 size)
+{
+    const int fd =
+        ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return systemReason(errno);
+    const QByteArray filler(size, '\n');
+    int error = 0;
+    for (qsizetype done = 0; done < filler.size() && error == 0;) {
+        const ssize_t n = ::write(fd, filler.constData() + done, filler.size() - done);
+        if (n > 0)
+            done += n;
+        else
+            error = n < 0 ? errno : ENOSPC;
+    }
+    ::close(fd);
+    return error ? systemReason(error) : QString();
+}
+
 // Qt keeps a parsed settings file in memory and parses it again only when its size or time
 // has changed. A new store therefore always gets a later time than the one it replaces.
 void stampLaterThan(const QString &file, const QString &replaced)
@@ -125,6 +149,26 @@ QByteArray fileHash(const QString &file)
     QCryptographicHash hash(QCryptographicHash::Sha256);
     hash.addData(&f);
     return hash.result().toHex();
+}
+
+// Why a folder could not be made: something on its way that is no folder, or the system's
+// reason for the first folder that could not be made.
+QString folderFailure(const QString &folder)
+{
+    QString missing;
+    for (QString part = folder;; part = QFileInfo(part).absolutePath()) {
+        const QFileInfo info(part);
+        if (info.exists()) {
+            if (!info.isDir()) return systemReason(ENOTDIR);
+            break;
+        }
+        missing = part;
+        if (info.isRoot()) break;
+    }
+    errno = 0;
+    if (!missing.isEmpty() && ::mkdir(QFile::encodeName(missing).constData(), 0700) != 0)
+        return systemReason(errno);
+    return systemReason(EACCES);
 }
 
 // Shares -------------------------------------------------------------------------------------
@@ -371,14 +415,12 @@ SaveOutcome replaceStore(const QString &target, const MergedRecords &merged,
     // copy kept in memory.
     const QString checked = written + QStringLiteral(".new");
     QString reason;
-    errno = 0;
-    bool ok = writeBeside(target, written, merged);
-    if (!ok) reason = errno ? systemReason(errno) : QString();
-    ok = ok &&
-         std::rename(QFile::encodeName(written).constData(),
-                     QFile::encodeName(checked).constData()) == 0 &&
-         sameTexts(checked,
-                   recordTexts(merged.table, merged.executed, merged.totalgames, merged.tbpass));
+    bool ok = writeBeside(target, written, merged) &&
+              std::rename(QFile::encodeName(written).constData(),
+                          QFile::encodeName(checked).constData()) == 0 &&
+              sameTexts(checked, recordTexts(merged.table, merged.executed, merged.totalgames,
+                                             merged.tbpass));
+    if (!ok) reason = writeFailure(written, targetInfo.size() + 4096);
     if (ok && !shares.isEmpty()) ok = writeJournal(target, fileHash(checked), shares, reason);
     if (ok) {
         stampLaterThan(checked, target);
@@ -442,9 +484,8 @@ SaveOutcome saveRun(const QString &path, const RunRecords &run)
         return SaveOutcome::Failed;
     }
     const QFileInfo targetInfo(*target);
-    errno = 0;
     if (!QDir().mkpath(targetInfo.absolutePath())) {
-        sayNotSaved(*target, systemReason(errno ? errno : EACCES));
+        sayNotSaved(*target, folderFailure(targetInfo.absolutePath()));
         return SaveOutcome::Failed;
     }
 

@@ -1,9 +1,10 @@
 // A stand-in for one run of the game at its shutdown, for tests that need many runs at once.
 //
-// records_saver save <store> <start fifo> <games> <tiles> [<name> <points>]
+// records_saver save <store> <start fifo or -> <games> <tiles> [<name> <points>]
 //   Opens the FIFO, prints "ready", waits until the FIFO's writer closes it, then saves this
 //   share with the game's own save and prints how long the save took in milliseconds and
-//   whether the share is in the store ("saved") or waits beside it ("waiting").
+//   whether the share is in the store ("saved") or waits beside it ("waiting"). With "-" it
+//   saves at once. RECORDS_SAVER_FILE_LIMIT=<bytes> limits the size of the files it writes.
 // records_saver hold <store>
 //   Takes the store's lock as a saving run does, prints "held", and keeps it until its standard
 //   input closes.
@@ -14,22 +15,32 @@
 #include <QFile>
 #include <QLockFile>
 
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
 int save(const QStringList &args)
 {
-    const int fd = ::open(QFile::encodeName(args[3]).constData(), O_RDONLY);
-    if (fd < 0) return 3;
-    std::puts("ready");
-    std::fflush(stdout);
-    char byte = 0;
-    while (::read(fd, &byte, 1) > 0) {
+    if (args[3] != u"-") {
+        const int fd = ::open(QFile::encodeName(args[3]).constData(), O_RDONLY);
+        if (fd < 0) return 3;
+        std::puts("ready");
+        std::fflush(stdout);
+        char byte = 0;
+        while (::read(fd, &byte, 1) > 0) {
+        }
+        ::close(fd);
     }
-    ::close(fd);
+    // A file size limit makes the disk as good as full, for root as for anyone.
+    if (const qint64 limit = qEnvironmentVariableIntValue("RECORDS_SAVER_FILE_LIMIT")) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
+        if (::setrlimit(RLIMIT_FSIZE, &small) != 0) return 3;
+    }
 
     RunRecords run;
     run.games = args[4].toLongLong();

@@ -3,14 +3,18 @@
 
 #include "records/recordsfile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <future>
 #include <optional>
@@ -70,6 +74,45 @@ std::optional<StoredRecords> readWithin(const QString &path, const QString &fifo
     reading.wait();
     return std::nullopt;
 }
+
+QStringList sharesBeside(const QString &dir)
+{
+    return QDir(dir).entryList({QStringLiteral("rdshfv1.conf.share-*")}, QDir::Files | QDir::Hidden,
+                               QDir::Name);
+}
+
+// Everything in the folder but the store itself.
+QStringList besideTheStore(const QString &dir)
+{
+    QStringList all =
+        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    all.removeAll(QStringLiteral("rdshfv1.conf"));
+    return all;
+}
+
+// A live run that holds the store's lock until it is let go.
+class LockHolder
+{
+  public:
+    explicit LockHolder(const QString &store)
+    {
+        m_process.start(QStringLiteral(RECORDS_SAVER), {QStringLiteral("hold"), store});
+        m_held = m_process.waitForReadyRead(10000) && m_process.readLine().trimmed() == "held";
+    }
+    ~LockHolder() { letGo(); }
+    LockHolder(const LockHolder &) = delete;
+    LockHolder &operator=(const LockHolder &) = delete;
+    bool held() const { return m_held; }
+    bool letGo()
+    {
+        m_process.closeWriteChannel();
+        return m_process.waitForFinished(10000) && m_process.exitCode() == 0;
+    }
+
+  private:
+    QProcess m_process;
+    bool m_held = false;
+};
 
 // Saving runs, each a process of its own, that are all let go at the same moment.
 class Crowd
@@ -148,6 +191,13 @@ class TestRecordsFile : public QObject
     void notAPlainFile();
     void linkToAPlainFile();
     void crowdOfRunsAllKept();
+    void lockHeldPastTheLimit();
+    void interruptedMergeCountsOnce_data();
+    void interruptedMergeCountsOnce();
+    void deadLockCostsNothing_data();
+    void deadLockCostsNothing();
+    void failedSaveSaysWhy_data();
+    void failedSaveSaysWhy();
 };
 
 void TestRecordsFile::pathIsTheSettingsFile()
@@ -365,6 +415,183 @@ void TestRecordsFile::crowdOfRunsAllKept()
             QCOMPARE(after.table.toptenpoint[n], best[n - 1].points);
         }
     }
+}
+
+// A live run keeps the lock past the limit: the shares of the runs that meet it wait beside the
+// store, which stays as it was, and the next save merges each of them once.
+void TestRecordsFile::lockHeldPastTheLimit()
+{
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(300, 30), 10, 20, 30);
+    const QByteArray before = contentOf(path);
+    {
+        LockHolder holder(path);
+        QVERIFY(holder.held());
+        QCOMPARE(saveRun(path, RunRecords{1, 4, {{QStringLiteral("Ann"), 290}}}),
+                 SaveOutcome::Waiting);
+        QCOMPARE(saveRun(path, RunRecords{2, 5, {{QStringLiteral("Bob"), 295}}}),
+                 SaveOutcome::Waiting);
+        QCOMPARE(contentOf(path), before);
+        QCOMPARE(sharesBeside(dir).size(), 2);
+        // A run starting now already sees them.
+        const StoredRecords seen = readRecords(path);
+        QCOMPARE(seen.counters.executed, 12);
+        QCOMPARE(seen.stats.executedText, QStringLiteral(" 12"));
+        QCOMPARE(seen.table.toptenname[2], QStringLiteral("Bob"));
+        QVERIFY(holder.letGo());
+    }
+
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
+    QCOMPARE(besideTheStore(dir), QStringList());
+    QCOMPARE(saveRun(path, RunRecords{}), SaveOutcome::Saved);
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.counters.executed, 14);
+    QCOMPARE(after.counters.totalgames, 24);
+    QCOMPARE(after.counters.tbpass, 40);
+    const QStringList names{QStringLiteral("r1"), QStringLiteral("Bob"), QStringLiteral("Ann"),
+                            QStringLiteral("r2")};
+    for (int n = 1; n <= names.size(); ++n)
+        QCOMPARE(after.table.toptenname[n], names[n - 1]);
+    QCOMPARE(after.table.toptenpoint[2], 295);
+    QCOMPARE(after.table.toptenpoint[3], 290);
+}
+
+void TestRecordsFile::interruptedMergeCountsOnce_data()
+{
+    QTest::addColumn<bool>("storeInPlace");
+    QTest::newRow("died after the store took the shares") << true;
+    QTest::newRow("died before the store took them") << false;
+}
+
+// A run that dies in the middle of a merge leaves its journal and the shares. Whether the store
+// it was writing took its place decides: the shares are then in it and go, or they count still.
+void TestRecordsFile::interruptedMergeCountsOnce()
+{
+    QFETCH(bool, storeInPlace);
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(300, 30), 10, 20, 30);
+    {
+        LockHolder holder(path);
+        QVERIFY(holder.held());
+        QCOMPARE(saveRun(path, RunRecords{1, 4, {}}), SaveOutcome::Waiting);
+        QCOMPARE(saveRun(path, RunRecords{2, 5, {}}), SaveOutcome::Waiting);
+    }
+    const QStringList shares = sharesBeside(dir);
+    QCOMPARE(shares.size(), 2);
+    QByteArray journal;
+    if (storeInPlace) {
+        for (const QString &share : shares)
+            QVERIFY(QFile::copy(dir + u'/' + share, dir + QStringLiteral("/kept-") + share));
+        QCOMPARE(saveRun(path, RunRecords{}), SaveOutcome::Saved); // 3 runs, 3 games, 9 tiles
+        for (const QString &share : shares)
+            QVERIFY(QFile::rename(dir + QStringLiteral("/kept-") + share, dir + u'/' + share));
+        QFile store(path);
+        QVERIFY(store.open(QIODevice::ReadOnly));
+        journal = QCryptographicHash::hash(store.readAll(), QCryptographicHash::Sha256).toHex();
+    } else {
+        journal = QByteArray(64, 'a'); // the store it names never took its place
+    }
+    journal += '\n' + shares.join(u'\n').toUtf8() + '\n';
+    writeFile(path + QStringLiteral(".merging"), journal);
+    const qint64 executed = storeInPlace ? 13 : 12;
+    QCOMPARE(readRecords(path).counters.executed, executed);
+
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
+    QCOMPARE(besideTheStore(dir), QStringList());
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.counters.executed, executed + 1);
+    QCOMPARE(after.counters.totalgames, 24);
+    QCOMPARE(after.counters.tbpass, 40);
+}
+
+void TestRecordsFile::deadLockCostsNothing_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<SaveOutcome>("outcome");
+    QTest::newRow("junk file") << QStringLiteral("junk") << SaveOutcome::Saved;
+    QTest::newRow("number alone") << QStringLiteral("number") << SaveOutcome::Saved;
+    QTest::newRow("empty folder") << QStringLiteral("folder") << SaveOutcome::Saved;
+    QTest::newRow("link to nowhere") << QStringLiteral("link") << SaveOutcome::Saved;
+    // Nothing can take a lock there: the share waits beside the store, at once.
+    QTest::newRow("folder with a file") << QStringLiteral("full folder") << SaveOutcome::Waiting;
+}
+
+// What stands at the lock's name but no run can hold costs no waiting at all. (QLockFile alone
+// waits out its whole time for these.)
+void TestRecordsFile::deadLockCostsNothing()
+{
+    QFETCH(QString, what);
+    QFETCH(SaveOutcome, outcome);
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    const QString lock = path + QStringLiteral(".lock");
+    storeAt(path, descending(300, 30), 10, 20, 30);
+    if (what == u"junk")
+        writeFile(lock, "left here by something else\n");
+    else if (what == u"number")
+        writeFile(lock, "1\n");
+    else if (what == u"link")
+        QVERIFY(QFile::link(dir + QStringLiteral("/nothing"), lock));
+    else
+        QVERIFY(QDir().mkpath(lock));
+    if (what == u"full folder") writeFile(lock + QStringLiteral("/inside"), "x");
+
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), outcome);
+    // The wait it replaces was 3 s; a loaded machine still saves in a small part of that.
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(readRecords(path).counters.executed, 11);
+    if (outcome == SaveOutcome::Saved) QCOMPARE(besideTheStore(dir), QStringList());
+}
+
+void TestRecordsFile::failedSaveSaysWhy_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("reason");
+    // The tests run as root, whom no permission stops: a file size limit stops everyone.
+    QTest::newRow("full disk") << QStringLiteral("full") << QString::fromLocal8Bit(strerror(EFBIG));
+    QTest::newRow("folder is a file")
+        << QStringLiteral("not a folder") << QString::fromLocal8Bit(strerror(ENOTDIR));
+    QTest::newRow("read-only file")
+        << QStringLiteral("read-only") << QString::fromLocal8Bit(strerror(EACCES));
+}
+
+// A store that cannot be written stays as it was, and one line on standard error names the file
+// and the reason.
+void TestRecordsFile::failedSaveSaysWhy()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, reason);
+    if (what == u"read-only" && ::geteuid() == 0) QSKIP("root writes read-only files");
+    const QString dir = freshFolder();
+    QString path = dir + QStringLiteral("/rdshfv1.conf");
+    if (what == u"not a folder") {
+        writeFile(dir + QStringLiteral("/plain"), "x");
+        path = dir + QStringLiteral("/plain/rdshfv1.conf");
+    } else {
+        storeAt(path, descending(300, 30), 10, 20, 30);
+    }
+    if (what == u"read-only") QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    const QByteArray before = contentOf(path);
+
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (what == u"full")
+        env.insert(QStringLiteral("RECORDS_SAVER_FILE_LIMIT"), QStringLiteral("300"));
+    run.setProcessEnvironment(env);
+    run.start(QStringLiteral(RECORDS_SAVER),
+              {QStringLiteral("save"), path, QStringLiteral("-"), QStringLiteral("1"),
+               QStringLiteral("2"), QStringLiteral("Ann"), QStringLiteral("500")});
+    QVERIFY(run.waitForFinished(10000));
+    QCOMPARE(run.exitCode(), 1);
+    const QString said = QString::fromLocal8Bit(run.readAllStandardError());
+    QCOMPARE(said.count(u'\n'), 1);
+    QVERIFY2(said.contains(path) && said.contains(reason), qPrintable(said));
+    QCOMPARE(contentOf(path), before);
+    if (what != u"not a folder") QCOMPARE(besideTheStore(dir), QStringList());
 }
 
 ROADSHIFT_TEST_RULES_MAIN(TestRecordsFile)
