@@ -485,6 +485,10 @@ void TestRecords::fitName_data()
         << e.repeated(14) + e << 30 << e.repeated(14) << 28;
     QTest::newRow("a paste cut to fit")
         << "Ann" + QStringLiteral("0123456789ABCDEF") + "Bo" << 19 << "Ann012345678Bo" << 12;
+    QTest::newRow("the longest paste a box takes")
+        << "Ra" + QString(32767, u'x') + "cer" << 32769 << "Raxxxxxxxxxcer" << 11;
+    QTest::newRow("a long paste of accented letters")
+        << e.repeated(20000) + "Bo" << 40000 << e.repeated(12) + "Bo" << 24;
     QTest::newRow("line breaks and tabs dropped")
         << "A\nB\r\nC\tD\u2028E\u0085F\u007F" << 16 << "ABCDEF" << 6;
     QTest::newRow("empty") << "" << 0 << "" << 0;
