@@ -429,6 +429,15 @@ void TestRecords::rowTexts_data()
                               << " 0 ";
     QTest::newRow("empty name") << 3 << "" << 32767 << " 3."
                                 << " 32767 ";
+    QTest::newRow("right-to-left name isolated")
+        << 2 << QStringLiteral("\u05D3\u05E0") << 10
+        << QStringLiteral(" 2.\u2068\u05D3\u05E0\u2069") << " 10 ";
+    QTest::newRow("an isolate the name leaves open is closed")
+        << 2 << QStringLiteral("\u2067A") << 10 << QStringLiteral(" 2.\u2068\u2067A\u2069\u2069")
+        << " 10 ";
+    QTest::newRow("a mark that would end the isolate early is left out")
+        << 2 << QStringLiteral("\u2069\u202EA") << 10 << QStringLiteral(" 2.\u2068\u202EA\u2069")
+        << " 10 ";
     QTest::newRow("line breaks stored by hand") << 2 << "A\nB\r\tC\u2028D" << 10 << " 2.A B  C D"
                                                 << " 10 ";
 }

@@ -316,6 +316,42 @@ class TestRecordsWindow : public QObject
         QCOMPARE(readRecords(recordsPath()).table.toptenname[1], QStringLiteral("Ann\nBob"));
     }
 
+    void rightToLeftNamesStayInTheirRow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Hebrew") << QStringLiteral("\u05D3\u05E0\u05D9");
+        QTest::newRow("Arabic") << QStringLiteral("\u0633\u0644\u0645\u0649");
+        QTest::newRow("Hebrew then Latin") << QStringLiteral("\u05D3\u05E0 Ann");
+        QTest::newRow("right-to-left override") << QStringLiteral("\u202EAnn\u202C");
+        QTest::newRow("override never ended") << QStringLiteral("\u202EAnn");
+        QTest::newRow("isolate closed early") << QStringLiteral("\u2069\u202E\u05D3\u05E0");
+        QTest::newRow("embedding") << QStringLiteral("\u202BAnn 12");
+    }
+
+    // The rank stands at the row's left edge whatever the name's direction: the drawn rank of a
+    // row with such a name is the drawn rank of a row with no name. The name keeps its
+    // characters as stored.
+    void rightToLeftNamesStayInTheirRow()
+    {
+        QFETCH(QString, name);
+        const auto rankPicture = [](const QString &rowName) {
+            store(tableOf({{"Ann", 50}, {rowName.toUtf8().constData(), 40}}), 0, 0, 0);
+            MainWindow w;
+            w.show();
+            QLabel *label = w.topname[2];
+            const int rankWidth =
+                QFontMetrics(label->font()).horizontalAdvance(QStringLiteral(" 2.")) - 1;
+            return label->grab().toImage().copy(0, 0, rankWidth * label->devicePixelRatio(),
+                                                label->height() * label->devicePixelRatio());
+        };
+        const QImage withName = rankPicture(name);
+        QCOMPARE(withName, rankPicture(QString()));
+        store(tableOf({{"Ann", 50}, {name.toUtf8().constData(), 40}}), 0, 0, 0);
+        MainWindow w;
+        w.Form_Unload();
+        QCOMPARE(readRecords(recordsPath()).table.toptenname[2], name);
+    }
+
     // Two runs of the game at once, each winning a game: whichever leaves first, the store
     // keeps both wins and the counts of both runs.
     void twoRunsAtOnce_data()
