@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QRegularExpression>
 #include <QSettings>
 
@@ -350,6 +351,33 @@ class TestRecordsWindow : public QObject
         MainWindow w;
         w.Form_Unload();
         QCOMPARE(readRecords(recordsPath()).table.toptenname[2], name);
+    }
+
+    // An emoji in a name draws in colour, in the top ten and in the name box, as the smiley's
+    // yellow shows; a face without colour emoji would draw it in the text's own colour.
+    void emojiNamesInColour()
+    {
+        if (!QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji")))
+            QSKIP("the colour emoji font (fonts-noto-color-emoji) is not installed");
+        const auto yellowPixels = [](QWidget *widget) {
+            const QImage image = widget->grab().toImage();
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    count += c.red() > 200 && c.green() > 150 && c.blue() < 100;
+                }
+            }
+            return count;
+        };
+        store(tableOf({{"\xF0\x9F\x98\x80", 50}}), 0, 0, 0);
+        MainWindow w;
+        w.show();
+        QVERIFY(yellowPixels(w.topname[1]) > 10);
+        w.namebox->setText(QStringLiteral("\U0001F600"));
+        QVERIFY(yellowPixels(w.namebox) > 10);
+        w.namebox->setText(QStringLiteral("Ann"));
+        QCOMPARE(yellowPixels(w.namebox), 0);
     }
 
     // Two runs of the game at once, each winning a game: whichever leaves first, the store
