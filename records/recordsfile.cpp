@@ -32,9 +32,9 @@ namespace {
 
 // A save takes a few milliseconds, so even a crowd of runs quitting together gets through in
 // well under this; a run that still finds the lock taken leaves its share beside the store.
-constexpr int lockWaitMs = 500;
+constexpr int lockWaitMs = 700;
 // Short fixed steps: QLockFile's own waiting backs off to whole seconds.
-constexpr int lockStepMs = 2;
+constexpr int lockStepMs = 5;
 // A run writes its lock's content right after creating it, so an empty lock older than this was
 // left by a run that died in between.
 constexpr int emptyLockGraceMs = 1000;

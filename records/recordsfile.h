@@ -63,7 +63,7 @@ enum class SaveOutcome {
 // failed write (a full disk) leaves the old store exactly as it was. Only a regular file, or
 // nothing, is ever replaced.
 //
-// The lock is waited for in short steps, for half a second at most; a lock that no run can be
+// The lock is waited for in short steps, for 0.7 s at most; a lock that no run can be
 // holding (a folder, or a file not in QLockFile's form) is cleared at once. A run that cannot
 // have the lock in time leaves its share in a file of its own beside the store, and the next
 // run that saves merges it. A journal written before the new store takes its place names the
