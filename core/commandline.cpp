@@ -6,6 +6,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cerrno>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -79,6 +81,22 @@ const QtOption *qtOption(const QString &word, bool *joined)
 }
 
 } // namespace
+
+bool printAnswer(std::FILE *out, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, bytes.size(), out) == std::size_t(bytes.size()) &&
+        std::fflush(out) == 0 && !std::ferror(out))
+        return true;
+    const int error = errno;
+    const QString line =
+        //: on standard error when --help or --version could not print; %1 is the system's reason
+        QCoreApplication::translate("CommandLine", "roadshift: the answer could not be written: %1")
+            .arg(QString::fromLocal8Bit(std::strerror(error ? error : EIO)));
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    return false;
+}
 
 CommandLine readCommandLine(const QStringList &arguments)
 {

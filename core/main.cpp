@@ -45,9 +45,10 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine line = readCommandLine(arguments);
     if (line.action != CommandLineAction::Play) {
-        const bool answered = line.action == CommandLineAction::Answer;
-        std::fputs(line.text.toLocal8Bit().constData(), answered ? stdout : stderr);
-        return answered ? 0 : refusedStatus;
+        if (line.action == CommandLineAction::Answer)
+            return printAnswer(stdout, line.text) ? 0 : answerLostStatus;
+        std::fputs(line.text.toLocal8Bit().constData(), stderr);
+        return refusedStatus;
     }
 
     QApplication app(argc, argv);

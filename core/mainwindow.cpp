@@ -235,7 +235,7 @@ void MainWindow::buildSettingsPanel()
     namebox = new QLineEdit(QStringLiteral("Your Name"), this);
     namebox->setGeometry(335, 400, 121, 21);
     namebox->setValidator(new NameValidator(namebox)); // fourteen characters as seen, one line
-    namebox->setFont(layoutFont(QStringLiteral("Arial"), 9.75, true));
+    namebox->setFont(withColourEmoji(layoutFont(QStringLiteral("Arial"), 9.75, true)));
     namebox->setFrame(false);
     QPalette p = namebox->palette();
     p.setColor(QPalette::Text, rgb(0, 0, 192));
@@ -256,7 +256,7 @@ void MainWindow::buildTopTenPanel()
     Label9 = heading(QStringLiteral("TOP"), 525, 15, rgb(255, 255, 0));
     Label10 = heading(QStringLiteral("TEN"), 565, 30, rgb(255, 255, 192));
 
-    const QFont nameFont = layoutFont(QStringLiteral("Arial Narrow"), 9.75);
+    const QFont nameFont = withColourEmoji(layoutFont(QStringLiteral("Arial Narrow"), 9.75));
     const QFont pointFont = layoutFont(QStringLiteral("DigitMed"), 12, true);
     for (int n = 1; n <= 10; ++n) {
         auto *name = new QLabel(this);

@@ -72,7 +72,8 @@ void MainWindow::Form_Unload()
     for (QTimer *t : {Timercar, Timercarin, Timerexitblock, Timerblink, Timerbigmsg})
         t->stop();
     // Another run may have saved since this one started: only this run's share is added to
-    // what the store holds now. A store that cannot take it costs this run's records, silently.
+    // what the store holds now. A store that cannot take it costs this run's records, and
+    // the save says so on standard error.
     saveRun(recordsPath(), RunRecords{gamewon + gamelost, bpass, topTenWins});
     emit finished();
 }

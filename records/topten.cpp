@@ -31,9 +31,61 @@ void insertIntoTopTen(TopTen &table, int toprank, const QString &playername, qin
     table.toptenpoint[toprank] = points;
 }
 
+namespace {
+
+// Whether a name's characters could set the direction of the text around them.
+bool mayTurnTheRow(const QString &name)
+{
+    for (const QChar c : name) {
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirPDF:
+        case QChar::DirRLI:
+        case QChar::DirLRI:
+        case QChar::DirFSI:
+        case QChar::DirPDI:
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+// The name in an isolate of its own direction (FSI .. PDI), so that a right-to-left name, or
+// one with direction marks in it, cannot move the rank before it. A mark that would close the
+// isolate early is left out, and isolates the name opens are closed within it.
+QString isolated(const QString &name)
+{
+    constexpr char16_t fsi = u'\u2068';
+    constexpr char16_t pdi = u'\u2069';
+    QString text(1, fsi);
+    int open = 0;
+    for (const QChar c : name) {
+        const QChar::Direction d = c.direction();
+        if (d == QChar::DirPDI) {
+            if (open == 0) continue;
+            --open;
+        } else if (d == QChar::DirLRI || d == QChar::DirRLI || d == QChar::DirFSI) {
+            ++open;
+        }
+        text += c;
+    }
+    return text + QString(open + 1, pdi);
+}
+
+} // namespace
+
 QString topTenNameText(int row, const QString &name)
 {
-    return blankSigned(row) + u'.' + nameOnOneLine(name);
+    const QString line = nameOnOneLine(name);
+    return blankSigned(row) + u'.' + (mayTurnTheRow(line) ? isolated(line) : line);
 }
 
 QString topTenPointText(qint32 points)

@@ -48,7 +48,9 @@ int topTenRank(const TopTen &table, qint32 points, int toprank = notRanked);
 // Does nothing when toprank is outside 1..10.
 void insertIntoTopTen(TopTen &table, int toprank, const QString &playername, qint32 points);
 
-// " 1.Racer", " 10.Racer", " 3." for an empty name; the name on one line.
+// " 1.Racer", " 10.Racer", " 3." for an empty name; the name on one line. A name that could
+// turn the direction of the row (right-to-left letters, direction marks) stands in an isolate,
+// so the rank stays at the row's start.
 QString topTenNameText(int row, const QString &name);
 // " 230 ".
 QString topTenPointText(qint32 points);

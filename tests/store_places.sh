@@ -85,6 +85,8 @@ left=$(($(stat -f -c '%a * %S' "$tmp/small")))
 run_and_terminate "$tmp/small" "$scenario"
 cmp -s "$tmp/before.conf" "$tmp/small/rdshfv1/rdshfv1.conf" ||
     fail "$scenario: the store changed: $(wc -c <"$tmp/small/rdshfv1/rdshfv1.conf") bytes now"
+grep -q "rdshfv1/rdshfv1.conf: No space left on device" "$tmp/game.log" ||
+    fail "$scenario: no line on standard error names the store and the full disk"
 leftovers=$(find "$tmp/small/rdshfv1" -mindepth 1 ! -name rdshfv1.conf)
 [[ -z $leftovers ]] || fail "$scenario: files left beside the store: $leftovers"
 echo "store: ok $scenario"

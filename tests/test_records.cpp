@@ -429,6 +429,15 @@ void TestRecords::rowTexts_data()
                               << " 0 ";
     QTest::newRow("empty name") << 3 << "" << 32767 << " 3."
                                 << " 32767 ";
+    QTest::newRow("right-to-left name isolated")
+        << 2 << QStringLiteral("\u05D3\u05E0") << 10
+        << QStringLiteral(" 2.\u2068\u05D3\u05E0\u2069") << " 10 ";
+    QTest::newRow("an isolate the name leaves open is closed")
+        << 2 << QStringLiteral("\u2067A") << 10 << QStringLiteral(" 2.\u2068\u2067A\u2069\u2069")
+        << " 10 ";
+    QTest::newRow("a mark that would end the isolate early is left out")
+        << 2 << QStringLiteral("\u2069\u202EA") << 10 << QStringLiteral(" 2.\u2068\u202EA\u2069")
+        << " 10 ";
     QTest::newRow("line breaks stored by hand") << 2 << "A\nB\r\tC\u2028D" << 10 << " 2.A B  C D"
                                                 << " 10 ";
 }
@@ -485,6 +494,10 @@ void TestRecords::fitName_data()
         << e.repeated(14) + e << 30 << e.repeated(14) << 28;
     QTest::newRow("a paste cut to fit")
         << "Ann" + QStringLiteral("0123456789ABCDEF") + "Bo" << 19 << "Ann012345678Bo" << 12;
+    QTest::newRow("the longest paste a box takes")
+        << "Ra" + QString(32767, u'x') + "cer" << 32769 << "Raxxxxxxxxxcer" << 11;
+    QTest::newRow("a long paste of accented letters")
+        << e.repeated(20000) + "Bo" << 40000 << e.repeated(12) + "Bo" << 24;
     QTest::newRow("line breaks and tabs dropped")
         << "A\nB\r\nC\tD\u2028E\u0085F\u007F" << 16 << "ABCDEF" << 6;
     QTest::newRow("empty") << "" << 0 << "" << 0;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QRegularExpression>
 #include <QSettings>
 
@@ -314,6 +315,69 @@ class TestRecordsWindow : public QObject
         QCOMPARE(w.topname[1]->text(), QStringLiteral(" 1.Ann Bob"));
         w.Form_Unload();
         QCOMPARE(readRecords(recordsPath()).table.toptenname[1], QStringLiteral("Ann\nBob"));
+    }
+
+    void rightToLeftNamesStayInTheirRow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Hebrew") << QStringLiteral("\u05D3\u05E0\u05D9");
+        QTest::newRow("Arabic") << QStringLiteral("\u0633\u0644\u0645\u0649");
+        QTest::newRow("Hebrew then Latin") << QStringLiteral("\u05D3\u05E0 Ann");
+        QTest::newRow("right-to-left override") << QStringLiteral("\u202EAnn\u202C");
+        QTest::newRow("override never ended") << QStringLiteral("\u202EAnn");
+        QTest::newRow("isolate closed early") << QStringLiteral("\u2069\u202E\u05D3\u05E0");
+        QTest::newRow("embedding") << QStringLiteral("\u202BAnn 12");
+    }
+
+    // The rank stands at the row's left edge whatever the name's direction: the drawn rank of a
+    // row with such a name is the drawn rank of a row with no name. The name keeps its
+    // characters as stored.
+    void rightToLeftNamesStayInTheirRow()
+    {
+        QFETCH(QString, name);
+        const auto rankPicture = [](const QString &rowName) {
+            store(tableOf({{"Ann", 50}, {rowName.toUtf8().constData(), 40}}), 0, 0, 0);
+            MainWindow w;
+            w.show();
+            QLabel *label = w.topname[2];
+            const int rankWidth =
+                QFontMetrics(label->font()).horizontalAdvance(QStringLiteral(" 2.")) - 1;
+            return label->grab().toImage().copy(0, 0, rankWidth * label->devicePixelRatio(),
+                                                label->height() * label->devicePixelRatio());
+        };
+        const QImage withName = rankPicture(name);
+        QCOMPARE(withName, rankPicture(QString()));
+        store(tableOf({{"Ann", 50}, {name.toUtf8().constData(), 40}}), 0, 0, 0);
+        MainWindow w;
+        w.Form_Unload();
+        QCOMPARE(readRecords(recordsPath()).table.toptenname[2], name);
+    }
+
+    // An emoji in a name draws in colour, in the top ten and in the name box, as the smiley's
+    // yellow shows; a face without colour emoji would draw it in the text's own colour.
+    void emojiNamesInColour()
+    {
+        if (!QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji")))
+            QSKIP("the colour emoji font (fonts-noto-color-emoji) is not installed");
+        const auto yellowPixels = [](QWidget *widget) {
+            const QImage image = widget->grab().toImage();
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    count += c.red() > 200 && c.green() > 150 && c.blue() < 100;
+                }
+            }
+            return count;
+        };
+        store(tableOf({{"\xF0\x9F\x98\x80", 50}}), 0, 0, 0);
+        MainWindow w;
+        w.show();
+        QVERIFY(yellowPixels(w.topname[1]) > 10);
+        w.namebox->setText(QStringLiteral("\U0001F600"));
+        QVERIFY(yellowPixels(w.namebox) > 10);
+        w.namebox->setText(QStringLiteral("Ann"));
+        QCOMPARE(yellowPixels(w.namebox), 0);
     }
 
     // Two runs of the game at once, each winning a game: whichever leaves first, the store

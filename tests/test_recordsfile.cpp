@@ -3,12 +3,18 @@
 
 #include "records/recordsfile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <future>
 #include <optional>
@@ -69,6 +75,104 @@ std::optional<StoredRecords> readWithin(const QString &path, const QString &fifo
     return std::nullopt;
 }
 
+QStringList sharesBeside(const QString &dir)
+{
+    return QDir(dir).entryList({QStringLiteral("rdshfv1.conf.share-*")}, QDir::Files | QDir::Hidden,
+                               QDir::Name);
+}
+
+// Everything in the folder but the store itself.
+QStringList besideTheStore(const QString &dir)
+{
+    QStringList all =
+        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    all.removeAll(QStringLiteral("rdshfv1.conf"));
+    return all;
+}
+
+// A live run that holds the store's lock until it is let go.
+class LockHolder
+{
+  public:
+    explicit LockHolder(const QString &store)
+    {
+        m_process.start(QStringLiteral(RECORDS_SAVER), {QStringLiteral("hold"), store});
+        m_held = m_process.waitForReadyRead(10000) && m_process.readLine().trimmed() == "held";
+    }
+    ~LockHolder() { letGo(); }
+    LockHolder(const LockHolder &) = delete;
+    LockHolder &operator=(const LockHolder &) = delete;
+    bool held() const { return m_held; }
+    bool letGo()
+    {
+        m_process.closeWriteChannel();
+        return m_process.waitForFinished(10000) && m_process.exitCode() == 0;
+    }
+
+  private:
+    QProcess m_process;
+    bool m_held = false;
+};
+
+// Saving runs, each a process of its own, that are all let go at the same moment.
+class Crowd
+{
+  public:
+    explicit Crowd(const QString &dir) : m_fifo(dir + QStringLiteral("/start"))
+    {
+        if (::mkfifo(QFile::encodeName(m_fifo).constData(), 0600) != 0) qFatal("no FIFO");
+        // Held open for writing, so that every run can open it and then wait for its end.
+        m_fd = ::open(QFile::encodeName(m_fifo).constData(), O_RDWR | O_CLOEXEC);
+        if (m_fd < 0) qFatal("cannot open the FIFO");
+    }
+    ~Crowd()
+    {
+        if (m_fd >= 0) ::close(m_fd);
+        for (QProcess *p : m_runs) {
+            p->kill();
+            p->waitForFinished();
+            delete p;
+        }
+    }
+    Crowd(const Crowd &) = delete;
+    Crowd &operator=(const Crowd &) = delete;
+
+    void add(const QString &store, const QStringList &share)
+    {
+        auto *p = new QProcess;
+        p->start(QStringLiteral(RECORDS_SAVER),
+                 QStringList{QStringLiteral("save"), store, m_fifo} + share);
+        m_runs.append(p);
+    }
+    // Waits until every run is ready, then lets them all go at once and waits for them to end.
+    // Returns the longest save in milliseconds, or -1 when a run failed; counts in `waiting`
+    // the runs that left their share beside the store.
+    int release(int &waiting)
+    {
+        for (QProcess *p : m_runs) {
+            if (!p->waitForReadyRead(30000) || p->readLine().trimmed() != "ready") return -1;
+        }
+        ::close(m_fd);
+        m_fd = -1;
+        int longest = 0;
+        for (QProcess *p : m_runs) {
+            if (!p->waitForFinished(30000) || p->exitCode() != 0) {
+                qWarning() << "a run failed:" << p->exitCode() << p->readAllStandardError();
+                return -1;
+            }
+            const QList<QByteArray> said = p->readAll().trimmed().split(' ');
+            longest = std::max(longest, said.value(0).toInt());
+            waiting += said.value(1) == "waiting";
+        }
+        return longest;
+    }
+
+  private:
+    QString m_fifo;
+    int m_fd = -1;
+    QList<QProcess *> m_runs;
+};
+
 } // namespace
 
 class TestRecordsFile : public QObject
@@ -86,6 +190,14 @@ class TestRecordsFile : public QObject
     void notAPlainFile_data();
     void notAPlainFile();
     void linkToAPlainFile();
+    void crowdOfRunsAllKept();
+    void lockHeldPastTheLimit();
+    void interruptedMergeCountsOnce_data();
+    void interruptedMergeCountsOnce();
+    void deadLockCostsNothing_data();
+    void deadLockCostsNothing();
+    void failedSaveSaysWhy_data();
+    void failedSaveSaysWhy();
 };
 
 void TestRecordsFile::pathIsTheSettingsFile()
@@ -108,7 +220,7 @@ void TestRecordsFile::aloneGivesTheRunsOwnRecords()
     for (const TopTenEntry &w : wins)
         insertIntoTopTen(kept, topTenRank(kept, w.points), w.name, w.points);
 
-    QVERIFY(saveRun(path, RunRecords{5, 77, wins}));
+    QCOMPARE(saveRun(path, RunRecords{5, 77, wins}), SaveOutcome::Saved);
     const StoredRecords after = readRecords(path);
     QCOMPARE(after.table.toptenname, kept.toptenname);
     QCOMPARE(after.table.toptenpoint, kept.toptenpoint);
@@ -135,8 +247,8 @@ void TestRecordsFile::twoRunsBothKept()
     storeAt(path, descending(300, 30), 10, 20, 30);
     const RunRecords a{1, 11, {{QStringLiteral("Ann"), 100}}};
     const RunRecords b{3, 5, {{QStringLiteral("Bob"), 250}, {QStringLiteral("Bob"), 10}}};
-    QVERIFY(saveRun(path, firstRunSavesFirst ? a : b));
-    QVERIFY(saveRun(path, firstRunSavesFirst ? b : a));
+    QCOMPARE(saveRun(path, firstRunSavesFirst ? a : b), SaveOutcome::Saved);
+    QCOMPARE(saveRun(path, firstRunSavesFirst ? b : a), SaveOutcome::Saved);
 
     const StoredRecords after = readRecords(path);
     QCOMPARE(after.counters.executed, 12);
@@ -170,7 +282,7 @@ void TestRecordsFile::anySpellingOfTheCounterSection()
     QCOMPARE(before.counters.tbpass, 40);
     QCOMPARE(before.stats.executedText, QStringLiteral(" 7"));
 
-    QVERIFY(saveRun(path, RunRecords{2, 6, {}}));
+    QCOMPARE(saveRun(path, RunRecords{2, 6, {}}), SaveOutcome::Saved);
     const QByteArray saved = contentOf(path);
     QCOMPARE(saved.count("executed="), 1);
     QCOMPARE(saved.count("General]"), 1);
@@ -187,7 +299,7 @@ void TestRecordsFile::otherKeysSurviveASave()
 {
     const QString path = freshFolder() + QStringLiteral("/rdshfv1.conf");
     writeFile(path, "[notes]\nmine=keep me\n[topten]\ntop3name=xoB\n");
-    QVERIFY(saveRun(path, RunRecords{}));
+    QCOMPARE(saveRun(path, RunRecords{}), SaveOutcome::Saved);
     QVERIFY(QFile::copy(path, path + QStringLiteral(".copy")));
     const QSettings back(path + QStringLiteral(".copy"), QSettings::IniFormat);
     QCOMPARE(back.value(QStringLiteral("notes/mine")).toString(), QStringLiteral("keep me"));
@@ -235,7 +347,7 @@ void TestRecordsFile::notAPlainFile()
     QCOMPARE(read->counters.executed, 0);
     QCOMPARE(read->stats.executedText, QStringLiteral("0"));
 
-    QVERIFY(!saveRun(path, RunRecords{1, 1, {{QStringLiteral("Ann"), 10}}}));
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {{QStringLiteral("Ann"), 10}}}), SaveOutcome::Failed);
     const QFileInfo after(path);
     QCOMPARE(after.isSymLink(), before.isSymLink());
     QCOMPARE(after.isDir(), before.isDir());
@@ -255,9 +367,231 @@ void TestRecordsFile::linkToAPlainFile()
     storeAt(real, descending(50, 5), 2, 2, 2);
     QVERIFY(QFile::link(real, path));
     QCOMPARE(readRecords(path).counters.executed, 2);
-    QVERIFY(saveRun(path, RunRecords{1, 1, {}}));
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
     QVERIFY(QFileInfo(path).isSymLink());
     QCOMPARE(readRecords(real).counters.executed, 3);
+}
+
+// Sixteen runs saving at the same moment, as when a desktop session ends, round after round:
+// every run's counts and every win that belongs in the top ten are in the store exactly once.
+void TestRecordsFile::crowdOfRunsAllKept()
+{
+    constexpr int runs = 16;
+    constexpr int rounds = 4;
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    QList<TopTenEntry> allWins;
+    qint64 games = 0;
+    qint64 tiles = 0;
+    for (int round = 0; round < rounds; ++round) {
+        QVERIFY(QDir(dir).mkpath(QString::number(round)));
+        Crowd crowd(dir + u'/' + QString::number(round));
+        for (int i = 0; i < runs; ++i) {
+            // Every win distinct, and the later rounds' best beat the earlier rounds'.
+            const TopTenEntry win{QStringLiteral("r%1p%2").arg(round).arg(i),
+                                  100 * round + 5 * ((i * 7) % runs) + 10};
+            allWins.append(win);
+            games += i % 3 + 1;
+            tiles += 1 + i + runs * round;
+            crowd.add(path, {QString::number(i % 3 + 1), QString::number(1 + i + runs * round),
+                             win.name, QString::number(win.points)});
+        }
+        int waiting = 0;
+        const int longest = crowd.release(waiting);
+        QVERIFY2(longest >= 0, "a run failed to save");
+        qInfo("round %d: the longest save took %d ms; %d shares wait beside the store", round,
+              longest, waiting);
+
+        const StoredRecords after = readRecords(path);
+        QCOMPARE(after.counters.executed, runs * (round + 1));
+        QCOMPARE(after.counters.totalgames, games);
+        QCOMPARE(after.counters.tbpass, tiles);
+        QList<TopTenEntry> best = allWins;
+        std::stable_sort(best.begin(), best.end(), [](const TopTenEntry &a, const TopTenEntry &b) {
+            return a.points > b.points;
+        });
+        for (int n = 1; n <= topTenRows; ++n) {
+            QCOMPARE(after.table.toptenname[n], best[n - 1].name);
+            QCOMPARE(after.table.toptenpoint[n], best[n - 1].points);
+        }
+    }
+}
+
+// A live run keeps the lock past the limit: the shares of the runs that meet it wait beside the
+// store, which stays as it was, and the next save merges each of them once.
+void TestRecordsFile::lockHeldPastTheLimit()
+{
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(300, 30), 10, 20, 30);
+    const QByteArray before = contentOf(path);
+    {
+        LockHolder holder(path);
+        QVERIFY(holder.held());
+        QCOMPARE(saveRun(path, RunRecords{1, 4, {{QStringLiteral("Ann"), 290}}}),
+                 SaveOutcome::Waiting);
+        QCOMPARE(saveRun(path, RunRecords{2, 5, {{QStringLiteral("Bob"), 295}}}),
+                 SaveOutcome::Waiting);
+        QCOMPARE(contentOf(path), before);
+        QCOMPARE(sharesBeside(dir).size(), 2);
+        // A run starting now already sees them.
+        const StoredRecords seen = readRecords(path);
+        QCOMPARE(seen.counters.executed, 12);
+        QCOMPARE(seen.stats.executedText, QStringLiteral(" 12"));
+        QCOMPARE(seen.table.toptenname[2], QStringLiteral("Bob"));
+        QVERIFY(holder.letGo());
+    }
+
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
+    QCOMPARE(besideTheStore(dir), QStringList());
+    QCOMPARE(saveRun(path, RunRecords{}), SaveOutcome::Saved);
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.counters.executed, 14);
+    QCOMPARE(after.counters.totalgames, 24);
+    QCOMPARE(after.counters.tbpass, 40);
+    const QStringList names{QStringLiteral("r1"), QStringLiteral("Bob"), QStringLiteral("Ann"),
+                            QStringLiteral("r2")};
+    for (int n = 1; n <= names.size(); ++n)
+        QCOMPARE(after.table.toptenname[n], names[n - 1]);
+    QCOMPARE(after.table.toptenpoint[2], 295);
+    QCOMPARE(after.table.toptenpoint[3], 290);
+}
+
+void TestRecordsFile::interruptedMergeCountsOnce_data()
+{
+    QTest::addColumn<bool>("storeInPlace");
+    QTest::newRow("died after the store took the shares") << true;
+    QTest::newRow("died before the store took them") << false;
+}
+
+// A run that dies in the middle of a merge leaves its journal and the shares. Whether the store
+// it was writing took its place decides: the shares are then in it and go, or they count still.
+void TestRecordsFile::interruptedMergeCountsOnce()
+{
+    QFETCH(bool, storeInPlace);
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(300, 30), 10, 20, 30);
+    {
+        LockHolder holder(path);
+        QVERIFY(holder.held());
+        QCOMPARE(saveRun(path, RunRecords{1, 4, {}}), SaveOutcome::Waiting);
+        QCOMPARE(saveRun(path, RunRecords{2, 5, {}}), SaveOutcome::Waiting);
+    }
+    const QStringList shares = sharesBeside(dir);
+    QCOMPARE(shares.size(), 2);
+    QByteArray journal;
+    if (storeInPlace) {
+        for (const QString &share : shares)
+            QVERIFY(QFile::copy(dir + u'/' + share, dir + QStringLiteral("/kept-") + share));
+        QCOMPARE(saveRun(path, RunRecords{}), SaveOutcome::Saved); // 3 runs, 3 games, 9 tiles
+        for (const QString &share : shares)
+            QVERIFY(QFile::rename(dir + QStringLiteral("/kept-") + share, dir + u'/' + share));
+        QFile store(path);
+        QVERIFY(store.open(QIODevice::ReadOnly));
+        journal = QCryptographicHash::hash(store.readAll(), QCryptographicHash::Sha256).toHex();
+    } else {
+        journal = QByteArray(64, 'a'); // the store it names never took its place
+    }
+    journal += '\n' + shares.join(u'\n').toUtf8() + '\n';
+    writeFile(path + QStringLiteral(".merging"), journal);
+    const qint64 executed = storeInPlace ? 13 : 12;
+    QCOMPARE(readRecords(path).counters.executed, executed);
+
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
+    QCOMPARE(besideTheStore(dir), QStringList());
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.counters.executed, executed + 1);
+    QCOMPARE(after.counters.totalgames, 24);
+    QCOMPARE(after.counters.tbpass, 40);
+}
+
+void TestRecordsFile::deadLockCostsNothing_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<SaveOutcome>("outcome");
+    QTest::newRow("junk file") << QStringLiteral("junk") << SaveOutcome::Saved;
+    QTest::newRow("number alone") << QStringLiteral("number") << SaveOutcome::Saved;
+    QTest::newRow("empty folder") << QStringLiteral("folder") << SaveOutcome::Saved;
+    QTest::newRow("link to nowhere") << QStringLiteral("link") << SaveOutcome::Saved;
+    // Nothing can take a lock there: the share waits beside the store, at once.
+    QTest::newRow("folder with a file") << QStringLiteral("full folder") << SaveOutcome::Waiting;
+}
+
+// What stands at the lock's name but no run can hold costs no waiting at all. (QLockFile alone
+// waits out its whole time for these.)
+void TestRecordsFile::deadLockCostsNothing()
+{
+    QFETCH(QString, what);
+    QFETCH(SaveOutcome, outcome);
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    const QString lock = path + QStringLiteral(".lock");
+    storeAt(path, descending(300, 30), 10, 20, 30);
+    if (what == u"junk")
+        writeFile(lock, "left here by something else\n");
+    else if (what == u"number")
+        writeFile(lock, "1\n");
+    else if (what == u"link")
+        QVERIFY(QFile::link(dir + QStringLiteral("/nothing"), lock));
+    else
+        QVERIFY(QDir().mkpath(lock));
+    if (what == u"full folder") writeFile(lock + QStringLiteral("/inside"), "x");
+
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), outcome);
+    // The wait it replaces was 3 s; a loaded machine still saves in a small part of that.
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(readRecords(path).counters.executed, 11);
+    if (outcome == SaveOutcome::Saved) QCOMPARE(besideTheStore(dir), QStringList());
+}
+
+void TestRecordsFile::failedSaveSaysWhy_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("reason");
+    // The tests run as root, whom no permission stops: a file size limit stops everyone.
+    QTest::newRow("full disk") << QStringLiteral("full") << QString::fromLocal8Bit(strerror(EFBIG));
+    QTest::newRow("folder is a file")
+        << QStringLiteral("not a folder") << QString::fromLocal8Bit(strerror(ENOTDIR));
+    QTest::newRow("read-only file")
+        << QStringLiteral("read-only") << QString::fromLocal8Bit(strerror(EACCES));
+}
+
+// A store that cannot be written stays as it was, and one line on standard error names the file
+// and the reason.
+void TestRecordsFile::failedSaveSaysWhy()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, reason);
+    if (what == u"read-only" && ::geteuid() == 0) QSKIP("root writes read-only files");
+    const QString dir = freshFolder();
+    QString path = dir + QStringLiteral("/rdshfv1.conf");
+    if (what == u"not a folder") {
+        writeFile(dir + QStringLiteral("/plain"), "x");
+        path = dir + QStringLiteral("/plain/rdshfv1.conf");
+    } else {
+        storeAt(path, descending(300, 30), 10, 20, 30);
+    }
+    if (what == u"read-only") QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    const QByteArray before = contentOf(path);
+
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (what == u"full")
+        env.insert(QStringLiteral("RECORDS_SAVER_FILE_LIMIT"), QStringLiteral("300"));
+    run.setProcessEnvironment(env);
+    run.start(QStringLiteral(RECORDS_SAVER),
+              {QStringLiteral("save"), path, QStringLiteral("-"), QStringLiteral("1"),
+               QStringLiteral("2"), QStringLiteral("Ann"), QStringLiteral("500")});
+    QVERIFY(run.waitForFinished(10000));
+    QCOMPARE(run.exitCode(), 1);
+    const QString said = QString::fromLocal8Bit(run.readAllStandardError());
+    QCOMPARE(said.count(u'\n'), 1);
+    QVERIFY2(said.contains(path) && said.contains(reason), qPrintable(said));
+    QCOMPARE(contentOf(path), before);
+    if (what != u"not a folder") QCOMPARE(besideTheStore(dir), QStringList());
 }
 
 ROADSHIFT_TEST_RULES_MAIN(TestRecordsFile)

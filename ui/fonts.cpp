@@ -55,6 +55,12 @@ QFont layoutFont(const QString &family, double points, bool bold, bool italic)
     return font;
 }
 
+QFont withColourEmoji(QFont font)
+{
+    font.setFamilies({font.family(), QStringLiteral("Noto Color Emoji")});
+    return font;
+}
+
 QStringList layoutFamilies()
 {
     QStringList names;

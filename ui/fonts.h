@@ -13,6 +13,11 @@ void installFontSubstitutions();
 // Works with or without installFontSubstitutions having been called.
 QFont layoutFont(const QString &family, double points, bool bold = false, bool italic = false);
 
+// `font` drawing emoji in colour: the colour emoji face comes right after the font's own, before
+// the system's other fallbacks (some of which draw a few emoji in one colour). For texts a
+// player types, such as names.
+QFont withColourEmoji(QFont font);
+
 // The installed face that stands in for a layout family; the name itself if it has none.
 QString substituteFamily(const QString &family);
 
