@@ -1,6 +1,7 @@
 // Roadshift: answers the command line, or starts the main window and runs until the player leaves.
 #include "assets/appicon.h"
 #include "core/commandline.h"
+#include "core/language.h"
 #include "core/mainwindow.h"
 #include "core/version.h"
 #include "records/shutdownsignals.h"
@@ -16,14 +17,19 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = readCommandLine(arguments);
+    CommandLine line = readCommandLine(arguments);
     if (line.action != CommandLineAction::Play) {
+        // Qt installs translators only into an application object; a plain one needs no display.
+        QCoreApplication answering(argc, argv);
+        installTranslations();
+        line = readCommandLine(arguments);
         const bool answered = line.action == CommandLineAction::Answer;
         std::fputs(line.text.toLocal8Bit().constData(), answered ? stdout : stderr);
         return answered ? 0 : refusedStatus;
     }
 
     QApplication app(argc, argv);
+    installTranslations(); // before the first widget: every text is translated as it is made
     QApplication::setApplicationName(QStringLiteral("Roadshift"));
     QApplication::setApplicationVersion(QLatin1String(roadshift::version));
     // Lets the desktop match the window to its menu entry and show the game's icon.
