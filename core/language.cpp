@@ -27,6 +27,8 @@ QTranslator &qtTranslator()
 
 QString installTranslations(const QLocale &locale)
 {
+    QCoreApplication::removeTranslator(&gameTranslator());
+    QCoreApplication::removeTranslator(&qtTranslator());
     // Qt's QTranslator::load(QLocale, ...) would skip an English wish and take the next language
     // the game has, so the desktop's list is walked here: English, wherever it stands, wins.
     for (const QString &wanted : locale.uiLanguages()) {
@@ -48,7 +50,8 @@ QString installTranslations(const QLocale &locale)
 
 QString countedText(const char *context, const char *source, int n)
 {
-    const QString text = QCoreApplication::translate(context, source, nullptr, n);
+    QString text = QCoreApplication::translate(context, source, nullptr, n);
+    if (n < 0) text.replace(QLatin1String("%n"), QString::number(n)); // Qt fills in only n >= 0
     QString untranslated = QString::fromUtf8(source);
     untranslated.replace(QLatin1String("%n"), QString::number(n));
     if (text != untranslated) return text;

@@ -7,8 +7,8 @@
 // Installs the game's translation for the first of `locale`'s languages the game speaks, and
 // Qt's own translation for that language beside it. English, or no language the game knows,
 // installs nothing: the texts stay as written. Returns the language chosen ("fr_FR", "pt_BR"), or
-// an empty text for English. Works with or without an application object; call it before the
-// first widget exists, once.
+// an empty text for English. Needs an application object (Qt installs translators into it); call
+// it before the first widget exists. A second call replaces what the first installed.
 QString installTranslations(const QLocale &locale = QLocale::system());
 
 // `source` (marked with QT_TRANSLATE_N_NOOP) translated in `context` for the count `n`. Without a
