@@ -1,4 +1,5 @@
 // Which language the game speaks for a desktop's language list, and Qt's own texts beside it.
+#include "core/commandline.h"
 #include "core/language.h"
 #include "roadtest.h"
 
@@ -49,6 +50,15 @@ class TestLanguage : public QObject
         QCOMPARE(options(), QStringLiteral("Optionen:"));
         installTranslations(QLocale(QStringLiteral("en_GB")));
         QCOMPARE(options(), QStringLiteral("Options:"));
+    }
+
+    // The command line's answer is made after the language is chosen, and follows it.
+    void helpFollowsTheLanguage()
+    {
+        installTranslations(QLocale(QStringLiteral("de_DE")));
+        const QString help =
+            readCommandLine({QStringLiteral("roadshift"), QStringLiteral("--help")}).text;
+        QVERIFY2(help.contains(QLatin1String("\nOptionen:\n")), qPrintable(help));
     }
 
     // The desktop's list as LANGUAGE gives it, in its order; run with LANGUAGE=ja:nl:de.
