@@ -23,7 +23,8 @@ void MainWindow::buildKeys()
     boardfocus->setGeometry(35, 10, 480, 360);
     boardfocus->setAttribute(Qt::WA_TransparentForMouseEvents);
     boardfocus->setFocusPolicy(Qt::TabFocus);
-    boardfocus->setAccessibleName(QStringLiteral("board"));
+    //: the name a screen reader gives the board of tiles, which the arrow keys move over
+    boardfocus->setAccessibleName(tr("board"));
     boardfocus->lower();
 
     cursorframe = new KeyMark(KeyMark::Kind::Cursor, this);

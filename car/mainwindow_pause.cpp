@@ -40,7 +40,8 @@ void MainWindow::buildPause()
 {
     pausepic = new QLabel(this);
     pausepic->setGeometry(35, 10, 480, 360);
-    pausepic->setAccessibleName(QStringLiteral("paused"));
+    //: the name a screen reader gives the cover over the board while the game is paused
+    pausepic->setAccessibleName(tr("paused"));
     pausepic->stackUnder(bigmsg); // over the tiles, the cursor and the car
     pausepic->hide();
     const auto timers = heldTimers();

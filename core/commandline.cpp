@@ -54,15 +54,11 @@ constexpr QtOption qtOptions[] = {
     {"dograb", false},
 };
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 QString refusal(const QString &why)
 {
     //: %1 is the program's name, %2 says what was wrong with the command line
-    return translated("%1: %2 Try '%1 --help'.\n").arg(program, why);
+    return QCoreApplication::translate("CommandLine", "%1: %2 Try '%1 --help'.\n")
+        .arg(program, why);
 }
 
 // The Qt option `word` names, or nullptr when it is none of them; `joined` tells whether the
@@ -109,9 +105,11 @@ CommandLine readCommandLine(const QStringList &arguments)
             ours << *word;
         } else if (option->takesValue && !joined) {
             if (std::next(word) == arguments.cend()) {
-                return {CommandLineAction::Refuse,
-                        //: %1 is an option given without the value it needs, e.g. -platform
-                        refusal(translated("Missing value after '%1'.").arg(*word))};
+                return {
+                    CommandLineAction::Refuse,
+                    //: %1 is an option given without the value it needs, e.g. -platform
+                    refusal(QCoreApplication::translate("CommandLine", "Missing value after '%1'.")
+                                .arg(*word))};
             }
             ++word;
         }
@@ -122,12 +120,18 @@ CommandLine readCommandLine(const QStringList &arguments)
     // option, not as the letters f, u, l, ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        translated("Roadshift, a puzzle game: slide and turn road tiles to lead a car that "
-                   "drives by itself\ninto one of the exits."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  translated("Show this help and leave."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     translated("Show the version and leave."));
+        //: the first lines of --help; keep the line break where a line would pass 80 characters
+        QCoreApplication::translate(
+            "CommandLine", "Roadshift, a puzzle game: slide and turn road tiles to lead a car that "
+                           "drives by itself\ninto one of the exits."));
+    //: what --help does, in the list of options
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Show this help and leave."));
+    //: what --version does, in the list of options
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and leave."));
     parser.addOption(help);
     parser.addOption(version);
 
@@ -135,7 +139,7 @@ CommandLine readCommandLine(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty()) {
         return {CommandLineAction::Refuse,
                 //: %1 is a word on the command line that is no option
-                refusal(translated("Unexpected argument '%1'.")
+                refusal(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                             .arg(parser.positionalArguments().constFirst()))};
     }
     if (parser.isSet(help)) {
@@ -143,10 +147,13 @@ CommandLine readCommandLine(const QStringList &arguments)
         const QString options = parser.helpText().section(QLatin1Char('\n'), 1);
         //: %1 is the program's name; "[options]" stands for the options listed below
         return {CommandLineAction::Answer,
-                translated("Usage: %1 [options]\n").arg(program) + options + QLatin1Char('\n') +
-                    translated("Without options the game starts. The options every Qt program "
-                               "takes,\nsuch as -platform, -style and -reverse, are passed on "
-                               "to Qt.\n")};
+                QCoreApplication::translate("CommandLine", "Usage: %1 [options]\n").arg(program) +
+                    options + QLatin1Char('\n') +
+                    QCoreApplication::translate(
+                        "CommandLine",
+                        "Without options the game starts. The options every Qt program "
+                        "takes,\nsuch as -platform, -style and -reverse, are passed on "
+                        "to Qt.\n")};
     }
     if (parser.isSet(version)) {
         return {CommandLineAction::Answer,

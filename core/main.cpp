@@ -1,6 +1,7 @@
 // Roadshift: answers the command line, or starts the main window and runs until the player leaves.
 #include "assets/appicon.h"
 #include "core/commandline.h"
+#include "core/language.h"
 #include "core/mainwindow.h"
 #include "core/version.h"
 #include "records/shutdownsignals.h"
@@ -43,8 +44,12 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = readCommandLine(arguments);
+    CommandLine line = readCommandLine(arguments);
     if (line.action != CommandLineAction::Play) {
+        // Qt installs translators only into an application object; a plain one needs no display.
+        QCoreApplication answering(argc, argv);
+        installTranslations();
+        line = readCommandLine(arguments);
         if (line.action == CommandLineAction::Answer)
             return printAnswer(stdout, line.text) ? 0 : answerLostStatus;
         std::fputs(line.text.toLocal8Bit().constData(), stderr);
@@ -52,6 +57,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    installTranslations(); // before the first widget: every text is translated as it is made
     QApplication::setApplicationName(QStringLiteral("Roadshift"));
     QApplication::setApplicationVersion(QLatin1String(roadshift::version));
     // Lets the desktop match the window to its menu entry and show the game's icon.

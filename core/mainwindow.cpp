@@ -64,7 +64,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildControls()
 {
-    setWindowTitle(QStringLiteral("Roadshift v") + QLatin1String(roadshift::version));
+    //: the window's title: keep the game's name Roadshift as it is; %1 is the version, e.g. 1.00
+    setWindowTitle(tr("Roadshift v%1").arg(QLatin1String(roadshift::version)));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     QPalette pal = palette();
@@ -117,7 +118,8 @@ void MainWindow::buildControls()
     buildSettingsPanel();
 
     Label8 = new ClickLabel(this);
-    Label8->setText(QStringLiteral("START!"));
+    //: the red word to click under the board that starts a game; very short (about 7 letters)
+    Label8->setText(tr("START!"));
     Label8->setGeometry(435, 428, 66, 31);
     Label8->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 11.25, true));
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -162,12 +164,13 @@ void MainWindow::buildControls()
 
     buildTopTenPanel();
 
-    cmd_about = addButton(QStringLiteral("About Game"), {530, 375, 81, 21}, false,
-                          &MainWindow::cmd_about_Click);
-    cmd_help = addButton(QStringLiteral("How to Play"), {530, 400, 81, 21}, false,
-                         &MainWindow::cmd_help_Click);
-    cmd_exit = addButton(QStringLiteral("Exit game"), {530, 425, 81, 21}, false,
-                         &MainWindow::cmd_exit_Click);
+    //: a button that opens the about box with the statistics
+    cmd_about =
+        addButton(tr("About Game"), {530, 375, 81, 21}, false, &MainWindow::cmd_about_Click);
+    //: a button that opens the rules of the game
+    cmd_help = addButton(tr("How to Play"), {530, 400, 81, 21}, false, &MainWindow::cmd_help_Click);
+    //: a button that closes the game
+    cmd_exit = addButton(tr("Exit game"), {530, 425, 81, 21}, false, &MainWindow::cmd_exit_Click);
 
     // The run's counters and the state label, placed beyond the visible area.
     auto hiddenLabel = [this](int y) {
@@ -213,26 +216,37 @@ void MainWindow::buildSettingsPanel()
     const QFont number = layoutFont(QStringLiteral("Comic Sans MS"), 20.25, true);
     const QFont word = layoutFont(QStringLiteral("Verdana"), 8.25, true);
 
-    Label1 = label(QStringLiteral("Number of exitpoint"), 50, 375, 141, 21, heading, cyan);
-    Label1->setToolTip(QStringLiteral("More exit points means more chance of winning the game!"));
+    //: the heading over the number of exits on the board, 1 to 4
+    Label1 = label(tr("Number of exitpoint"), 50, 375, 141, 21, heading, cyan);
+    //: the tooltip of the heading over the number of exits
+    Label1->setToolTip(tr("More exit points means more chance of winning the game!"));
     Label2 = label(QStringLiteral("1"), 105, 390, 26, 31, number, lightBlue, Qt::AlignCenter);
-    Label3 = label(QStringLiteral("difficult"), 65, 425, 106, 21, word, lightBlue,
-                   Qt::AlignHCenter | Qt::AlignTop);
-    Label4 = label(QStringLiteral("Car move after..."), 200, 375, 141, 21, heading, cyan);
-    Label4->setToolTip(QStringLiteral("Enuff time for you to think ahead and built the path?"));
+    //: a placeholder under the number of exits, replaced by a difficulty name at once
+    Label3 =
+        label(tr("difficult"), 65, 425, 106, 21, word, lightBlue, Qt::AlignHCenter | Qt::AlignTop);
+    //: the heading over the countdown: how many seconds pass before the car drives off
+    Label4 = label(tr("Car move after..."), 200, 375, 141, 21, heading, cyan);
+    //: the countdown's tooltip, playfully misspelt ("enough", "build"); a joke, translate in spirit
+    Label4->setToolTip(tr("Enuff time for you to think ahead and built the path?"));
     Label5 = label(QStringLiteral("10"), 225, 390, 36, 36, number, lightBlue, Qt::AlignCenter);
-    Label6 = label(QStringLiteral("sec"), 265, 405, 21, 21, heading, cyan);
-    Label7 = label(QStringLiteral("difficult"), 190, 425, 126, 26, word, lightBlue,
-                   Qt::AlignHCenter | Qt::AlignTop);
+    //: short for seconds, beside the countdown's number; at most 3 letters
+    Label6 = label(tr("sec"), 265, 405, 21, 21, heading, cyan);
+    //: a placeholder under the countdown, replaced by a joke at once
+    Label7 =
+        label(tr("difficult"), 190, 425, 126, 26, word, lightBlue, Qt::AlignHCenter | Qt::AlignTop);
 
     Cmd_el = addButton(QStringLiteral("<"), {80, 400, 21, 21}, true, &MainWindow::Cmd_el_Click);
     Cmd_er = addButton(QStringLiteral(">"), {135, 400, 21, 21}, true, &MainWindow::Cmd_er_Click);
     cmd_cl = addButton(QStringLiteral("<"), {200, 400, 21, 21}, true, &MainWindow::cmd_cl_Click);
     Cmd_cr = addButton(QStringLiteral(">"), {290, 400, 21, 21}, true, &MainWindow::Cmd_cr_Click);
 
-    Label11 = label(QStringLiteral("Your name here"), 335, 375, 121, 21, heading, cyan);
-    Label11->setToolTip(QStringLiteral("This name may get into the TOP TEN!"));
-    namebox = new QLineEdit(QStringLiteral("Your Name"), this);
+    //: the heading over the box where the player types a name for the top-ten table
+    Label11 = label(tr("Your name here"), 335, 375, 121, 21, heading, cyan);
+    //: the name box's tooltip; TOP TEN is the table of the best scores
+    Label11->setToolTip(tr("This name may get into the TOP TEN!"));
+    //: the name box's first text, which enters the top-ten table if the player does not change it;
+    //: at most 14 characters
+    namebox = new QLineEdit(tr("Your Name"), this);
     namebox->setGeometry(335, 400, 121, 21);
     namebox->setValidator(new NameValidator(namebox)); // fourteen characters as seen, one line
     namebox->setFont(withColourEmoji(layoutFont(QStringLiteral("Arial"), 9.75, true)));
@@ -253,8 +267,10 @@ void MainWindow::buildTopTenPanel()
         l->adjustSize();
         return l;
     };
-    Label9 = heading(QStringLiteral("TOP"), 525, 15, rgb(255, 255, 0));
-    Label10 = heading(QStringLiteral("TEN"), 565, 30, rgb(255, 255, 192));
+    //: the first word of the top-ten table's heading "TOP TEN", on its own line; very short
+    Label9 = heading(tr("TOP"), 525, 15, rgb(255, 255, 0));
+    //: the second word of the top-ten table's heading "TOP TEN", on its own line; very short
+    Label10 = heading(tr("TEN"), 565, 30, rgb(255, 255, 192));
 
     const QFont nameFont = withColourEmoji(layoutFont(QStringLiteral("Arial Narrow"), 9.75));
     const QFont pointFont = layoutFont(QStringLiteral("DigitMed"), 12, true);

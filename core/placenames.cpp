@@ -3,38 +3,50 @@
 
 #include "core/board.h"
 
+#include <QCoreApplication>
+
 QString tileWords(qint16 type)
 {
     // Each curve is named by its left or right side first, then its top or bottom side, so the
     // four read alike and differ in the two words that matter.
     switch (type) {
     case tile::empty:
-        return QStringLiteral("empty place");
+        //: the board's one place without a tile, read by a screen reader
+        return QCoreApplication::translate("PlaceNames", "empty place");
     case tile::straightLR:
-        return QStringLiteral("straight road from left to right");
+        return QCoreApplication::translate("PlaceNames", "straight road from left to right");
     case tile::straightUD:
-        return QStringLiteral("straight road from top to bottom");
+        return QCoreApplication::translate("PlaceNames", "straight road from top to bottom");
     case tile::crossing:
-        return QStringLiteral("crossing");
+        //: a tile where two straight roads cross
+        return QCoreApplication::translate("PlaceNames", "crossing");
     case tile::curveRD:
-        return QStringLiteral("curve from right to bottom");
+        //: a curved road that joins the tile's right side and its bottom side
+        return QCoreApplication::translate("PlaceNames", "curve from right to bottom");
     case tile::curveLD:
-        return QStringLiteral("curve from left to bottom");
+        //: a curved road that joins the tile's left side and its bottom side
+        return QCoreApplication::translate("PlaceNames", "curve from left to bottom");
     case tile::curveUR:
-        return QStringLiteral("curve from right to top");
+        //: a curved road that joins the tile's right side and its top side
+        return QCoreApplication::translate("PlaceNames", "curve from right to top");
     case tile::curveLU:
-        return QStringLiteral("curve from left to top");
+        //: a curved road that joins the tile's left side and its top side
+        return QCoreApplication::translate("PlaceNames", "curve from left to top");
     // The exit's blink and the win flash change its picture, not what lies there.
     case tile::endYellow:
     case tile::endWhite:
     case tile::exit:
-        return QStringLiteral("exit");
+        //: a tile at the board's edge where the car leaves the board and wins
+        return QCoreApplication::translate("PlaceNames", "exit");
     case tile::obstacle:
-        return QStringLiteral("tent");
+        //: a tile with a tent on it that blocks the road
+        return QCoreApplication::translate("PlaceNames", "tent");
     case tile::startSign:
-        return QStringLiteral("START sign");
+        //: the sign beside the board where the car starts
+        return QCoreApplication::translate("PlaceNames", "START sign");
     default:
-        return QStringLiteral("plain tile");
+        //: a tile with no road on it
+        return QCoreApplication::translate("PlaceNames", "plain tile");
     }
 }
 
@@ -42,13 +54,21 @@ QString placeName(qint16 place, qint16 type, bool carHere)
 {
     const int row = (place - 1) / boardColumns + 1;
     const int column = (place - 1) % boardColumns + 1;
-    QString name =
-        QStringLiteral("row %1, column %2: %3").arg(row).arg(column).arg(tileWords(type));
-    if (carHere) name += QStringLiteral(", car here");
-    return name;
+    if (carHere) {
+        //: a board place read by a screen reader: %1 its row, %2 its column, %3 what lies there,
+        //: and the car stands on it
+        return QCoreApplication::translate("PlaceNames", "row %1, column %2: %3, car here")
+            .arg(QString::number(row), QString::number(column), tileWords(type));
+    }
+    //: a board place read by a screen reader: %1 its row, %2 its column, %3 what lies there
+    return QCoreApplication::translate("PlaceNames", "row %1, column %2: %3")
+        .arg(QString::number(row), QString::number(column), tileWords(type));
 }
 
 QString startSignName(bool carWaits)
 {
-    return carWaits ? QStringLiteral("START, the car waits here") : QStringLiteral("START");
+    //: the START sign beside the board, read by a screen reader while the car waits there
+    if (carWaits) return QCoreApplication::translate("PlaceNames", "START, the car waits here");
+    //: the START sign beside the board, read by a screen reader
+    return QCoreApplication::translate("PlaceNames", "START");
 }

@@ -42,7 +42,9 @@ QLabel *plainLabel(const QString &text, QWidget *parent)
 
 AboutBox::AboutBox(QWidget *mainWindow, const QLabel *labelwon, const QLabel *labellost,
                    const QLabel *labelbp)
-    : MainWindowBox(mainWindow, QStringLiteral("About Roadshift"), QSize(394, 322))
+    : MainWindowBox(mainWindow,
+                    //: the about box's title; keep the game's name Roadshift as it is
+                    tr("About Roadshift"), QSize(394, 322))
 {
     const qint64 won = countIn(labelwon);
     const qint64 lost = countIn(labellost);
@@ -61,10 +63,12 @@ AboutBox::AboutBox(QWidget *mainWindow, const QLabel *labelwon, const QLabel *la
     auto *pictureLayout = new QVBoxLayout(m_aboutPage);
     pictureLayout->setContentsMargins(0, 0, 0, 0);
     pictureLayout->addWidget(picture);
-    m_tabs->addTab(m_aboutPage, QStringLiteral("About"));
+    //: the about box's first tab, which shows the game's picture
+    m_tabs->addTab(m_aboutPage, tr("About"));
 
     m_statsPage = new QWidget(m_tabs);
-    m_tabs->addTab(m_statsPage, QStringLiteral("Stats"));
+    //: the about box's second tab, with the numbers of games played, won and lost
+    m_tabs->addTab(m_statsPage, tr("Stats"));
     m_tabs->setCurrentWidget(m_aboutPage);
 
     const QFont headingFont = layoutFont(QStringLiteral("Tahoma"), 9.75, true);
@@ -93,20 +97,30 @@ AboutBox::AboutBox(QWidget *mainWindow, const QLabel *labelwon, const QLabel *la
         v->setGeometry(valueLeft, y, valueWidth, rowHeight);
     };
 
-    heading(QStringLiteral("This game (accumulative)"), 30);
-    row(QStringLiteral("Number of times you opened this game "), 60, "stat1", stored.executedText,
-        accumulated);
-    row(QStringLiteral("Total number of games played until now "), 85, "stat2",
+    //: a heading in the statistics: the numbers below count every game since the first start
+    heading(tr("This game (accumulative)"), 30);
+    //: a caption in the statistics, right-aligned beside its number; keep the closing space
+    row(tr("Number of times you opened this game "), 60, "stat1", stored.executedText, accumulated);
+    //: a caption in the statistics, right-aligned beside its number; keep the closing space
+    row(tr("Total number of games played until now "), 85, "stat2",
         blankSigned(stored.totalgames + won + lost), accumulated);
-    row(QStringLiteral("Total number of blocks the car pass through "), 110, "stat5",
+    //: a caption in the statistics, right-aligned beside its number: how many road tiles the car
+    //: has driven over; keep the closing space
+    row(tr("Total number of blocks the car pass through "), 110, "stat5",
         blankSigned(stored.tbpass + tiles), accumulated);
-    heading(QStringLiteral("This session"), 150);
-    row(QStringLiteral("Number of games won "), 175, "stat3", plainDecimal(won), session);
-    row(QStringLiteral("Number of games lost "), 200, "stat4", plainDecimal(lost), session);
-    row(QStringLiteral("Total number of blocks the car pass through "), 225, "stat6",
-        plainDecimal(tiles), session);
+    //: a heading in the statistics: the numbers below count the games since the game was started
+    heading(tr("This session"), 150);
+    //: a caption in the statistics, right-aligned beside its number; keep the closing space
+    row(tr("Number of games won "), 175, "stat3", plainDecimal(won), session);
+    //: a caption in the statistics, right-aligned beside its number; keep the closing space
+    row(tr("Number of games lost "), 200, "stat4", plainDecimal(lost), session);
+    //: a caption in the statistics, right-aligned beside its number: how many road tiles the car
+    //: has driven over; keep the closing space
+    row(tr("Total number of blocks the car pass through "), 225, "stat6", plainDecimal(tiles),
+        session);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    //: the button that closes the about box
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(280, 295, 104, 23);
     ok->setDefault(true);

@@ -4,6 +4,10 @@
 #include "core/numbertext.h"
 #include "records/playername.h"
 
+#include <QCoreApplication>
+
+// Stored as it is and shown as it is, whatever the language: it stands for a player, like a typed
+// name, and a store must read the same under every language.
 const QString defaultPlayerName = QStringLiteral("Racer");
 
 TopTen::TopTen()
@@ -96,7 +100,9 @@ QString topTenPointText(qint32 points)
 QString topTenResultLine(int toprank)
 {
     if (toprank < 1 || toprank > topTenRows)
-        return QStringLiteral("You failed to make it to the Top Ten");
-    return QStringLiteral("Your points is ranked #") + plainDecimal(toprank) +
-           QStringLiteral(" in the Top Ten");
+        //: shown under the banner after a win whose points are too few for the top-ten table
+        return QCoreApplication::translate("TopTen", "You failed to make it to the Top Ten");
+    //: shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10
+    return QCoreApplication::translate("TopTen", "Your points is ranked #%1 in the Top Ten")
+        .arg(plainDecimal(toprank));
 }

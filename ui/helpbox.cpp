@@ -92,7 +92,9 @@ QLabel *heading(const QString &text, const QRect &geometry, QWidget *parent)
 } // namespace
 
 HelpBox::HelpBox(QWidget *mainWindow)
-    : MainWindowBox(mainWindow, QStringLiteral("How to play"), QSize(360, 351))
+    : MainWindowBox(mainWindow,
+                    //: the title of the box with the rules of the game
+                    tr("How to play"), QSize(360, 351))
 {
     setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
 
@@ -116,36 +118,58 @@ HelpBox::HelpBox(QWidget *mainWindow)
         const char *text;
     };
     const Text texts[] = {
-        {"Label9", true, {170, 5, 221, 16}, "Objective"},
+        {"Label9",
+         true,
+         {170, 5, 221, 16},
+         //: a heading in the rules: what the game is about
+         QT_TR_NOOP("Objective")},
         {"Label1",
          false,
          {175, 25, 181, 71},
-         "When the countdown reaches zero, your car will start moving. You must set a proper path "
-         "for the car to move around. For each tile of road it pass through, you will gain 10 "
-         "points."},
+         //: in the rules, beside a picture of the countdown
+         QT_TR_NOOP("When the countdown reaches zero, your car will start moving. You must set a "
+                    "proper path for the car to move around. For each tile of road it pass "
+                    "through, you will gain 10 points.")},
         {"Label4",
          false,
          {175, 100, 186, 56},
-         "You will win the game if you successfully guided the car to reach the \"exit point\"."},
-        {"Label2", true, {170, 155, 221, 16}, "How to play?"},
+         //: in the rules, beside a picture of an exit
+         QT_TR_NOOP("You will win the game if you successfully guided the car to reach the "
+                    "\"exit point\".")},
+        {"Label2",
+         true,
+         {170, 155, 221, 16},
+         //: a heading in the rules, over the mouse buttons' use
+         QT_TR_NOOP("How to play?")},
         {"Label3",
          false,
          {175, 175, 166, 36},
-         "Use LEFT MOUSE BUTTON to shift the road into the blank tile."},
+         //: in the rules: a left click on a tile beside the empty place slides it there
+         QT_TR_NOOP("Use LEFT MOUSE BUTTON to shift the road into the blank tile.")},
         {"Label5",
          false,
          {175, 210, 166, 36},
-         "Use RIGHT MOUSE BUTTON to rotate the road clockwise."},
-        {"Label6", true, {170, 250, 221, 26}, "Get the idea?"},
-        {"Label7", false, {175, 270, 171, 36}, "I know you're a smart fellow! Enjoy! ^_^"},
+         //: in the rules: a right click on a tile turns it a quarter turn
+         QT_TR_NOOP("Use RIGHT MOUSE BUTTON to rotate the road clockwise.")},
+        {"Label6",
+         true,
+         {170, 250, 221, 26},
+         //: the last heading in the rules: have you understood?
+         QT_TR_NOOP("Get the idea?")},
+        {"Label7",
+         false,
+         {175, 270, 171, 36},
+         //: the rules' friendly last words with a smiling face ^_^; translate in spirit
+         QT_TR_NOOP("I know you're a smart fellow! Enjoy! ^_^")},
     };
     for (const Text &t : texts) {
-        QLabel *label = t.isHeading ? heading(QLatin1String(t.text), t.geometry, this)
-                                    : textLabel(QLatin1String(t.text), t.geometry, this);
+        QLabel *label = t.isHeading ? heading(tr(t.text), t.geometry, this)
+                                    : textLabel(tr(t.text), t.geometry, this);
         label->setObjectName(QLatin1String(t.name));
     }
 
-    auto *ok = new QPushButton(QStringLiteral("OK! Got it!"), this);
+    //: the button that closes the rules: I have understood
+    auto *ok = new QPushButton(tr("OK! Got it!"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(260, 320, 96, 25);
     ok->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));

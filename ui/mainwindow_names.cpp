@@ -18,12 +18,18 @@ void rename(QWidget *w, const QString &name)
 
 void MainWindow::nameControls()
 {
-    Cmd_el->setAccessibleName(QStringLiteral("fewer exits"));
-    Cmd_er->setAccessibleName(QStringLiteral("more exits"));
-    cmd_cl->setAccessibleName(QStringLiteral("shorter countdown"));
-    Cmd_cr->setAccessibleName(QStringLiteral("longer countdown"));
-    namebox->setAccessibleName(QStringLiteral("Your name"));
-    car->setAccessibleName(QStringLiteral("car"));
+    //: the name a screen reader gives the "<" button beside the number of exits
+    Cmd_el->setAccessibleName(tr("fewer exits"));
+    //: the name a screen reader gives the ">" button beside the number of exits
+    Cmd_er->setAccessibleName(tr("more exits"));
+    //: the name a screen reader gives the "<" button beside the countdown's seconds
+    cmd_cl->setAccessibleName(tr("shorter countdown"));
+    //: the name a screen reader gives the ">" button beside the countdown's seconds
+    Cmd_cr->setAccessibleName(tr("longer countdown"));
+    //: the name a screen reader gives the box where the player types a name
+    namebox->setAccessibleName(tr("Your name"));
+    //: the name a screen reader gives the little car on the board
+    car->setAccessibleName(tr("car"));
 }
 
 void MainWindow::namePlace(qint16 place)

@@ -1,18 +1,24 @@
 // Score row layout, banner tips and difficulty words.
 #include "ui/presentation.h"
 
+#include <QCoreApplication>
+
 QString bannerTip(qint16 msgpic)
 {
     switch (msgpic) {
     case banner::clickToPlay:
-        return QStringLiteral("Click here to start playing");
+        //: the banner's tooltip before a game
+        return QCoreApplication::translate("Presentation", "Click here to start playing");
     case banner::lost:
-        return QStringLiteral("Click here to replay");
+        //: the banner's tooltip after a lost game
+        return QCoreApplication::translate("Presentation", "Click here to replay");
     case banner::wonA:
     case banner::wonB:
-        return QStringLiteral("Click here to play again");
+        //: the banner's tooltip after a won game
+        return QCoreApplication::translate("Presentation", "Click here to play again");
     case banner::goodLuck:
-        return QStringLiteral("Click here to cancel this game");
+        //: the banner's tooltip while a game runs
+        return QCoreApplication::translate("Presentation", "Click here to cancel this game");
     default:
         return {};
     }
@@ -45,13 +51,19 @@ QString exitWord(qint16 totalexit)
 {
     switch (totalexit) {
     case 1:
-        return QStringLiteral("Ultra Hard!");
+        //: difficulty shown under the number of exits when there is 1 exit; a playful word,
+        //: translate in spirit
+        return QCoreApplication::translate("Presentation", "Ultra Hard!");
     case 2:
-        return QStringLiteral("Medium");
+        //: difficulty shown under the number of exits when there are 2 exits
+        return QCoreApplication::translate("Presentation", "Medium");
     case 3:
-        return QStringLiteral("Novice");
+        //: difficulty shown under the number of exits when there are 3 exits
+        return QCoreApplication::translate("Presentation", "Novice");
     case 4:
-        return QStringLiteral("Kids Only");
+        //: difficulty shown under the number of exits when there are 4 exits; a playful joke:
+        //: this is the easiest setting
+        return QCoreApplication::translate("Presentation", "Kids Only");
     default:
         return {};
     }
@@ -59,11 +71,18 @@ QString exitWord(qint16 totalexit)
 
 QString countdownWord(qint16 cartimein)
 {
-    if (cartimein >= 50) return QStringLiteral("Walk the dog 1st!");
-    if (cartimein >= 40) return QStringLiteral("Sit Down and Relax");
-    if (cartimein >= 30) return QStringLiteral("Take it Easy");
-    if (cartimein >= 20) return QStringLiteral("Think Faster!");
-    if (cartimein >= 10) return QStringLiteral("Mission Impossible!");
+    //: shown under a countdown of 50 seconds or more: so much time that you could walk the dog
+    //: first; a joke, translate in spirit, short
+    if (cartimein >= 50) return QCoreApplication::translate("Presentation", "Walk the dog 1st!");
+    //: shown under a countdown of 40 to 49 seconds: plenty of time; translate in spirit, short
+    if (cartimein >= 40) return QCoreApplication::translate("Presentation", "Sit Down and Relax");
+    //: shown under a countdown of 30 to 39 seconds; translate in spirit, short
+    if (cartimein >= 30) return QCoreApplication::translate("Presentation", "Take it Easy");
+    //: shown under a countdown of 20 to 29 seconds; translate in spirit, short
+    if (cartimein >= 20) return QCoreApplication::translate("Presentation", "Think Faster!");
+    //: shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title,
+    //: translate in spirit, short
+    if (cartimein >= 10) return QCoreApplication::translate("Presentation", "Mission Impossible!");
     return {};
 }
 

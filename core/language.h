@@ -1,0 +1,17 @@
+// The player's language: which translation the game speaks, and counted texts in English.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// Installs the game's translation for the first of `locale`'s languages the game speaks, and
+// Qt's own translation for that language beside it. English, or no language the game knows,
+// installs nothing: the texts stay as written. Returns the language chosen ("fr_FR", "pt_BR"), or
+// an empty text for English. Needs an application object (Qt installs translators into it); call
+// it before the first widget exists. A second call replaces what the first installed.
+QString installTranslations(const QLocale &locale = QLocale::system());
+
+// `source` (marked with QT_TRANSLATE_N_NOOP) translated in `context` for the count `n`. Without a
+// translation the English source's "(s)" reads as the English singular or plural, so English
+// needs no translation file of its own.
+QString countedText(const char *context, const char *source, int n);

@@ -1,0 +1,116 @@
+// Every translation is complete: each text translated, in every plural form, keeping its arguments.
+#include "roadtest.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
+
+namespace {
+
+// The %1-style and %n arguments a text fills in.
+QSet<QString> arguments(const QString &text)
+{
+    QSet<QString> found;
+    static const QRegularExpression argument(QStringLiteral("%(?:L?\\d+|L?n)"));
+    for (const QRegularExpressionMatch &m : argument.globalMatch(text))
+        found.insert(m.captured().remove(u'L'));
+    return found;
+}
+
+struct Message
+{
+    QString context;
+    QString source;
+    bool numerus = false;
+    QString type;      // the translation's type attribute: unfinished, vanished, obsolete
+    QStringList forms; // the translation, or its plural forms
+    bool hasTranslation = false;
+};
+
+QList<Message> readMessages(QXmlStreamReader &xml)
+{
+    QList<Message> messages;
+    QString context;
+    while (!xml.atEnd() && !xml.hasError()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            Message m{context,
+                      {},
+                      xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes"),
+                      {},
+                      {},
+                      false};
+            while (xml.readNextStartElement()) {
+                if (xml.name() == QLatin1String("source")) {
+                    m.source = xml.readElementText();
+                } else if (xml.name() == QLatin1String("translation")) {
+                    m.hasTranslation = true;
+                    m.type = xml.attributes().value(QLatin1String("type")).toString();
+                    if (m.numerus) {
+                        while (xml.readNextStartElement())
+                            m.forms << xml.readElementText();
+                    } else {
+                        m.forms << xml.readElementText();
+                    }
+                } else {
+                    xml.skipCurrentElement();
+                }
+            }
+            messages << m;
+        }
+    }
+    return messages;
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void complete_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void complete()
+    {
+        QFETCH(QString, language);
+        QFile file(QStringLiteral(ROADSHIFT_TRANSLATIONS_DIR "/roadshift_%1.ts").arg(language));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QXmlStreamReader xml(&file);
+        const QList<Message> messages = readMessages(xml);
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(!messages.isEmpty());
+
+        QStringList faults;
+        for (const Message &m : messages) {
+            const QString where = QStringLiteral("%1: \"%2\": ").arg(m.context, m.source);
+            if (!m.hasTranslation) {
+                faults << where + QStringLiteral("no translation");
+                continue;
+            }
+            if (!m.type.isEmpty()) {
+                faults << where + m.type;
+                continue;
+            }
+            if (m.forms.isEmpty()) faults << where + QStringLiteral("no plural forms");
+            for (const QString &form : m.forms) {
+                if (form.trimmed().isEmpty()) {
+                    faults << where + QStringLiteral("an empty translation or plural form");
+                } else if (arguments(form) != arguments(m.source)) {
+                    faults << where + QStringLiteral("arguments differ in \"%1\"").arg(form);
+                }
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(u'\n' + faults.join(u'\n')));
+    }
+};
+
+ROADSHIFT_TEST_RULES_MAIN(TestTranslations)
+#include "test_translations.moc"

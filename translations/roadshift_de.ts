@@ -1,0 +1,510 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Roadshift</source>
+        <extracomment>the about box&apos;s title; keep the game&apos;s name Roadshift as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>the about box&apos;s first tab, which shows the game&apos;s picture</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <extracomment>the about box&apos;s second tab, with the numbers of games played, won and lost</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game (accumulative)</source>
+        <extracomment>a heading in the statistics: the numbers below count every game since the first start</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of times you opened this game </source>
+        <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total number of games played until now </source>
+        <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total number of blocks the car pass through </source>
+        <extracomment>a caption in the statistics, right-aligned beside its number: how many road tiles the car has driven over; keep the closing space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <extracomment>a heading in the statistics: the numbers below count the games since the game was started</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of games won </source>
+        <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of games lost </source>
+        <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>the button that closes the about box</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1: %2 Try &apos;%1 --help&apos;.</source>
+        <extracomment>printed when the command line holds something the game does not know: %1 is the program&apos;s name &quot;roadshift&quot;, %2 what was wrong (a sentence); keep &quot;--help&quot; as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roadshift, a puzzle game: slide and turn road tiles to lead a car that drives by itself
+into one of the exits.</source>
+        <extracomment>the first lines of --help; keep the line break where a line would pass 80 characters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help and leave.</source>
+        <extracomment>what --help does, in the list of options</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version and leave.</source>
+        <extracomment>what --version does, in the list of options</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <extracomment>%1 is what the player typed after the program&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <extracomment>the first line of --help: %1 is the program&apos;s name &quot;roadshift&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without options the game starts.</source>
+        <extracomment>the last line of --help</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpBox</name>
+    <message>
+        <source>How to play</source>
+        <extracomment>the title of the box with the rules of the game</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objective</source>
+        <extracomment>a heading in the rules: what the game is about</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
+        <extracomment>in the rules, beside a picture of the countdown</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
+        <extracomment>in the rules, beside a picture of an exit</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to play?</source>
+        <extracomment>a heading in the rules, over the mouse buttons&apos; use</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
+        <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
+        <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get the idea?</source>
+        <extracomment>the last heading in the rules: have you understood?</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
+        <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK! Got it!</source>
+        <extracomment>the button that closes the rules: I have understood</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>board</source>
+        <extracomment>the name a screen reader gives the board of tiles, which the arrow keys move over</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <extracomment>the name a screen reader gives the cover over the board while the game is paused</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roadshift v%1</source>
+        <extracomment>the window&apos;s title: keep the game&apos;s name Roadshift as it is; %1 is the version, e.g. 1.00</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>START!</source>
+        <extracomment>the red word to click under the board that starts a game; very short (about 7 letters)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Game</source>
+        <extracomment>a button that opens the about box with the statistics</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <extracomment>a button that opens the rules of the game</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit game</source>
+        <extracomment>a button that closes the game</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of exitpoint</source>
+        <extracomment>the heading over the number of exits on the board, 1 to 4</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More exit points means more chance of winning the game!</source>
+        <extracomment>the tooltip of the heading over the number of exits</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>difficult</source>
+        <extracomment>a placeholder under the number of exits, replaced by a difficulty name at once
+----------
+a placeholder under the countdown, replaced by a joke at once</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car move after...</source>
+        <extracomment>the heading over the countdown: how many seconds pass before the car drives off</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enuff time for you to think ahead and built the path?</source>
+        <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <extracomment>short for seconds, beside the countdown&apos;s number; at most 3 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name here</source>
+        <extracomment>the heading over the box where the player types a name for the top-ten table</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name may get into the TOP TEN!</source>
+        <extracomment>the name box&apos;s tooltip; TOP TEN is the table of the best scores</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEN</source>
+        <extracomment>the second word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fewer exits</source>
+        <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the number of exits</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more exits</source>
+        <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the number of exits</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shorter countdown</source>
+        <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the countdown&apos;s seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longer countdown</source>
+        <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the countdown&apos;s seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <extracomment>the name a screen reader gives the box where the player types a name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>car</source>
+        <extracomment>the name a screen reader gives the little car on the board</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlaceNames</name>
+    <message>
+        <source>empty place</source>
+        <extracomment>the board&apos;s one place without a tile, read by a screen reader</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>straight road from left to right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>straight road from top to bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crossing</source>
+        <extracomment>a tile where two straight roads cross</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>curve from right to bottom</source>
+        <extracomment>a curved road that joins the tile&apos;s right side and its bottom side</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>curve from left to bottom</source>
+        <extracomment>a curved road that joins the tile&apos;s left side and its bottom side</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>curve from right to top</source>
+        <extracomment>a curved road that joins the tile&apos;s right side and its top side</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>curve from left to top</source>
+        <extracomment>a curved road that joins the tile&apos;s left side and its top side</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <extracomment>a tile at the board&apos;s edge where the car leaves the board and wins</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tent</source>
+        <extracomment>a tile with a tent on it that blocks the road</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>START sign</source>
+        <extracomment>the sign beside the board where the car starts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plain tile</source>
+        <extracomment>a tile with no road on it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3, car here</source>
+        <extracomment>a board place read by a screen reader: %1 its row, %2 its column, %3 what lies there, and the car stands on it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <extracomment>a board place read by a screen reader: %1 its row, %2 its column, %3 what lies there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>START, the car waits here</source>
+        <extracomment>the START sign beside the board, read by a screen reader while the car waits there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>START</source>
+        <extracomment>the START sign beside the board, read by a screen reader</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Presentation</name>
+    <message>
+        <source>Click here to start playing</source>
+        <extracomment>the banner&apos;s tooltip before a game</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to replay</source>
+        <extracomment>the banner&apos;s tooltip after a lost game</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to play again</source>
+        <extracomment>the banner&apos;s tooltip after a won game</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to cancel this game</source>
+        <extracomment>the banner&apos;s tooltip while a game runs</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ultra Hard!</source>
+        <extracomment>difficulty shown under the number of exits when there is 1 exit; a playful word, translate in spirit</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <extracomment>difficulty shown under the number of exits when there are 2 exits</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <extracomment>difficulty shown under the number of exits when there are 3 exits</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kids Only</source>
+        <extracomment>difficulty shown under the number of exits when there are 4 exits; a playful joke: this is the easiest setting</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walk the dog 1st!</source>
+        <extracomment>shown under a countdown of 50 seconds or more: so much time that you could walk the dog first; a joke, translate in spirit, short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sit Down and Relax</source>
+        <extracomment>shown under a countdown of 40 to 49 seconds: plenty of time; translate in spirit, short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take it Easy</source>
+        <extracomment>shown under a countdown of 30 to 39 seconds; translate in spirit, short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Think Faster!</source>
+        <extracomment>shown under a countdown of 20 to 29 seconds; translate in spirit, short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mission Impossible!</source>
+        <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpokenNames</name>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <extracomment>a score read by a screen reader</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <extracomment>two sentences a screen reader says one after the other: %1 the first, which brings its own punctuation, %2 the second, which gets its full stop here</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <extracomment>the score under the board, read by a screen reader; %1 is the points, e.g. &quot;230 points&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CLICK TO PLAY!</source>
+        <extracomment>the banner under the board before a game, as a screen reader says it; the banner&apos;s picture shows the same words</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SORRY! YOU LOST!</source>
+        <extracomment>the banner under the board after the car has left the road, as a screen reader says it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CONGRATS! YOU WON!</source>
+        <extracomment>the banner under the board after the car has reached an exit, as a screen reader says it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GOOD LUCK! You need lots of &apos;em.</source>
+        <extracomment>the banner under the board while a game runs, as a screen reader says it; a friendly joke: the player will need lots of luck</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>a sentence of its own: %1 is the score, e.g. &quot;Score: 230 points&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The car leaves in under a second</source>
+        <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The car leaves in %n second(s)</source>
+        <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rank %1: %2, %3</source>
+        <extracomment>a row of the top-ten table read by a screen reader, e.g. &quot;Rank 1: Racer, 230 points&quot;: %1 the rank, %2 the player&apos;s name, %3 the points</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <extracomment>said for a top-ten row whose player left the name box empty</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TopTen</name>
+    <message>
+        <source>You failed to make it to the Top Ten</source>
+        <extracomment>shown under the banner after a win whose points are too few for the top-ten table</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your points is ranked #%1 in the Top Ten</source>
+        <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
