@@ -1,54 +1,121 @@
 // Words for the tiles and names for the board places.
 #include "core/placenames.h"
 
-#include "core/board.h"
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+
+QString tr(const char *text, const char *comment = nullptr)
+{
+    return QCoreApplication::translate("PlaceNames", text, comment);
+}
+
+// The short form a row or column reading lists: the tile's words, and the car.
+QString listed(qint16 place, const Board &board, qint16 carPlace)
+{
+    const QString words = tileWords(board.blocktype[place]);
+    //: one place in a row or column read at once; %1 is what lies there
+    return place == carPlace ? tr("%1, car here").arg(words) : words;
+}
+
+} // namespace
 
 QString tileWords(qint16 type)
 {
-    // Each curve is named by its left or right side first, then its top or bottom side, so the
-    // four read alike and differ in the two words that matter.
     switch (type) {
     case tile::empty:
-        return QStringLiteral("empty place");
+        //: the one place without a tile, into which a tile next to it can slide
+        return tr("empty place");
     case tile::straightLR:
-        return QStringLiteral("straight road from left to right");
+        return tr("straight, open to the left and right");
     case tile::straightUD:
-        return QStringLiteral("straight road from top to bottom");
+        return tr("straight, open up and down");
     case tile::crossing:
-        return QStringLiteral("crossing");
+        //: two straight roads across each other; the car goes straight on
+        return tr("crossing, open on all sides");
     case tile::curveRD:
-        return QStringLiteral("curve from right to bottom");
+        return tr("curve, open to the right and down");
     case tile::curveLD:
-        return QStringLiteral("curve from left to bottom");
+        return tr("curve, open to the left and down");
     case tile::curveUR:
-        return QStringLiteral("curve from right to top");
+        return tr("curve, open up and to the right");
     case tile::curveLU:
-        return QStringLiteral("curve from left to top");
+        return tr("curve, open to the left and up");
     // The exit's blink and the win flash change its picture, not what lies there.
     case tile::endYellow:
     case tile::endWhite:
     case tile::exit:
-        return QStringLiteral("exit");
+        //: the goal tile; the car wins as it drives in from any side
+        return tr("exit, open on all sides");
     case tile::obstacle:
-        return QStringLiteral("tent");
+        //: the obstacle tile, drawn as a tent on grass; it jumps into the empty place
+        return tr("tent");
     case tile::startSign:
-        return QStringLiteral("START sign");
+        return tr("START sign");
     default:
-        return QStringLiteral("plain tile");
+        return tr("plain tile");
     }
+}
+
+QString placeWhere(qint16 place)
+{
+    const int row = (place - 1) / boardColumns + 1;
+    const int column = (place - 1) % boardColumns + 1;
+    return tr("row %1, column %2").arg(row).arg(column);
 }
 
 QString placeName(qint16 place, qint16 type, bool carHere)
 {
     const int row = (place - 1) / boardColumns + 1;
     const int column = (place - 1) % boardColumns + 1;
-    QString name =
-        QStringLiteral("row %1, column %2: %3").arg(row).arg(column).arg(tileWords(type));
-    if (carHere) name += QStringLiteral(", car here");
-    return name;
+    //: a board place: %1 what lies there, then its row and column
+    return (carHere ? tr("%1, row %2, column %3, car here") : tr("%1, row %2, column %3"))
+        .arg(tileWords(type))
+        .arg(row)
+        .arg(column);
 }
 
 QString startSignName(bool carWaits)
 {
-    return carWaits ? QStringLiteral("START, the car waits here") : QStringLiteral("START");
+    //: the sign left of the top-left place, where the car enters the board
+    return carWaits ? tr("START, the car waits here") : tr("START");
+}
+
+QString sideWord(Side s)
+{
+    switch (s) {
+    case Side::Left:
+        //: a direction on the board, as in "facing left"
+        return tr("left");
+    case Side::Right:
+        return tr("right");
+    case Side::Up:
+        return tr("up");
+    case Side::Down:
+        return tr("down");
+    case Side::None:
+        break;
+    }
+    return {};
+}
+
+QString rowReading(const Board &board, int row, qint16 carPlace)
+{
+    QStringList places;
+    for (int c = 1; c <= boardColumns; ++c)
+        places << listed(static_cast<qint16>((row - 1) * boardColumns + c), board, carPlace);
+    //: a whole row read at once, left to right; %2 lists its eight places
+    return tr("row %1: %2").arg(row).arg(places.join(tr("; ", "between places read at once")));
+}
+
+QString columnReading(const Board &board, int column, qint16 carPlace)
+{
+    QStringList places;
+    for (int r = 1; r <= boardRows; ++r)
+        places << listed(static_cast<qint16>((r - 1) * boardColumns + column), board, carPlace);
+    //: a whole column read at once, top to bottom; %2 lists its six places
+    return tr("column %1: %2")
+        .arg(column)
+        .arg(places.join(tr("; ", "between places read at once")));
 }
