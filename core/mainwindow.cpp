@@ -51,6 +51,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     Form_Load();
     buildPause();
     buildKeys();
+    buildSpeech();
 }
 
 MainWindow::~MainWindow()
@@ -396,6 +397,7 @@ void MainWindow::restart()
     Timercarin->start();
     Labelcartimein->show();
     gamestate = QStringLiteral("PLAY");
+    speakNewGame();
 }
 
 void MainWindow::reset()

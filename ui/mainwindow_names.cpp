@@ -36,6 +36,7 @@ void MainWindow::nameCar(qint16 place, bool waiting)
 {
     const qint16 before = carplace;
     carplace = place;
+    carwaits = waiting;
     namePlace(before);
     namePlace(place);
     rename(blockstart, startSignName(waiting));

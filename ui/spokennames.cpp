@@ -222,14 +222,19 @@ QString pauseSentence(bool paused)
     return paused ? say("Paused; press P to go on") : say("Going on");
 }
 
-QString carSentence(qint16 place, Side heading, qint16 secondsLeft, bool driving)
+QString carSentence(CarState state, qint16 place, Side heading, qint16 secondsLeft)
 {
-    if (place == 0) {
+    switch (state) {
+    case CarState::Waiting:
         if (secondsLeft < 0) return say("Car waits at START");
         //: %1 seconds before the car leaves
         return say("Car waits at START; countdown %1").arg(secondsLeft);
+    case CarState::Driving:
+        //: %1 a place, %2 the way the car drives (left, right, up, down)
+        return say("Car at %1, heading %2").arg(placeWhere(place), sideWord(heading));
+    case CarState::Stopped:
+        break;
     }
-    if (!driving) return say("Car stopped at %1").arg(placeWhere(place));
-    //: %1 a place, %2 the way the car drives (left, right, up, down)
-    return say("Car at %1, heading %2").arg(placeWhere(place), sideWord(heading));
+    if (place == 0) return say("Car stopped off the board");
+    return say("Car stopped at %1").arg(placeWhere(place));
 }

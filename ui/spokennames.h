@@ -48,6 +48,7 @@ QString winSentence(qint32 points, qint16 rank);
 QString lossSentence(const RoadTrace &end);
 QString pauseSentence(bool paused);
 
-// Where the car is: at START (`place` 0) with the countdown's `secondsLeft` (below 0: none
-// running), or driving on `place` heading `heading`, or stopped there once a game has ended.
-QString carSentence(qint16 place, Side heading, qint16 secondsLeft, bool driving);
+// Where the car is: waiting at START with the countdown's `secondsLeft` (below 0: none running),
+// driving on `place` heading `heading`, or stopped on `place` (0: off the board).
+enum class CarState { Waiting, Driving, Stopped };
+QString carSentence(CarState state, qint16 place, Side heading, qint16 secondsLeft);
