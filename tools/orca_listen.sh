@@ -5,6 +5,7 @@
 # usage: tools/orca_listen.sh [--game BINARY] [--log FILE] KEY...
 #   KEY is an xdotool key name (Right, space, r, shift+Left, F2), or
 #   wait:SECONDS       waits, listening, without a key
+#   mark:NAME          prints "--- mark:NAME", for a reader of the output
 #   until:REGEX[:SECS] waits until Orca says something matching REGEX (grep -E), at most SECS
 #                      seconds (default 20); the script fails when it never comes
 # Each key is followed by what Orca said, one utterance a line, starting with "  said: ".
@@ -122,6 +123,10 @@ EOF
     mark=$(spoken_count)
     for key in "$@"; do
         case $key in
+        mark:*)
+            echo "--- $key"
+            continue
+            ;;
         wait:*)
             echo "--- $key"
             sleep "${key#wait:}"
@@ -201,7 +206,17 @@ cleanup() {
 trap cleanup EXIT
 
 source "$here/../tests/xvfb.sh"
-start_xvfb "$tmp" || { echo "orca_listen: Xvfb did not start" >&2; exit 1; }
+# Another display starting at the same moment may take the number this one picked: try again.
+for attempt in 1 2 3; do
+    if start_xvfb "$tmp" && timeout 5 xdotool getdisplaygeometry >/dev/null 2>&1; then
+        break
+    fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+    rm -f "$tmp/display"
+    ((attempt < 3)) || { echo "orca_listen: Xvfb did not start" >&2; exit 1; }
+done
 export tmp keeplog
 status=0
 dbus-run-session -- "$0" --inside "$binary" "$@" 2> >(grep -v 'Failed to set fd limit' >&2) ||

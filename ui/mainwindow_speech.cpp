@@ -14,8 +14,7 @@ namespace {
 // Apart from the records, so that no record's key or value ever changes with it.
 QSettings speechSettings()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("roadshift"),
-                     QStringLiteral("speech"));
+    return QSettings(QStringLiteral("roadshift"), QStringLiteral("speech"));
 }
 
 } // namespace
