@@ -87,6 +87,7 @@ void MainWindow::buildControls()
         auto *b = new ClickLabel(this);
         if (n == 0) {
             b->setGeometry(640, 200, 30, 60);
+            b->hide(); // out of sight, and out of a screen reader's way
         } else {
             b->setGeometry(35 + 60 * ((n - 1) % 8), 10 + 60 * ((n - 1) / 8), 60, 60);
         }
@@ -173,6 +174,7 @@ void MainWindow::buildControls()
         auto *l = new QLabel(this);
         l->setGeometry(635, y, 36, 26);
         l->setTextFormat(Qt::PlainText);
+        l->hide(); // out of sight anyway; hidden, a screen reader does not offer it either
         return l;
     };
     labelwon = hiddenLabel(10);

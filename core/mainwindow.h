@@ -2,6 +2,7 @@
 #pragma once
 
 #include "assets/spritesheet.h"
+#include "board/boardfocus.h"
 #include "board/cursor.h"
 #include "board/moves.h"
 #include "car/drive.h"
@@ -22,7 +23,6 @@
 #include <array>
 
 class Announcer;
-class BoardFocus;
 class KeyMark;
 class QKeyEvent;
 

@@ -22,7 +22,9 @@ void MainWindow::nameControls()
     Cmd_er->setAccessibleName(QStringLiteral("more exits"));
     cmd_cl->setAccessibleName(QStringLiteral("shorter countdown"));
     Cmd_cr->setAccessibleName(QStringLiteral("longer countdown"));
-    namebox->setAccessibleName(QStringLiteral("Your name"));
+    // The whole label above the box, and its hover text, as a seeing player reads them.
+    namebox->setAccessibleName(Label11->text());
+    namebox->setAccessibleDescription(Label11->toolTip());
     car->setAccessibleName(QStringLiteral("car"));
 }
 
