@@ -34,14 +34,15 @@ for row in 1 2 3 4 5 6; do
     done
     ((row < 6)) && tour+=(Down)
 done
-# The first board's winning road (as tests/e2e_game.sh lays it), from place 1, with a refused
-# slide at place 10 and the trace before and after.
-road=(Down Right space r r Right r Right Right space Left r r r Down Right Right r Down r)
-
+# The first board's winning road (as tests/e2e_game.sh lays it) from place 1: typed quickly,
+# as a busy machine slows Orca down and the countdown does not wait, but for the slide; then the
+# trace, and the car sent off. The second game is lost on purpose: place 1 turned so that it is
+# closed to the car, a refused slide, the pause and the car's place; then the countdown runs out.
 script=(Tab Tab Tab Tab Tab mark:tour "${tour[@]}" mark:tour-end
     Tab Tab Tab Tab space space space space # the longest countdown: time to listen
-    F2 Home w "${road[@]}" w p p c g "until:You won:60" mark:won
-    Escape F2 Home r mark:waiting "until:You lost:90" mark:lost)
+    F2 Home keys:Down,Right,r,r,Right,r,Right,Right space keys:Left,r,r,r,Down,Right,Right,r,Down,r
+    w g "until:You won:60" mark:won
+    Escape F2 Home r space p p c mark:waiting "until:You lost:90" mark:lost)
 
 timeout 1500 "$tool" --game "$binary" --log "$log" "${script[@]}" >"$out" 2>&1 ||
     fail "orca_listen.sh failed: $(tail -n 5 "$out")"
@@ -70,11 +71,10 @@ expect_after() {
 }
 expect_after space 'Slid'
 expect_after space 'Cannot slide: not next to the empty place'
-expect_after r 'curve, open|straight, open'
+expect_after r 'straight, open up and down'
 expect_after p 'Paused'
 expect_after p 'Going on'
 expect_after g 'The car is off'
-expect_after w 'The road runs|The road ends'
 expect_after w 'The road reaches the exit at row [1-6], column [1-8]'
 expect_after c 'Car waits at START; countdown [0-9]+'
 expect_after F2 'New game\. Exits? at row'

@@ -6,6 +6,7 @@
 #   KEY is an xdotool key name (Right, space, r, shift+Left, F2), or
 #   wait:SECONDS       waits, listening, without a key
 #   mark:NAME          prints "--- mark:NAME", for a reader of the output
+#   keys:K1,K2,...     types several keys quickly, one after the other, then listens
 #   until:REGEX[:SECS] waits until Orca says something matching REGEX (grep -E), at most SECS
 #                      seconds (default 20); the script fails when it never comes
 # Each key is followed by what Orca said, one utterance a line, starting with "  said: ".
@@ -23,7 +24,8 @@ here=$(dirname "$(realpath "$0")")
 
 # The speech Orca logged so far, one utterance a line, without Orca's quoting.
 spoken() {
-    sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'{.*$/\1/p" "$tmp/orca.log" 2>/dev/null || true
+    grep -a "SPEECH OUTPUT: '" "$tmp/orca.log" 2>/dev/null |
+        sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'{.*$/\1/p" || true
 }
 spoken_count() { spoken | wc -l; }
 
@@ -91,9 +93,10 @@ EOF
     orca -u "$tmp/orca" -d key-echo --debug-file "$tmp/orca.log" >"$tmp/orca.out" 2>&1 &
     pids+=($!)
     # Orca is ready once it has said its welcome.
-    for ((tries = 300; tries > 0; --tries)); do
+    deadline=$((SECONDS + 60))
+    while ((SECONDS < deadline)); do
         (($(spoken_count) > 0)) && break
-        sleep 0.1
+        sleep 0.2
     done
     (($(spoken_count) > 0)) || { echo "orca_listen: Orca said nothing at start" >&2; exit 1; }
     # Without a window manager nobody hands the focus over: do it as one would.
@@ -102,18 +105,23 @@ EOF
 
     # Prints what was said since utterance number $1 (counted from 0).
     said_since() { spoken | tail -n +$(($1 + 1)) | sed 's/^/  said: /'; }
-    # Waits until Orca has said something after utterance $1 and then kept quiet for a moment,
-    # at most $2 seconds.
+    # Waits until Orca has said something after utterance $1 (at most $2 seconds: a busy
+    # machine slows Orca down) and then kept quiet for 0.6 s (at most 5 s more).
     settle() {
-        local before=$1 limit=$2 quiet=0 count last
-        last=$before
-        for ((tries = limit * 10; tries > 0; --tries)); do
+        local before=$1 deadline=$((SECONDS + $2)) quiet=0 count last
+        while ((SECONDS < deadline)); do
+            (($(spoken_count) > before)) && break
+            sleep 0.1
+        done
+        last=$(spoken_count)
+        deadline=$((SECONDS + 5))
+        while ((SECONDS < deadline && quiet < 6)); do
             sleep 0.1
             count=$(spoken_count)
             if ((count != last)); then
                 last=$count quiet=0
-            elif ((count > before && ++quiet >= 6)); then
-                return 0
+            else
+                ((++quiet))
             fi
         done
     }
@@ -136,9 +144,10 @@ EOF
             limit=20
             [[ $spec =~ ^(.*):([0-9]+)$ ]] && spec=${BASH_REMATCH[1]} limit=${BASH_REMATCH[2]}
             echo "--- $key"
-            for ((tries = limit * 10; tries > 0; --tries)); do
+            deadline=$((SECONDS + limit))
+            while ((SECONDS < deadline)); do
                 spoken | tail -n +$((mark + 1)) | grep -qE -- "$spec" && break
-                sleep 0.1
+                sleep 0.2
             done
             if ! spoken | tail -n +$((mark + 1)) | grep -qE -- "$spec"; then
                 said_since "$mark"
@@ -146,10 +155,16 @@ EOF
                 exit 1
             fi
             ;;
+        keys:*)
+            echo "--- $key ($(date +%T))"
+            IFS=, read -r -a batch <<<"${key#keys:}"
+            timeout 30 xdotool key --clearmodifiers --delay 150 "${batch[@]}"
+            settle "$mark" 15
+            ;;
         *)
             echo "--- key $key ($(date +%T))"
             timeout 5 xdotool key --clearmodifiers "$key"
-            settle "$mark" 3
+            settle "$mark" 15
             ;;
         esac
         # A box the key opened (a titled window of the game) gets the focus, as a window manager
