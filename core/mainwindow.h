@@ -218,6 +218,7 @@ class MainWindow : public QWidget
     void speakPress(qint16 place, MouseButton button, qint16 emptyBefore, qint16 typeBefore);
     void speakLoss(qint16 from, qint16 toblock, Side entrypoint);
     void speakNewGame();
+    void speakSettings();
     void speakSecondsLeft();
     void speakTrace();
     void speakCar();

@@ -156,6 +156,16 @@ class TestSpeechWindow : public QObject
                  QStringLiteral("You lost: row 1, column 1 is closed to a car heading right"));
     }
 
+    // The panel's buttons tell the value they changed.
+    void settings()
+    {
+        MainWindow w;
+        w.Cmd_cr_Click();
+        QCOMPARE(said(w), QStringLiteral("Exits: 4; countdown: 20 seconds"));
+        w.Cmd_el_Click();
+        QCOMPARE(said(w), QStringLiteral("Exits: 3; countdown: 20 seconds"));
+    }
+
     // Silent holds the game's own sentences back; V says so even as it turns silent, and the
     // setting outlives the window, in a file of its own beside the records.
     void verbosity()

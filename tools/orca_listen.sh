@@ -22,10 +22,11 @@ set -euo pipefail
 
 here=$(dirname "$(realpath "$0")")
 
-# The speech Orca logged so far, one utterance a line, without Orca's quoting.
+# What Orca said so far, one utterance a line: what reached the speech server's only voice.
+# (Orca's debug log has each as a "SPEECH OUTPUT:" line too, but it writes that log in blocks,
+# so its last words show only later.)
 spoken() {
-    grep -a "SPEECH OUTPUT: '" "$tmp/orca.log" 2>/dev/null |
-        sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'{.*$/\1/p" || true
+    cat "$tmp/speechd/heard.txt" 2>/dev/null || true
 }
 spoken_count() { spoken | wc -l; }
 
@@ -106,7 +107,7 @@ EOF
     # Prints what was said since utterance number $1 (counted from 0).
     said_since() { spoken | tail -n +$(($1 + 1)) | sed 's/^/  said: /'; }
     # Waits until Orca has said something after utterance $1 (at most $2 seconds: a busy
-    # machine slows Orca down) and then kept quiet for 0.6 s (at most 5 s more).
+    # machine slows Orca down) and then kept quiet for 1.5 s (at most 5 s more).
     settle() {
         local before=$1 deadline=$((SECONDS + $2)) quiet=0 count last
         while ((SECONDS < deadline)); do
@@ -115,7 +116,7 @@ EOF
         done
         last=$(spoken_count)
         deadline=$((SECONDS + 5))
-        while ((SECONDS < deadline && quiet < 6)); do
+        while ((SECONDS < deadline && quiet < 15)); do
             sleep 0.1
             count=$(spoken_count)
             if ((count != last)); then

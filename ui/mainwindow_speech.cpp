@@ -81,6 +81,12 @@ void MainWindow::speakNewGame()
     say(newGameSentence(exits, cartimein), Weight::Event);
 }
 
+void MainWindow::speakSettings()
+{
+    // The panel's buttons say only what they do; the value they changed is said here.
+    say(settingsSentence(totalexit, cartimein), Weight::Answer);
+}
+
 void MainWindow::speakSecondsLeft()
 {
     const int left = cartimein - countdown.cartimeinct;

@@ -173,6 +173,12 @@ QString newGameSentence(const QList<qint16> &exits, qint16 seconds)
         .arg(seconds);
 }
 
+QString settingsSentence(qint16 exits, qint16 seconds)
+{
+    //: the difficulty panel: %1 the number of exits, %2 the countdown in seconds
+    return say("Exits: %1; countdown: %2 seconds").arg(exits).arg(seconds);
+}
+
 QString secondsLeftSentence(qint16 secondsLeft)
 {
     //: the countdown before the car leaves, said in its last seconds

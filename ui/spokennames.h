@@ -39,6 +39,8 @@ QString refusalSentence(Refusal why, qint16 type = 0);
 
 // A new game: where its exits are and how long the countdown runs.
 QString newGameSentence(const QList<qint16> &exits, qint16 seconds);
+// The difficulty panel's two values, said as a button changes one.
+QString settingsSentence(qint16 exits, qint16 seconds);
 // One of the countdown's last seconds.
 QString secondsLeftSentence(qint16 secondsLeft);
 QString departureSentence();
