@@ -77,7 +77,8 @@ expect_after p 'Going on'
 expect_after g 'The car is off'
 expect_after w 'The road reaches the exit at row [1-6], column [1-8]'
 expect_after c 'Car waits at START; countdown [0-9]+'
-expect_after F2 'New game\. Exits? at row'
+expect_after F2 'New game'
+expect_after F2 'Exits? at row [1-6], column [1-8]'
 
 # The win with its points; the second game's countdown, departure and loss with no key.
 grep -qE 'You won! [0-9]+ points' "$out" || fail "the win was not announced with its points"

@@ -7,8 +7,9 @@
 #   wait:SECONDS       waits, listening, without a key
 #   mark:NAME          prints "--- mark:NAME", for a reader of the output
 #   keys:K1,K2,...     types several keys quickly, one after the other, then listens
-#   until:REGEX[:SECS] waits until Orca says something matching REGEX (grep -E), at most SECS
-#                      seconds (default 20); the script fails when it never comes
+#   until:REGEX[:SECS] waits until Orca says something matching REGEX (grep -E) after the key
+#                      before, at most SECS seconds (default 20); the script fails when it never
+#                      comes
 # Each key is followed by what Orca said, one utterance a line, starting with "  said: ".
 # --log FILE keeps Orca's whole debug log there.
 #
@@ -145,12 +146,13 @@ EOF
             limit=20
             [[ $spec =~ ^(.*):([0-9]+)$ ]] && spec=${BASH_REMATCH[1]} limit=${BASH_REMATCH[2]}
             echo "--- $key"
+            from=${lastmark:-$mark} # it may have been said while the key before was listened to
             deadline=$((SECONDS + limit))
             while ((SECONDS < deadline)); do
-                spoken | tail -n +$((mark + 1)) | grep -qE -- "$spec" && break
+                spoken | tail -n +$((from + 1)) | grep -qE -- "$spec" && break
                 sleep 0.2
             done
-            if ! spoken | tail -n +$((mark + 1)) | grep -qE -- "$spec"; then
+            if ! spoken | tail -n +$((from + 1)) | grep -qE -- "$spec"; then
                 said_since "$mark"
                 echo "orca_listen: Orca never said /$spec/ within $limit s" >&2
                 exit 1
@@ -180,6 +182,7 @@ EOF
             timeout 5 xdotool windowfocus --sync "$wid" || true
         fi
         said_since "$mark"
+        lastmark=$mark
         mark=$(spoken_count)
     done
     [[ -z ${keeplog:-} ]] || cp "$tmp/orca.log" "$keeplog"
