@@ -166,7 +166,6 @@ qint16 MainWindow::nearestExit() const
 
 bool MainWindow::speechKey(int key, bool shift)
 {
-    // The board is out of sight while paused: nothing about it is told either.
     if (key == Qt::Key_V) {
         changeVerbosity();
         return true;
@@ -177,7 +176,7 @@ bool MainWindow::speechKey(int key, bool shift)
     if (!arrow && key != Qt::Key_W && key != Qt::Key_C && key != Qt::Key_Home && key != Qt::Key_E &&
         key != Qt::Key_X)
         return false;
-    if (pause.paused()) return true;
+    if (pause.paused()) return true; // the board is out of sight: nothing of it is told either
     switch (key) {
     case Qt::Key_Left:
         speakLine(CursorMove::Left);
