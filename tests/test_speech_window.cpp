@@ -93,12 +93,27 @@ class TestSpeechWindow : public QObject
         QCOMPARE(names.size(), placeCount);
     }
 
+    // What is said at one moment goes out together, through a notification that shows anew.
     void announcerIsANotification()
     {
         MainWindow w;
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.announcer)->role(),
+        w.show();
+        w.Cmd_cr_Click();
+        w.cmd_cl_Click();
+        QCoreApplication::processEvents();
+        const AnnouncerVoice *voice = w.announcer->voice();
+        QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<AnnouncerVoice *>(voice))->role(),
                  QAccessible::Notification);
-        QCOMPARE(w.announcer->focusPolicy(), Qt::NoFocus);
+        QVERIFY(voice->isVisible());
+        QCOMPARE(
+            voice->accessibleName(),
+            QStringLiteral("Exits: 4; countdown: 20 seconds. Exits: 4; countdown: 10 seconds"));
+        QCOMPARE(voice->focusPolicy(), Qt::NoFocus);
+        w.Cmd_cr_Click();
+        QCoreApplication::processEvents();
+        QVERIFY(w.announcer->voice() != voice); // the next one, in case the first is still read
+        QCOMPARE(w.announcer->voice()->accessibleName(),
+                 QStringLiteral("Exits: 4; countdown: 20 seconds"));
     }
 
     // Space and R on the first board: what happened, or why not, with the board keeping the focus.
