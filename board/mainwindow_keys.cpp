@@ -1,6 +1,7 @@
 // The main window's keyboard: one key map that calls the same handlers as the mouse.
 #include "core/mainwindow.h"
 
+#include "board/boardfocus.h"
 #include "board/keymark.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@ void MainWindow::buildKeys()
 {
     // The board takes the focus as one control; it lies beneath the tiles, so only its focus ring
     // shows, just outside them.
-    boardfocus = new QWidget(this);
+    boardfocus = new BoardFocus(this);
     boardfocus->setGeometry(35, 10, 480, 360);
     boardfocus->setAttribute(Qt::WA_TransparentForMouseEvents);
     boardfocus->setFocusPolicy(Qt::TabFocus);
@@ -82,6 +83,7 @@ bool MainWindow::gameKey(const QKeyEvent *event)
         focus = boardfocus;
     }
     const bool typing = focus == namebox;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
     const Qt::KeyboardModifiers mods =
         event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     const int key = event->key();
@@ -118,6 +120,7 @@ bool MainWindow::gameKey(const QKeyEvent *event)
         break;
     }
     if (typing) return false; // letters, Space and the arrows edit the name
+    if (speechKey(key, shift)) return true;
 
     switch (key) {
     case Qt::Key_Left:
@@ -168,8 +171,13 @@ void MainWindow::startKey()
 void MainWindow::cursorKey(CursorMove m)
 {
     if (pause.paused()) return; // the board is out of sight
+    const qint16 before = cursor.place;
     cursor.move(m);
     showCursor();
+    // At an edge, or where the key only shows the cursor, nothing moves for the screen reader
+    // to hear: the place is told again.
+    if (cursor.place == before && !boardfocus->arriving())
+        say(placeReading(cursor.place), Weight::Answer);
 }
 
 void MainWindow::tileKey(MouseButton button)
@@ -178,13 +186,22 @@ void MainWindow::tileKey(MouseButton button)
     // A press on a place the player cannot see would be a blind move: the first key shows it.
     const bool seen = cursor.reveal();
     showCursor();
-    if (seen) block_MouseDown(cursor.place, button);
+    if (!seen) {
+        if (!boardfocus->arriving()) say(placeReading(cursor.place), Weight::Answer);
+        return;
+    }
+    const qint16 place = cursor.place;
+    const qint16 emptyBefore = board.emptyblock;
+    const qint16 typeBefore = board.blocktype[place];
+    block_MouseDown(place, button);
+    speakPress(place, button, emptyBefore, typeBefore);
 }
 
 void MainWindow::showCursor()
 {
     cursorframe->setVisible(cursor.shown);
     cursorframe->surround(placeRect(board, cursor.place));
+    boardfocus->focusPlace(cursor.place);
     // Working on the board brings the focus back to it, so Space then lands on the board.
     if (focusWidget() != boardfocus) {
         boardfocus->setFocus(Qt::OtherFocusReason);

@@ -2,6 +2,7 @@
 #include "core/mainwindow.h"
 
 #include "ui/presentation.h"
+#include "ui/spokennames.h"
 
 void MainWindow::Timercarin_Timer()
 {
@@ -11,9 +12,11 @@ void MainWindow::Timercarin_Timer()
         Timercar->start();
         Timercarin->stop();
         Labelcartimein->hide();
+        say(departureSentence(), Weight::Event);
         reentry(1, Side::Left);
     } else {
         nameCountdown();
+        speakSecondsLeft();
     }
 }
 
@@ -31,11 +34,13 @@ void MainWindow::putcar(qint16 carlocx, qint16 carlocy)
 void MainWindow::reentry(qint16 toblock, Side entrypoint)
 {
     car->show();
+    const qint16 from = carstate.carblock;
     const Outcome outcome = carstate.reentry(board, toblock, entrypoint);
     nameCar(carstate.carblock, false); // before the end of a game renames the exits
     switch (outcome) {
     case Outcome::Lose:
         youlose();
+        speakLoss(from, toblock, entrypoint);
         break;
     case Outcome::Win:
         youwin();
@@ -95,4 +100,5 @@ void MainWindow::youwin()
     updatetopten(1);
     if (toprank <= topTenRows) topTenWins.append({playername, points});
     labelbig->setText(topTenResultLine(toprank));
+    say(winSentence(points, toprank), Weight::Event);
 }

@@ -1,6 +1,8 @@
 // The main window's side of the pause: P, a minimised window and an open box hold the game.
 #include "core/mainwindow.h"
 
+#include "ui/spokennames.h"
+
 #include <QEvent>
 #include <QProperty>
 
@@ -57,7 +59,9 @@ std::array<QTimer *, 3> MainWindow::heldTimers() const
 
 void MainWindow::pauseKey()
 {
+    const bool before = pause.paused();
     pauseFor(PauseReason::Key, !pause.has(PauseReason::Key));
+    if (pause.paused() != before) say(pauseSentence(pause.paused()), Weight::Event);
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -53,6 +53,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     Form_Load();
     buildPause();
     buildKeys();
+    buildSpeech();
 }
 
 MainWindow::~MainWindow()
@@ -89,6 +90,7 @@ void MainWindow::buildControls()
         auto *b = new ClickLabel(this);
         if (n == 0) {
             b->setGeometry(640, 200, 30, 60);
+            b->hide(); // out of sight, and out of a screen reader's way
         } else {
             b->setGeometry(35 + 60 * ((n - 1) % 8), 10 + 60 * ((n - 1) / 8), 60, 60);
         }
@@ -177,6 +179,7 @@ void MainWindow::buildControls()
         auto *l = new QLabel(this);
         l->setGeometry(635, y, 36, 26);
         l->setTextFormat(Qt::PlainText);
+        l->hide(); // out of sight anyway; hidden, a screen reader does not offer it either
         return l;
     };
     labelwon = hiddenLabel(10);
@@ -414,6 +417,7 @@ void MainWindow::restart()
     Timercarin->start();
     Labelcartimein->show();
     gamestate = QStringLiteral("PLAY");
+    speakNewGame();
 }
 
 void MainWindow::reset()

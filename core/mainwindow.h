@@ -2,6 +2,7 @@
 #pragma once
 
 #include "assets/spritesheet.h"
+#include "board/boardfocus.h"
 #include "board/cursor.h"
 #include "board/moves.h"
 #include "car/drive.h"
@@ -11,6 +12,7 @@
 #include "core/newgame.h"
 #include "records/recordsfile.h"
 #include "records/topten.h"
+#include "ui/announcements.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 
 #include <array>
 
+class Announcer;
 class KeyMark;
 class QKeyEvent;
 
@@ -135,10 +138,13 @@ class MainWindow : public QWidget
 
     // The keyboard's controls: the board's stand-in in the focus chain, the cursor over a place,
     // the mark around the focused control, and the picture that covers a paused board.
-    QWidget *boardfocus = nullptr;
+    BoardFocus *boardfocus = nullptr;
     KeyMark *cursorframe = nullptr;
     KeyMark *focusring = nullptr;
     QLabel *pausepic = nullptr;
+    // What the game tells a screen reader of its own accord.
+    Announcer *announcer = nullptr;
+    Announcements announcements;
 
     QTimer *Timercar = nullptr;
     QTimer *Timercarin = nullptr;
@@ -205,11 +211,29 @@ class MainWindow : public QWidget
     void nameCountdown();
     void nameTopTen();
 
+    // What the game says (ui/mainwindow_speech.cpp): the window decides when, the rules what.
+    void buildSpeech();
+    void say(const QString &sentence, Weight weight);
+    QString placeReading(qint16 place) const;
+    void speakPress(qint16 place, MouseButton button, qint16 emptyBefore, qint16 typeBefore);
+    void speakLoss(qint16 from, qint16 toblock, Side entrypoint);
+    void speakNewGame();
+    void speakSettings();
+    void speakSecondsLeft();
+    void speakTrace();
+    void speakCar();
+    void speakLine(CursorMove m);
+    void changeVerbosity();
+    void jumpTo(qint16 place);
+    qint16 nearestExit() const;
+    bool speechKey(int key, bool shift);
+
     void drawBanner(); // puts the banner's cell into its box once the box is on show
 
     qint16 bigmsgcell = -1;  // the banner cell the game shows, or will once the banner is up
     qint16 bigmsgdrawn = -1; // the cell the banner's box holds
     qint16 carplace = 0;     // the place whose name says the car is there
+    bool carwaits = true;    // the car stands at START
     bool unloaded = false;
     bool centred = false;
 };

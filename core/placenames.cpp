@@ -1,74 +1,131 @@
 // Words for the tiles and names for the board places.
 #include "core/placenames.h"
 
-#include "core/board.h"
-
 #include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+
+QString word(const char *text)
+{
+    return QCoreApplication::translate("PlaceNames", text);
+}
+
+// What stands between the places of a row or column read at once.
+QString between()
+{
+    //: between two places of a row or column read at once
+    return word(QT_TRANSLATE_NOOP("PlaceNames", "; "));
+}
+
+// The short form a row or column reading lists: the tile's words, and the car.
+QString listed(qint16 place, const Board &board, qint16 carPlace)
+{
+    const QString words = tileWords(board.blocktype[place]);
+    //: one place in a row or column read at once; %1 is what lies there
+    return place == carPlace ? word(QT_TRANSLATE_NOOP("PlaceNames", "%1, car here")).arg(words)
+                             : words;
+}
+
+} // namespace
 
 QString tileWords(qint16 type)
 {
-    // Each curve is named by its left or right side first, then its top or bottom side, so the
-    // four read alike and differ in the two words that matter.
     switch (type) {
     case tile::empty:
-        //: the board's one place without a tile, read by a screen reader
-        return QCoreApplication::translate("PlaceNames", "empty place");
+        //: the one place without a tile, into which a tile next to it can slide
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "empty place"));
     case tile::straightLR:
-        return QCoreApplication::translate("PlaceNames", "straight road from left to right");
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "straight, open to the left and right"));
     case tile::straightUD:
-        return QCoreApplication::translate("PlaceNames", "straight road from top to bottom");
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "straight, open up and down"));
     case tile::crossing:
-        //: a tile where two straight roads cross
-        return QCoreApplication::translate("PlaceNames", "crossing");
+        //: two straight roads across each other; the car goes straight on
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "crossing, open on all sides"));
     case tile::curveRD:
-        //: a curved road that joins the tile's right side and its bottom side
-        return QCoreApplication::translate("PlaceNames", "curve from right to bottom");
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve, open to the right and down"));
     case tile::curveLD:
-        //: a curved road that joins the tile's left side and its bottom side
-        return QCoreApplication::translate("PlaceNames", "curve from left to bottom");
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve, open to the left and down"));
     case tile::curveUR:
-        //: a curved road that joins the tile's right side and its top side
-        return QCoreApplication::translate("PlaceNames", "curve from right to top");
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve, open up and to the right"));
     case tile::curveLU:
-        //: a curved road that joins the tile's left side and its top side
-        return QCoreApplication::translate("PlaceNames", "curve from left to top");
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve, open to the left and up"));
     // The exit's blink and the win flash change its picture, not what lies there.
     case tile::endYellow:
     case tile::endWhite:
     case tile::exit:
-        //: a tile at the board's edge where the car leaves the board and wins
-        return QCoreApplication::translate("PlaceNames", "exit");
+        //: the goal tile; the car wins as it drives in from any side
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "exit, open on all sides"));
     case tile::obstacle:
-        //: a tile with a tent on it that blocks the road
-        return QCoreApplication::translate("PlaceNames", "tent");
+        //: the obstacle tile, drawn as a tent on grass; it jumps into the empty place
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "tent"));
     case tile::startSign:
-        //: the sign beside the board where the car starts
-        return QCoreApplication::translate("PlaceNames", "START sign");
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "START sign"));
     default:
-        //: a tile with no road on it
-        return QCoreApplication::translate("PlaceNames", "plain tile");
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "plain tile"));
     }
+}
+
+QString placeWhere(qint16 place)
+{
+    const int row = (place - 1) / boardColumns + 1;
+    const int column = (place - 1) % boardColumns + 1;
+    return word(QT_TRANSLATE_NOOP("PlaceNames", "row %1, column %2")).arg(row).arg(column);
 }
 
 QString placeName(qint16 place, qint16 type, bool carHere)
 {
     const int row = (place - 1) / boardColumns + 1;
     const int column = (place - 1) % boardColumns + 1;
-    if (carHere) {
-        //: a board place read by a screen reader: %1 its row, %2 its column, %3 what lies there,
-        //: and the car stands on it
-        return QCoreApplication::translate("PlaceNames", "row %1, column %2: %3, car here")
-            .arg(QString::number(row), QString::number(column), tileWords(type));
-    }
-    //: a board place read by a screen reader: %1 its row, %2 its column, %3 what lies there
-    return QCoreApplication::translate("PlaceNames", "row %1, column %2: %3")
-        .arg(QString::number(row), QString::number(column), tileWords(type));
+    //: a board place: %1 what lies there, then its row and column
+    return (carHere ? word(QT_TRANSLATE_NOOP("PlaceNames", "%1, row %2, column %3, car here"))
+                    : word(QT_TRANSLATE_NOOP("PlaceNames", "%1, row %2, column %3")))
+        .arg(tileWords(type))
+        .arg(row)
+        .arg(column);
 }
 
 QString startSignName(bool carWaits)
 {
-    //: the START sign beside the board, read by a screen reader while the car waits there
-    if (carWaits) return QCoreApplication::translate("PlaceNames", "START, the car waits here");
-    //: the START sign beside the board, read by a screen reader
-    return QCoreApplication::translate("PlaceNames", "START");
+    //: the sign left of the top-left place, where the car enters the board
+    return carWaits ? word(QT_TRANSLATE_NOOP("PlaceNames", "START, the car waits here"))
+                    : word(QT_TRANSLATE_NOOP("PlaceNames", "START"));
+}
+
+QString sideWord(Side s)
+{
+    switch (s) {
+    case Side::Left:
+        //: a direction on the board, as in "facing left"
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "left"));
+    case Side::Right:
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "right"));
+    case Side::Up:
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "up"));
+    case Side::Down:
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "down"));
+    case Side::None:
+        break;
+    }
+    return {};
+}
+
+QString rowReading(const Board &board, int row, qint16 carPlace)
+{
+    QStringList places;
+    for (int c = 1; c <= boardColumns; ++c)
+        places << listed(static_cast<qint16>((row - 1) * boardColumns + c), board, carPlace);
+    //: a whole row read at once, left to right; %2 lists its eight places
+    return word(QT_TRANSLATE_NOOP("PlaceNames", "row %1: %2")).arg(row).arg(places.join(between()));
+}
+
+QString columnReading(const Board &board, int column, qint16 carPlace)
+{
+    QStringList places;
+    for (int r = 1; r <= boardRows; ++r)
+        places << listed(static_cast<qint16>((r - 1) * boardColumns + column), board, carPlace);
+    //: a whole column read at once, top to bottom; %2 lists its six places
+    return word(QT_TRANSLATE_NOOP("PlaceNames", "column %1: %2"))
+        .arg(column)
+        .arg(places.join(between()));
 }

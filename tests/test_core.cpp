@@ -453,17 +453,17 @@ class TestCore : public QObject
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("words");
         const QStringList words = {"empty place",
-                                   "straight road from left to right",
-                                   "straight road from top to bottom",
-                                   "crossing",
-                                   "curve from right to bottom",
-                                   "curve from left to bottom",
-                                   "curve from right to top",
-                                   "curve from left to top",
+                                   "straight, open to the left and right",
+                                   "straight, open up and down",
+                                   "crossing, open on all sides",
+                                   "curve, open to the right and down",
+                                   "curve, open to the left and down",
+                                   "curve, open up and to the right",
+                                   "curve, open to the left and up",
                                    "plain tile",
-                                   "exit",
-                                   "exit",
-                                   "exit",
+                                   "exit, open on all sides",
+                                   "exit, open on all sides",
+                                   "exit, open on all sides",
                                    "tent"};
         for (int t = 0; t <= 23; ++t) {
             const QString w = t < words.size() ? words[t]
@@ -481,8 +481,8 @@ class TestCore : public QObject
         if (turns(qint16(type)) && type != tile::crossing) {
             const std::pair<Side, const char *> sides[] = {{Side::Left, "left"},
                                                            {Side::Right, "right"},
-                                                           {Side::Up, "top"},
-                                                           {Side::Down, "bottom"}};
+                                                           {Side::Up, "up"},
+                                                           {Side::Down, "down"}};
             for (auto [side, word] : sides)
                 QCOMPARE(words.contains(QLatin1String(word)),
                          connectionFor(side, qint16(type)).has_value());
@@ -492,13 +492,13 @@ class TestCore : public QObject
     void placeNames()
     {
         QCOMPARE(placeName(1, tile::straightLR, false),
-                 QStringLiteral("row 1, column 1: straight road from left to right"));
+                 QStringLiteral("straight, open to the left and right, row 1, column 1"));
         QCOMPARE(placeName(11, tile::curveLD, false),
-                 QStringLiteral("row 2, column 3: curve from left to bottom"));
-        QCOMPARE(placeName(8, tile::empty, false), QStringLiteral("row 1, column 8: empty place"));
-        QCOMPARE(placeName(41, tile::obstacle, false), QStringLiteral("row 6, column 1: tent"));
+                 QStringLiteral("curve, open to the left and down, row 2, column 3"));
+        QCOMPARE(placeName(8, tile::empty, false), QStringLiteral("empty place, row 1, column 8"));
+        QCOMPARE(placeName(41, tile::obstacle, false), QStringLiteral("tent, row 6, column 1"));
         QCOMPARE(placeName(48, tile::exit, true),
-                 QStringLiteral("row 6, column 8: exit, car here"));
+                 QStringLiteral("exit, open on all sides, row 6, column 8, car here"));
         QCOMPARE(startSignName(true), QStringLiteral("START, the car waits here"));
         QCOMPARE(startSignName(false), QStringLiteral("START"));
     }

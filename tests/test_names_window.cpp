@@ -32,10 +32,12 @@ class TestNamesWindow : public QObject
     {
         MainWindow w;
         QCOMPARE(nameOf(w.block[1]),
-                 QStringLiteral("row 1, column 1: straight road from left to right"));
-        QCOMPARE(nameOf(w.block[8]), QStringLiteral("row 1, column 8: curve from left to bottom"));
-        QCOMPARE(nameOf(w.block[23]), QStringLiteral("row 3, column 7: crossing"));
-        QCOMPARE(nameOf(w.block[41]), QStringLiteral("row 6, column 1: tent"));
+                 QStringLiteral("straight, open to the left and right, row 1, column 1"));
+        QCOMPARE(nameOf(w.block[8]),
+                 QStringLiteral("curve, open to the left and down, row 1, column 8"));
+        QCOMPARE(nameOf(w.block[23]),
+                 QStringLiteral("crossing, open on all sides, row 3, column 7"));
+        QCOMPARE(nameOf(w.block[41]), QStringLiteral("tent, row 6, column 1"));
         QCOMPARE(carPlaces(w), QList<int>{});
         QCOMPARE(nameOf(w.blockstart), QStringLiteral("START, the car waits here"));
         QCOMPARE(nameOf(w.bigmsg), QStringLiteral("CLICK TO PLAY! Click here to start playing."));
@@ -56,7 +58,7 @@ class TestNamesWindow : public QObject
         QTest::newRow("Cmd_cr") << "Cmd_cr"
                                 << "longer countdown";
         QTest::newRow("namebox") << "namebox"
-                                 << "Your name";
+                                 << "Your name here";
         QTest::newRow("Label8") << "Label8"
                                 << "START!";
         QTest::newRow("cmd_about") << "cmd_about"
@@ -83,11 +85,11 @@ class TestNamesWindow : public QObject
     {
         MainWindow w;
         w.restart();
-        QCOMPARE(nameOf(w.block[12]), QStringLiteral("row 2, column 4: empty place"));
-        QCOMPARE(nameOf(w.block[5]), QStringLiteral("row 1, column 5: tent"));
+        QCOMPARE(nameOf(w.block[12]), QStringLiteral("empty place, row 2, column 4"));
+        QCOMPARE(nameOf(w.block[5]), QStringLiteral("tent, row 1, column 5"));
         w.Timerexitblock_Timer();
         w.Timerexitblock_Timer();
-        QCOMPARE(nameOf(w.block[46]), QStringLiteral("row 6, column 6: exit"));
+        QCOMPARE(nameOf(w.block[46]), QStringLiteral("exit, open on all sides, row 6, column 6"));
         for (qint16 n = 1; n <= placeCount; ++n)
             QCOMPARE(nameOf(w.block[n]), placeName(n, w.board.blocktype[n], false));
         QCOMPARE(
@@ -103,10 +105,12 @@ class TestNamesWindow : public QObject
         MainWindow w;
         w.restart();
         w.block_MouseDown(13, MouseButton::Left);
-        QCOMPARE(nameOf(w.block[12]), QStringLiteral("row 2, column 4: curve from left to top"));
-        QCOMPARE(nameOf(w.block[13]), QStringLiteral("row 2, column 5: empty place"));
+        QCOMPARE(nameOf(w.block[12]),
+                 QStringLiteral("curve, open to the left and up, row 2, column 4"));
+        QCOMPARE(nameOf(w.block[13]), QStringLiteral("empty place, row 2, column 5"));
         w.block_MouseDown(10, MouseButton::Right);
-        QCOMPARE(nameOf(w.block[10]), QStringLiteral("row 2, column 2: curve from left to top"));
+        QCOMPARE(nameOf(w.block[10]),
+                 QStringLiteral("curve, open to the left and up, row 2, column 2"));
     }
 
     // The car's place moves on entry to each place; the score, the win and the top ten follow.
@@ -118,7 +122,7 @@ class TestNamesWindow : public QObject
         release(w);
         QCOMPARE(carPlaces(w), QList<int>{1});
         QCOMPARE(nameOf(w.block[1]),
-                 QStringLiteral("row 1, column 1: straight road from left to right, car here"));
+                 QStringLiteral("straight, open to the left and right, row 1, column 1, car here"));
         QCOMPARE(nameOf(w.blockstart), QStringLiteral("START"));
         QCOMPARE(nameOf(w.bigmsg),
                  QStringLiteral("Score: 10 points. Click here to cancel this game."));
@@ -131,7 +135,8 @@ class TestNamesWindow : public QObject
         driveToEnd(w);
         QCOMPARE(carPlaces(w), QList<int>{46});
         w.Timerbigmsg_Timer(); // the win flash: another picture on the same exit
-        QCOMPARE(nameOf(w.block[46]), QStringLiteral("row 6, column 6: exit, car here"));
+        QCOMPARE(nameOf(w.block[46]),
+                 QStringLiteral("exit, open on all sides, row 6, column 6, car here"));
         QCOMPARE(nameOf(w.bigmsg),
                  QStringLiteral("CONGRATS! YOU WON! Your points is ranked #1 in the Top Ten. "
                                 "Click here to play again."));

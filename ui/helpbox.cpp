@@ -5,6 +5,7 @@
 #include "ui/fonts.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -174,5 +175,15 @@ HelpBox::HelpBox(QWidget *mainWindow)
     ok->setGeometry(260, 320, 96, 25);
     ok->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     ok->setDefault(true);
+    // Read by a screen reader after the box's words, as the button takes the focus: the keys,
+    // for a player who cannot see the pictures the mouse needs.
+    ok->setAccessibleDescription(QCoreApplication::translate(
+        "HelpBox",
+        "Keys: the arrows move over the board and read each place. Space slides the tile, or "
+        "makes the tent jump. R turns the tile. W tells where the road leads. C tells where the "
+        "car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to "
+        "the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 "
+        "starts a game. Escape puts the banner away. V sets the speech full, brief or silent. "
+        "Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves."));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -26,8 +26,9 @@ void MainWindow::nameControls()
     cmd_cl->setAccessibleName(tr("shorter countdown"));
     //: the name a screen reader gives the ">" button beside the countdown's seconds
     Cmd_cr->setAccessibleName(tr("longer countdown"));
-    //: the name a screen reader gives the box where the player types a name
-    namebox->setAccessibleName(tr("Your name"));
+    // The whole label above the box, and its hover text, as a seeing player reads them.
+    namebox->setAccessibleName(Label11->text());
+    namebox->setAccessibleDescription(Label11->toolTip());
     //: the name a screen reader gives the little car on the board
     car->setAccessibleName(tr("car"));
 }
@@ -42,6 +43,7 @@ void MainWindow::nameCar(qint16 place, bool waiting)
 {
     const qint16 before = carplace;
     carplace = place;
+    carwaits = waiting;
     namePlace(before);
     namePlace(place);
     rename(blockstart, startSignName(waiting));

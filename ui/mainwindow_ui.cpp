@@ -69,21 +69,25 @@ void MainWindow::setcartimein(qint16 cti)
 void MainWindow::Cmd_el_Click()
 {
     settotalexit(-1);
+    speakSettings();
 }
 
 void MainWindow::Cmd_er_Click()
 {
     settotalexit(1);
+    speakSettings();
 }
 
 void MainWindow::cmd_cl_Click()
 {
     setcartimein(-10);
+    speakSettings();
 }
 
 void MainWindow::Cmd_cr_Click()
 {
     setcartimein(10);
+    speakSettings();
 }
 
 void MainWindow::cmd_help_Click()

@@ -1,6 +1,7 @@
 // Sentences a screen reader reads for the score, the banner, the countdown and the top-ten rows.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -16,3 +17,40 @@ QString countdownName(qint16 secondsLeft);
 
 // "Rank 1: Racer, 230 points"; an empty name is said as "no name".
 QString topTenRowName(int row, const QString &name, qint32 points);
+
+// --- What the game says as it is played (the window decides when).
+
+struct RoadTrace;
+enum class Side;
+
+// Where the road from START or from the car leads: "The road runs 5 tiles to row 2, column 6,
+// then ends facing right into a tent", "The road reaches the exit at row 6, column 8".
+QString traceSentence(const RoadTrace &trace);
+
+// After a slide by `towards` (the way the tile moved): the cursor's place is the empty one now.
+QString slidSentence(Side towards);
+// After the tent at `from` jumped to `to`; `from` is the empty place now.
+QString tentJumpSentence(qint16 from, qint16 to);
+
+// Why a press on a place did nothing.
+enum class Refusal { NotNextToEmpty, CarHere, EmptyPlace, NoGame, CannotTurn };
+// `type` is the tile that would not turn (for CannotTurn).
+QString refusalSentence(Refusal why, qint16 type = 0);
+
+// A new game: where its exits are and how long the countdown runs.
+QString newGameSentence(const QList<qint16> &exits, qint16 seconds);
+// The difficulty panel's two values, said as a button changes one.
+QString settingsSentence(qint16 exits, qint16 seconds);
+// One of the countdown's last seconds.
+QString secondsLeftSentence(qint16 secondsLeft);
+QString departureSentence();
+// The win with its points and top-ten rank (above 10: not in the top ten).
+QString winSentence(qint32 points, qint16 rank);
+// The loss: the car could not go on from `trace`'s end (a trace of the car's last step).
+QString lossSentence(const RoadTrace &end);
+QString pauseSentence(bool paused);
+
+// Where the car is: waiting at START with the countdown's `secondsLeft` (below 0: none running),
+// driving on `place` heading `heading`, or stopped on `place` (0: off the board).
+enum class CarState { Waiting, Driving, Stopped };
+QString carSentence(CarState state, qint16 place, Side heading, qint16 secondsLeft);

@@ -1,0 +1,26 @@
+// Where the road ahead of the car leads: the car's own traversal rule, followed to its end.
+#pragma once
+
+#include "core/board.h"
+
+enum class RoadEnd {
+    Exit,     // the road reaches an exit: a win
+    Tent,     // it runs into a tent
+    Empty,    // into the empty place
+    DeadEnd,  // into a road that is not open towards it
+    OffBoard, // off the board's edge
+    Loop      // it comes back to where it was, and the car would drive round for ever
+};
+
+struct RoadTrace
+{
+    RoadEnd end = RoadEnd::DeadEnd;
+    int tiles = 0;      // road tiles the car would drive through (and score) before the end
+    qint16 last = 0;    // the last of them (0: none), or the exit reached
+    qint16 blocked = 0; // the place it cannot enter, or comes back to in a loop (0: off the board)
+    Side facing = Side::None; // the way the car heads at the end
+};
+
+// Follows the road a car entering `place` (0: off the board) through `entry` would take. From
+// START this is place 1 from the left; from a driving car, its next place and entry side.
+RoadTrace traceRoad(const Board &board, qint16 place, Side entry);

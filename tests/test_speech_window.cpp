@@ -1,0 +1,213 @@
+// What a screen reader hears from the real window: the cursor's place, the game's sentences, and
+// the speech setting kept apart from the records.
+#include "board/boardfocus.h"
+#include "core/placenames.h"
+#include "gamewindow.h"
+#include "roadtest.h"
+#include "ui/announcer.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <memory>
+
+using namespace roadtest;
+
+namespace {
+
+void key(MainWindow &w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QWidget *target = w.focusWidget() ? w.focusWidget() : &w;
+    QKeyEvent press(QEvent::KeyPress, k, mods);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, k, mods);
+    QApplication::sendEvent(target, &release);
+}
+
+// A shown, active window whose board has the keyboard focus.
+std::unique_ptr<MainWindow> boardWindow()
+{
+    auto w = std::make_unique<MainWindow>();
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
+    w->boardfocus->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    return w;
+}
+
+QString said(const MainWindow &w)
+{
+    return w.announcer->said();
+}
+
+} // namespace
+
+class TestSpeechWindow : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    // Each arrow moves the focus the board offers a screen reader: the cursor's place is the
+    // board's focused child, and no other place is.
+    void arrowsMoveTheFocus()
+    {
+        auto w = boardWindow();
+        QVERIFY(w);
+        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(w->boardfocus);
+        QCOMPARE(board->focusChild(), board->child(0));
+        key(*w, Qt::Key_Right); // shows the cursor: said again, as nothing moved
+        QCOMPARE(said(*w), w->block[1]->accessibleName());
+        const int moves[] = {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left};
+        const int places[] = {2, 10, 18, 17};
+        for (int i = 0; i < 4; ++i) {
+            key(*w, moves[i]);
+            QAccessibleInterface *focused = board->focusChild();
+            QCOMPARE(focused, board->child(places[i] - 1));
+            QVERIFY(focused->state().focused);
+            QCOMPARE(focused->text(QAccessible::Name), w->block[places[i]]->accessibleName());
+            for (int n = 1; n <= placeCount; ++n)
+                QCOMPARE(board->child(n - 1)->state().focused, n == places[i]);
+        }
+        QCOMPARE(w->focusWidget(), w->boardfocus); // the announcements took no focus
+    }
+
+    // A place reads the same as the board's child and as its tile box, for all 48.
+    void placesReadAlike()
+    {
+        MainWindow w;
+        w.restart();
+        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(w.boardfocus);
+        QCOMPARE(board->role(), QAccessible::List);
+        QCOMPARE(board->childCount(), placeCount);
+        QSet<QString> names;
+        for (int n = 1; n <= placeCount; ++n) {
+            QAccessibleInterface *place = board->child(n - 1);
+            QCOMPARE(place->text(QAccessible::Name), w.block[n]->accessibleName());
+            QCOMPARE(board->indexOfChild(place), n - 1);
+            QCOMPARE(place->parent(), board);
+            names.insert(place->text(QAccessible::Name));
+        }
+        QCOMPARE(names.size(), placeCount);
+    }
+
+    // What is said at one moment goes out together, through a notification that shows anew.
+    void announcerIsANotification()
+    {
+        MainWindow w;
+        w.show();
+        w.Cmd_cr_Click();
+        w.cmd_cl_Click();
+        QCoreApplication::processEvents();
+        const AnnouncerVoice *voice = w.announcer->voice();
+        QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<AnnouncerVoice *>(voice))->role(),
+                 QAccessible::Notification);
+        QVERIFY(voice->isVisible());
+        QCOMPARE(
+            voice->accessibleName(),
+            QStringLiteral("Exits: 4; countdown: 20 seconds. Exits: 4; countdown: 10 seconds"));
+        QCOMPARE(voice->focusPolicy(), Qt::NoFocus);
+        w.Cmd_cr_Click();
+        QCoreApplication::processEvents();
+        QVERIFY(w.announcer->voice() != voice); // the next one, in case the first is still read
+        QCOMPARE(w.announcer->voice()->accessibleName(),
+                 QStringLiteral("Exits: 4; countdown: 20 seconds"));
+    }
+
+    // Space and R on the first board: what happened, or why not, with the board keeping the focus.
+    void moves()
+    {
+        auto w = boardWindow();
+        QVERIFY(w);
+        key(*w, Qt::Key_F2);
+        QVERIFY(said(*w).startsWith(QLatin1String("New game. Exits at row ")));
+        QVERIFY(said(*w).endsWith(QLatin1String("the car leaves in 10 seconds")));
+        key(*w, Qt::Key_Space); // shows the cursor on place 1
+        key(*w, Qt::Key_Space);
+        QCOMPARE(said(*w), QStringLiteral("Cannot slide: not next to the empty place"));
+        for (int k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
+            key(*w, k); // place 13, right of the empty place 12
+        key(*w, Qt::Key_Space);
+        QCOMPARE(said(*w), QStringLiteral("Slid left; the empty place is here now"));
+        key(*w, Qt::Key_R);
+        QCOMPARE(said(*w), QStringLiteral("Cannot turn the empty place"));
+        key(*w, Qt::Key_Left);
+        key(*w, Qt::Key_R);
+        QCOMPARE(said(*w), tileWords(w->board.blocktype[12]));
+        QCOMPARE(w->focusWidget(), w->boardfocus);
+    }
+
+    // The game's events on the first board: countdown, departure, trace, win; then a loss.
+    void events()
+    {
+        auto w = boardWindow();
+        QVERIFY(w);
+        w->restart();
+        for (int k = 1; k <= 7; ++k)
+            w->Timercarin_Timer();
+        QCOMPARE(said(*w), QStringLiteral("3 seconds"));
+        buildFirstBoardRoad(*w);
+        key(*w, Qt::Key_W);
+        QCOMPARE(said(*w),
+                 QStringLiteral("The road reaches the exit at row 6, column 6 after 10 tiles"));
+        key(*w, Qt::Key_C);
+        QCOMPARE(said(*w), QStringLiteral("Car waits at START; countdown 3"));
+        key(*w, Qt::Key_P);
+        QCOMPARE(said(*w), QStringLiteral("Paused; press P to go on"));
+        key(*w, Qt::Key_P);
+        QCOMPARE(said(*w), QStringLiteral("Going on"));
+        release(*w);
+        QCOMPARE(said(*w), QStringLiteral("The car is off"));
+        driveToEnd(*w);
+        QCOMPARE(said(*w), QStringLiteral("You won! 100 points, rank 1 in the top ten"));
+
+        w->bigmsg_Click();
+        w->restart();
+        w->rotateblock(1);
+        release(*w);
+        QCOMPARE(said(*w),
+                 QStringLiteral("You lost: row 1, column 1 is closed to a car heading right"));
+    }
+
+    // The panel's buttons tell the value they changed.
+    void settings()
+    {
+        MainWindow w;
+        w.Cmd_cr_Click();
+        QCOMPARE(said(w), QStringLiteral("Exits: 4; countdown: 20 seconds"));
+        w.Cmd_el_Click();
+        QCOMPARE(said(w), QStringLiteral("Exits: 3; countdown: 20 seconds"));
+    }
+
+    // Silent holds the game's own sentences back; V says so even as it turns silent, and the
+    // setting outlives the window, in a file of its own beside the records.
+    void verbosity()
+    {
+        auto w = boardWindow();
+        QVERIFY(w);
+        key(*w, Qt::Key_V);
+        QCOMPARE(said(*w), QStringLiteral("Speech brief"));
+        key(*w, Qt::Key_V);
+        QCOMPARE(said(*w), QStringLiteral("Speech silent"));
+        key(*w, Qt::Key_F2);
+        QCOMPARE(said(*w), QStringLiteral("Speech silent"));
+        w = nullptr;
+
+        MainWindow again;
+        QCOMPARE(again.announcements.verbosity, Verbosity::Silent);
+        const QString config =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        QCOMPARE(QSettings(config + "/roadshift/speech.conf", QSettings::IniFormat)
+                     .value("verbosity")
+                     .toString(),
+                 QStringLiteral("silent"));
+        QVERIFY(!QDir(config + "/rdshfv1").exists()); // no record was written for it
+        again.announcements.verbosity = Verbosity::Full;
+        QSettings(config + "/roadshift/speech.conf", QSettings::IniFormat).clear();
+    }
+};
+
+ROADSHIFT_TEST_GUI_MAIN(TestSpeechWindow)
+#include "test_speech_window.moc"

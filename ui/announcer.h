@@ -1,0 +1,37 @@
+// What the game tells a screen reader of its own accord, without taking the keyboard focus.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+
+// One invisible notification; a screen reader speaks what a notification says as it shows.
+class AnnouncerVoice : public QWidget
+{
+    Q_OBJECT
+  public:
+    explicit AnnouncerVoice(QWidget *parent);
+};
+
+// Sentences said in one turn of the event loop go out together; each turn takes the next of a
+// few notifications, so that a screen reader that falls behind still finds each one's own words.
+class Announcer : public QWidget
+{
+    Q_OBJECT
+  public:
+    explicit Announcer(QWidget *parent);
+
+    void say(const QString &sentence);
+    // The sentence given last (tests read it).
+    QString said() const { return last; }
+    // The notification that spoke last, or is about to.
+    const AnnouncerVoice *voice() const { return voices[turn]; }
+
+  private:
+    void flush();
+    std::array<AnnouncerVoice *, 4> voices{};
+    std::size_t turn = 0;
+    QStringList pending;
+    QString last;
+};

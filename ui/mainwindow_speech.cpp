@@ -1,0 +1,212 @@
+// The main window's side of what the game says: when to say it, and the keys that ask for it.
+#include "core/mainwindow.h"
+
+#include "board/boardfocus.h"
+#include "car/roadtrace.h"
+#include "core/placenames.h"
+#include "ui/announcer.h"
+#include "ui/spokennames.h"
+
+#include <QSettings>
+
+namespace {
+
+// Apart from the records, so that no record's key or value ever changes with it.
+QSettings speechSettings()
+{
+    return QSettings(QStringLiteral("roadshift"), QStringLiteral("speech"));
+}
+
+} // namespace
+
+void MainWindow::buildSpeech()
+{
+    announcer = new Announcer(this);
+    announcements.verbosity =
+        verbosityFromKey(speechSettings().value(QStringLiteral("verbosity")).toString());
+    boardfocus->reading = [this](qint16 place) { return placeReading(place); };
+}
+
+QString MainWindow::placeReading(qint16 place) const
+{
+    return placeName(place, board.blocktype[place], place == carplace);
+}
+
+void MainWindow::say(const QString &sentence, Weight weight)
+{
+    const QString said = announcements.pass(sentence, weight);
+    if (!said.isEmpty()) announcer->say(said);
+}
+
+void MainWindow::speakPress(qint16 place, MouseButton button, qint16 emptyBefore, qint16 typeBefore)
+{
+    if (gamestate != QLatin1String("PLAY")) {
+        say(refusalSentence(Refusal::NoGame), Weight::Answer);
+    } else if (button == MouseButton::Right) {
+        say(turns(typeBefore) ? tileWords(board.blocktype[place])
+                              : refusalSentence(Refusal::CannotTurn, typeBefore),
+            Weight::Answer);
+    } else if (board.emptyblock != emptyBefore) {
+        if (typeBefore == tile::obstacle) {
+            say(tentJumpSentence(place, emptyBefore), Weight::Answer);
+        } else {
+            const int step = emptyBefore - place;
+            const Side towards = step == 1    ? Side::Right
+                                 : step == -1 ? Side::Left
+                                 : step > 0   ? Side::Down
+                                              : Side::Up;
+            say(slidSentence(towards), Weight::Answer);
+        }
+    } else {
+        say(refusalSentence(carstate.carblock == place  ? Refusal::CarHere
+                            : typeBefore == tile::empty ? Refusal::EmptyPlace
+                                                        : Refusal::NotNextToEmpty),
+            Weight::Answer);
+    }
+}
+
+void MainWindow::speakLoss(qint16 from, qint16 toblock, Side entrypoint)
+{
+    // The one step the car could not take, traced as the road ahead would be.
+    RoadTrace end = traceRoad(board, toblock, entrypoint);
+    end.last = from;
+    say(lossSentence(end), Weight::Event);
+}
+
+void MainWindow::speakNewGame()
+{
+    QList<qint16> exits;
+    for (int k = 1; k <= totalexit; ++k)
+        exits << exitblock[k];
+    say(newGameSentence(exits, cartimein), Weight::Event);
+}
+
+void MainWindow::speakSettings()
+{
+    // The panel's buttons say only what they do; the value they changed is said here.
+    say(settingsSentence(totalexit, cartimein), Weight::Answer);
+}
+
+void MainWindow::speakSecondsLeft()
+{
+    const int left = cartimein - countdown.cartimeinct;
+    if (left >= 1 && left <= 3)
+        say(secondsLeftSentence(static_cast<qint16>(left)), Weight::Chatter);
+}
+
+void MainWindow::speakTrace()
+{
+    // From the car's next place while it drives; otherwise from START, where the car enters.
+    const bool driving = Timercar->isActive();
+    say(traceSentence(driving ? traceRoad(board, carstate.nextblock, carstate.nextentry)
+                              : traceRoad(board, 1, Side::Left)),
+        Weight::Answer);
+}
+
+void MainWindow::speakCar()
+{
+    const bool counting = Timercarin->isActive();
+    const bool driving = Timercar->isActive();
+    const qint16 left = counting ? static_cast<qint16>(cartimein - countdown.cartimeinct) : -1;
+    const CarState state = carwaits  ? CarState::Waiting
+                           : driving ? CarState::Driving
+                                     : CarState::Stopped;
+    say(carSentence(state, carstate.carblock, carstate.leavepoint, left), Weight::Answer);
+}
+
+void MainWindow::speakLine(CursorMove m)
+{
+    const qint16 car = carwaits ? 0 : carplace;
+    const int row = (cursor.place - 1) / boardColumns + 1;
+    const int column = (cursor.place - 1) % boardColumns + 1;
+    say(m == CursorMove::Left || m == CursorMove::Right ? rowReading(board, row, car)
+                                                        : columnReading(board, column, car),
+        Weight::Answer);
+}
+
+void MainWindow::changeVerbosity()
+{
+    announcements.nextVerbosity();
+    speechSettings().setValue(QStringLiteral("verbosity"), verbosityKey(announcements.verbosity));
+    say(verbositySentence(announcements.verbosity), Weight::Setting);
+}
+
+void MainWindow::jumpTo(qint16 place)
+{
+    if (place < 1 || place > placeCount) {
+        say(refusalSentence(Refusal::NoGame), Weight::Answer);
+        return;
+    }
+    const bool same = place == cursor.place;
+    cursor.place = place;
+    cursor.shown = true;
+    showCursor();
+    if (same) say(placeReading(place), Weight::Answer); // no move the screen reader would hear
+}
+
+qint16 MainWindow::nearestExit() const
+{
+    // The nearest in steps along rows and columns; from an exit, the nearest other one, so that
+    // the key goes round them all.
+    qint16 best = 0;
+    int bestSteps = 1000;
+    for (int k = 1; k <= totalexit; ++k) {
+        const qint16 p = exitblock[k];
+        if (p < 1 || p > placeCount || board.blocktype[p] != tile::exit) continue;
+        const int steps = qAbs((p - 1) % boardColumns - (cursor.place - 1) % boardColumns) +
+                          qAbs((p - 1) / boardColumns - (cursor.place - 1) / boardColumns);
+        if (steps == 0 && totalexit > 1) continue;
+        if (steps < bestSteps) {
+            best = p;
+            bestSteps = steps;
+        }
+    }
+    return best;
+}
+
+bool MainWindow::speechKey(int key, bool shift)
+{
+    if (key == Qt::Key_V) {
+        changeVerbosity();
+        return true;
+    }
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (arrow && !shift) return false;
+    if (!arrow && key != Qt::Key_W && key != Qt::Key_C && key != Qt::Key_Home && key != Qt::Key_E &&
+        key != Qt::Key_X)
+        return false;
+    if (pause.paused()) return true; // the board is out of sight: nothing of it is told either
+    switch (key) {
+    case Qt::Key_Left:
+        speakLine(CursorMove::Left);
+        break;
+    case Qt::Key_Right:
+        speakLine(CursorMove::Right);
+        break;
+    case Qt::Key_Up:
+        speakLine(CursorMove::Up);
+        break;
+    case Qt::Key_Down:
+        speakLine(CursorMove::Down);
+        break;
+    case Qt::Key_W:
+        speakTrace();
+        break;
+    case Qt::Key_C:
+        speakCar();
+        break;
+    case Qt::Key_Home:
+        jumpTo(carwaits || carplace == 0 ? qint16(1) : carplace);
+        break;
+    case Qt::Key_E:
+        jumpTo(gamestate == QLatin1String("INTRO") ? qint16(0) : board.emptyblock);
+        break;
+    case Qt::Key_X:
+        jumpTo(nearestExit());
+        break;
+    default:
+        break;
+    }
+    return true;
+}
