@@ -124,13 +124,13 @@ CommandLine readCommandLine(const QStringList &arguments)
         QCoreApplication::translate(
             "CommandLine", "Roadshift, a puzzle game: slide and turn road tiles to lead a car that "
                            "drives by itself\ninto one of the exits."));
-    //: what --help does, in the list of options
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
+        //: what --help does, in the list of options
         QCoreApplication::translate("CommandLine", "Show this help and leave."));
-    //: what --version does, in the list of options
     const QCommandLineOption version(
         {QStringLiteral("v"), QStringLiteral("version")},
+        //: what --version does, in the list of options
         QCoreApplication::translate("CommandLine", "Show the version and leave."));
     parser.addOption(help);
     parser.addOption(version);

@@ -60,12 +60,32 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>Announcements</name>
     <message>
-        <source>%1: %2 Try &apos;%1 --help&apos;.</source>
-        <extracomment>printed when the command line holds something the game does not know: %1 is the program&apos;s name &quot;roadshift&quot;, %2 what was wrong (a sentence); keep &quot;--help&quot; as it is</extracomment>
+        <source>Speech brief</source>
+        <extracomment>the game now speaks only events and answers, not every confirmation</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Speech silent</source>
+        <extracomment>the game&apos;s own announcements are off; the screen reader still reads the places</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech full</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Announcer</name>
+    <message>
+        <source>. </source>
+        <extracomment>between sentences the game says at the same moment (&quot;The car is off. You lost: ...&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>Roadshift, a puzzle game: slide and turn road tiles to lead a car that drives by itself
 into one of the exits.</source>
@@ -84,17 +104,35 @@ into one of the exits.</source>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <extracomment>%1 is what the player typed after the program&apos;s name</extracomment>
+        <extracomment>%1 is a word on the command line that is no option</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Usage: %1 [options]</source>
-        <extracomment>the first line of --help: %1 is the program&apos;s name &quot;roadshift&quot;</extracomment>
+        <source>%1: %2 Try &apos;%1 --help&apos;.
+</source>
+        <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Without options the game starts.</source>
-        <extracomment>the last line of --help</extracomment>
+        <source>roadshift: the answer could not be written: %1</source>
+        <extracomment>on standard error when --help or --version could not print; %1 is the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]
+</source>
+        <extracomment>%1 is the program&apos;s name; &quot;[options]&quot; stands for the options listed below</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without options the game starts. The options every Qt program takes,
+such as -platform, -style and -reverse, are passed on to Qt.
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -148,6 +186,10 @@ into one of the exits.</source>
     <message>
         <source>OK! Got it!</source>
         <extracomment>the button that closes the rules: I have understood</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -266,11 +308,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your name</source>
-        <extracomment>the name a screen reader gives the box where the player types a name</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
         <translation type="unfinished"></translation>
@@ -280,80 +317,113 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <name>PlaceNames</name>
     <message>
         <source>empty place</source>
-        <extracomment>the board&apos;s one place without a tile, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>straight road from left to right</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>straight road from top to bottom</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>crossing</source>
-        <extracomment>a tile where two straight roads cross</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>curve from right to bottom</source>
-        <extracomment>a curved road that joins the tile&apos;s right side and its bottom side</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>curve from left to bottom</source>
-        <extracomment>a curved road that joins the tile&apos;s left side and its bottom side</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>curve from right to top</source>
-        <extracomment>a curved road that joins the tile&apos;s right side and its top side</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>curve from left to top</source>
-        <extracomment>a curved road that joins the tile&apos;s left side and its top side</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>exit</source>
-        <extracomment>a tile at the board&apos;s edge where the car leaves the board and wins</extracomment>
+        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>tent</source>
-        <extracomment>a tile with a tent on it that blocks the road</extracomment>
+        <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>START sign</source>
-        <extracomment>the sign beside the board where the car starts</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>plain tile</source>
-        <extracomment>a tile with no road on it</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>row %1, column %2: %3, car here</source>
-        <extracomment>a board place read by a screen reader: %1 its row, %2 its column, %3 what lies there, and the car stands on it</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>row %1, column %2: %3</source>
-        <extracomment>a board place read by a screen reader: %1 its row, %2 its column, %3 what lies there</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>START, the car waits here</source>
-        <extracomment>the START sign beside the board, read by a screen reader while the car waits there</extracomment>
+        <extracomment>the sign left of the top-left place, where the car enters the board</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>START</source>
-        <extracomment>the START sign beside the board, read by a screen reader</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>between two places of a row or column read at once</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, car here</source>
+        <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>straight, open to the left and right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>straight, open up and down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crossing, open on all sides</source>
+        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>curve, open to the right and down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>curve, open to the left and down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>curve, open up and to the right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>curve, open to the left and up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exit, open on all sides</source>
+        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3, car here</source>
+        <extracomment>a board place: %1 what lies there, then its row and column</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left</source>
+        <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1: %2</source>
+        <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -426,6 +496,26 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>roadshift: the records could not be saved in %1: %2</source>
+        <extracomment>one line on standard error; %1 is a file, %2 the reason the system gave</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lock cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file system refused the write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SpokenNames</name>
     <message numerus="yes">
         <source>%n point(s)</source>
@@ -491,6 +581,209 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>no name</source>
         <extracomment>said for a top-ten row whose player left the name box empty</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The road reaches the exit at %1 at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The road ends at once, facing %1 into a tent at %2</source>
+        <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The road ends at once, facing %1 into the empty place at %2</source>
+        <extracomment>the road from the car or from START ends before its first tile</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The road ends at once, facing %1 into a closed side at %2</source>
+        <extracomment>the road from the car or from START ends before its first tile</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The road ends at once, facing %1 off the board</source>
+        <extracomment>the road from the car or from START ends before its first tile</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The road reaches the exit at %1 after %n tile(s)</source>
+        <extracomment>%1 is a place (row 6, column 8); %n the road tiles on the way</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
+        <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
+        <extracomment>the next tile is not open on the side the road comes from</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road runs %n tile(s), then loops back to %1</source>
+        <extracomment>the road comes back into itself; the car would drive round and round</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Slid %1; the empty place is here now</source>
+        <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tent jumped to %1; the empty place is here now, at %2</source>
+        <extracomment>the tent jumps into the empty place wherever it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot slide: not next to the empty place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot slide: the car is here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot slide: this is the empty place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No game running; press N to start one</source>
+        <extracomment>a key on the board while no game is being played</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot turn a tent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot turn the empty place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot turn the exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game. Exit at %1; the car leaves in %2 seconds</source>
+        <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game. Exits at %1; the car leaves in %2 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exits: %1; countdown: %2 seconds</source>
+        <extracomment>the difficulty panel: %1 the number of exits, %2 the countdown in seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The car is off</source>
+        <extracomment>the countdown is over and the car drives onto the board</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You won! %1 points, rank %2 in the top ten</source>
+        <extracomment>%1 points, %2 the row the score took in the top ten</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You won! %1 points, not in the top ten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You lost: the car ran into a tent at %1</source>
+        <extracomment>%1 is the place of the tent the car ran into</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You lost: the car ran into the empty place at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You lost: %1 is closed to a car heading %2</source>
+        <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You lost: the car left the board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You lost: the car left the board at %1, heading %2</source>
+        <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused; press P to go on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Going on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car waits at START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car waits at START; countdown %1</source>
+        <extracomment>%1 seconds before the car leaves</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car at %1, heading %2</source>
+        <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car stopped off the board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car stopped at %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
