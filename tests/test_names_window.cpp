@@ -94,7 +94,7 @@ class TestNamesWindow : public QObject
             QCOMPARE(nameOf(w.block[n]), placeName(n, w.board.blocktype[n], false));
         QCOMPARE(
             nameOf(w.bigmsg),
-            QStringLiteral("GOOD LUCK! You need lots of 'em. Click here to cancel this game."));
+            QStringLiteral("GOOD LUCK! ...YOU NEED LOTS OF 'EM. Click here to cancel this game."));
         QCOMPARE(nameOf(w.Labelcartimein), QStringLiteral("The car leaves in 10 seconds"));
         w.Timercarin_Timer();
         QCOMPARE(nameOf(w.Labelcartimein), QStringLiteral("The car leaves in 9 seconds"));

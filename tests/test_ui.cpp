@@ -100,7 +100,7 @@ class TestUi : public QObject
             << 2 << 120 << QString() << "CONGRATS! YOU WON! Click here to play again.";
         QTest::newRow("good luck")
             << 4 << 0 << QString()
-            << "GOOD LUCK! You need lots of 'em. Click here to cancel this game.";
+            << "GOOD LUCK! ...YOU NEED LOTS OF 'EM. Click here to cancel this game.";
         QTest::newRow("score") << 5 << 120 << QString()
                                << "Score: 120 points. Click here to cancel this game.";
         QTest::newRow("a line only goes with a win")

@@ -194,6 +194,74 @@ such as -platform, -style and -reverse, are passed on to Qt.
     </message>
 </context>
 <context>
+    <name>Lettering</name>
+    <message>
+        <source>THE END!</source>
+        <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>START</source>
+        <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <extracomment>lettered after the score&apos;s big digits: a short form of &quot;points&quot;, at most 3 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CLICK TO PLAY!</source>
+        <extracomment>lettered in big capitals on the banner under the board before a game</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SORRY! YOU LOST!</source>
+        <extracomment>lettered in big capitals on the banner when the car has left the road</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CONGRATS! YOU WON!</source>
+        <extracomment>lettered in big dancing capitals on the banner when the car has reached an exit</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GOOD LUCK!</source>
+        <extracomment>lettered in big rainbow capitals on the banner while a game runs</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...YOU NEED LOTS OF &apos;EM</source>
+        <extracomment>the small line under &quot;GOOD LUCK!&quot;: a friendly joke, you will need lots of luck; translate in spirit, in capitals, short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left-Click on the tile to move it from point A to point B</source>
+        <extracomment>caption under the rules&apos; first picture: a tile slides into the empty place next to it, from A to B; three short lines at most</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right-click on the tile to rotate it clockwise</source>
+        <extracomment>caption under the rules&apos; second picture; three short lines at most</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guide the moving car from START until THE END!</source>
+        <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PAUSED</source>
+        <extracomment>lettered in big capitals on the cover over the board while the game is paused</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>press P to play on</source>
+        <extracomment>the smaller line under &quot;PAUSED&quot;; P is the key, keep it as P</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>board</source>
@@ -533,26 +601,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Score: %1</source>
         <extracomment>the score under the board, read by a screen reader; %1 is the points, e.g. &quot;230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CLICK TO PLAY!</source>
-        <extracomment>the banner under the board before a game, as a screen reader says it; the banner&apos;s picture shows the same words</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SORRY! YOU LOST!</source>
-        <extracomment>the banner under the board after the car has left the road, as a screen reader says it</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CONGRATS! YOU WON!</source>
-        <extracomment>the banner under the board after the car has reached an exit, as a screen reader says it</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>GOOD LUCK! You need lots of &apos;em.</source>
-        <extracomment>the banner under the board while a game runs, as a screen reader says it; a friendly joke: the player will need lots of luck</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

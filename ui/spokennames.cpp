@@ -4,6 +4,7 @@
 #include "car/roadtrace.h"
 #include "core/language.h"
 #include "core/placenames.h"
+#include "ui/lettering.h"
 #include "ui/presentation.h"
 
 #include <QCoreApplication>
@@ -40,24 +41,19 @@ QString bannerName(qint16 msgpic, qint32 points, const QString &line, const QStr
     QString words;
     switch (msgpic) {
     case banner::clickToPlay:
-        //: the banner under the board before a game, as a screen reader says it; the banner's
-        //: picture shows the same words
-        words = QCoreApplication::translate("SpokenNames", "CLICK TO PLAY!");
+        // A screen reader says what the banner's picture shows.
+        words = letteringText(Lettering::ClickToPlay);
         break;
     case banner::lost:
-        //: the banner under the board after the car has left the road, as a screen reader says it
-        words = QCoreApplication::translate("SpokenNames", "SORRY! YOU LOST!");
+        words = letteringText(Lettering::YouLost);
         break;
     case banner::wonA:
     case banner::wonB:
-        //: the banner under the board after the car has reached an exit, as a screen reader says it
-        words = QCoreApplication::translate("SpokenNames", "CONGRATS! YOU WON!");
+        words = letteringText(Lettering::YouWon);
         if (!line.isEmpty()) words = thenSay(words, line);
         break;
     case banner::goodLuck:
-        //: the banner under the board while a game runs, as a screen reader says it; a friendly
-        //: joke: the player will need lots of luck
-        words = QCoreApplication::translate("SpokenNames", "GOOD LUCK! You need lots of 'em.");
+        words = thenSay(letteringText(Lettering::GoodLuck), letteringText(Lettering::LotsOfThem));
         break;
     default:
         //: a sentence of its own: %1 is the score, e.g. "Score: 230 points"
