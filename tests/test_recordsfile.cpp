@@ -4,6 +4,7 @@
 #include "records/recordsfile.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -192,12 +193,15 @@ class TestRecordsFile : public QObject
     void linkToAPlainFile();
     void crowdOfRunsAllKept();
     void lockHeldPastTheLimit();
+    void waitingShareKeepsTheName_data();
+    void waitingShareKeepsTheName();
     void interruptedMergeCountsOnce_data();
     void interruptedMergeCountsOnce();
     void deadLockCostsNothing_data();
     void deadLockCostsNothing();
     void failedSaveSaysWhy_data();
     void failedSaveSaysWhy();
+    void failedSaveKeepsTheWaitingShares();
 };
 
 void TestRecordsFile::pathIsTheSettingsFile()
@@ -457,6 +461,37 @@ void TestRecordsFile::lockHeldPastTheLimit()
     QCOMPARE(after.table.toptenpoint[3], 290);
 }
 
+void TestRecordsFile::waitingShareKeepsTheName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("blank inside") << QStringLiteral("Ann Lee");
+    QTest::newRow("percent and hex") << QStringLiteral("50%41 win");
+    QTest::newRow("percent at the end") << QStringLiteral("100%");
+    QTest::newRow("equals sign") << QStringLiteral("a=b");
+    QTest::newRow("emoji") << QStringLiteral("\U0001F600 Bo");
+}
+
+// A win that waits beside the store keeps its name exactly, in the run that reads it and in the
+// store that takes it.
+void TestRecordsFile::waitingShareKeepsTheName()
+{
+    QFETCH(QString, name);
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(300, 30), 10, 20, 30);
+    {
+        LockHolder holder(path);
+        QVERIFY(holder.held());
+        QCOMPARE(saveRun(path, RunRecords{1, 1, {{name, 500}}}), SaveOutcome::Waiting);
+        QCOMPARE(readRecords(path).table.toptenname[1], name);
+    }
+    QCOMPARE(saveRun(path, RunRecords{}), SaveOutcome::Saved);
+    QCOMPARE(besideTheStore(dir), QStringList());
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.table.toptenname[1], name);
+    QCOMPARE(after.table.toptenpoint[1], 500);
+}
+
 void TestRecordsFile::interruptedMergeCountsOnce_data()
 {
     QTest::addColumn<bool>("storeInPlace");
@@ -514,6 +549,8 @@ void TestRecordsFile::deadLockCostsNothing_data()
     QTest::newRow("number alone") << QStringLiteral("number") << SaveOutcome::Saved;
     QTest::newRow("empty folder") << QStringLiteral("folder") << SaveOutcome::Saved;
     QTest::newRow("link to nowhere") << QStringLiteral("link") << SaveOutcome::Saved;
+    // A run died between making its lock and writing it.
+    QTest::newRow("empty file left long ago") << QStringLiteral("old empty") << SaveOutcome::Saved;
     // Nothing can take a lock there: the share waits beside the store, at once.
     QTest::newRow("folder with a file") << QStringLiteral("full folder") << SaveOutcome::Waiting;
 }
@@ -532,11 +569,19 @@ void TestRecordsFile::deadLockCostsNothing()
         writeFile(lock, "left here by something else\n");
     else if (what == u"number")
         writeFile(lock, "1\n");
+    else if (what == u"old empty")
+        writeFile(lock, QByteArray());
     else if (what == u"link")
         QVERIFY(QFile::link(dir + QStringLiteral("/nothing"), lock));
     else
         QVERIFY(QDir().mkpath(lock));
     if (what == u"full folder") writeFile(lock + QStringLiteral("/inside"), "x");
+    if (what == u"old empty") {
+        QFile f(lock);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-10),
+                              QFileDevice::FileModificationTime));
+    }
 
     QElapsedTimer clock;
     clock.start();
@@ -592,6 +637,42 @@ void TestRecordsFile::failedSaveSaysWhy()
     QVERIFY2(said.contains(path) && said.contains(reason), qPrintable(said));
     QCOMPARE(contentOf(path), before);
     if (what != u"not a folder") QCOMPARE(besideTheStore(dir), QStringList());
+}
+
+// A save that fails leaves the shares waiting beside the store where they were, still counted,
+// and the next save that can write takes them in.
+void TestRecordsFile::failedSaveKeepsTheWaitingShares()
+{
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(300, 30), 10, 20, 30);
+    {
+        LockHolder holder(path);
+        QVERIFY(holder.held());
+        QCOMPARE(saveRun(path, RunRecords{1, 4, {}}), SaveOutcome::Waiting);
+        QCOMPARE(saveRun(path, RunRecords{2, 5, {}}), SaveOutcome::Waiting);
+    }
+    const QStringList shares = sharesBeside(dir);
+    const QByteArray before = contentOf(path);
+
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("RECORDS_SAVER_FILE_LIMIT"), QStringLiteral("300"));
+    run.setProcessEnvironment(env);
+    run.start(QStringLiteral(RECORDS_SAVER), {QStringLiteral("save"), path, QStringLiteral("-"),
+                                              QStringLiteral("1"), QStringLiteral("1")});
+    QVERIFY(run.waitForFinished(10000));
+    QCOMPARE(run.exitCode(), 1);
+    QCOMPARE(contentOf(path), before);
+    QCOMPARE(sharesBeside(dir), shares);
+    QCOMPARE(readRecords(path).counters.executed, 12);
+
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
+    QCOMPARE(besideTheStore(dir), QStringList());
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.counters.executed, 13);
+    QCOMPARE(after.counters.totalgames, 24);
+    QCOMPARE(after.counters.tbpass, 40);
 }
 
 ROADSHIFT_TEST_RULES_MAIN(TestRecordsFile)
