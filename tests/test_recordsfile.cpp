@@ -442,6 +442,8 @@ void TestRecordsFile::lockHeldPastTheLimit()
         const StoredRecords seen = readRecords(path);
         QCOMPARE(seen.counters.executed, 12);
         QCOMPARE(seen.stats.executedText, QStringLiteral(" 12"));
+        QCOMPARE(seen.stats.totalgames, 23); // as the about box shows them
+        QCOMPARE(seen.stats.tbpass, 39);
         QCOMPARE(seen.table.toptenname[2], QStringLiteral("Bob"));
         QVERIFY(holder.letGo());
     }
