@@ -175,6 +175,8 @@ class TestKeysWindow : public QObject
         row("ctrl Q drive", Qt::Key_Q, "drive", "exit", 13, Qt::ControlModifier);
         row("ctrl Q paused", Qt::Key_Q, "paused", "exit", 13, Qt::ControlModifier);
         row("Q alone", Qt::Key_Q, "drive", "");
+        row("ctrl alt Q is no key of the game", Qt::Key_Q, "drive", "", 13,
+            Qt::ControlModifier | Qt::AltModifier);
         for (int k : {Qt::Key_F2, Qt::Key_Escape, Qt::Key_G, Qt::Key_Space, Qt::Key_R, Qt::Key_P,
                       Qt::Key_F1, Qt::Key_Right}) {
             const QByteArray name = "box open: " + QKeySequence(k).toString().toLatin1();
