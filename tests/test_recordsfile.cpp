@@ -192,6 +192,7 @@ class TestRecordsFile : public QObject
     void notAPlainFile();
     void linkToAPlainFile();
     void crowdOfRunsAllKept();
+    void crowdMeetsAJunkLock();
     void lockHeldPastTheLimit();
     void waitingShareKeepsTheName_data();
     void waitingShareKeepsTheName();
@@ -418,6 +419,25 @@ void TestRecordsFile::crowdOfRunsAllKept()
             QCOMPARE(after.table.toptenname[n], best[n - 1].name);
             QCOMPARE(after.table.toptenpoint[n], best[n - 1].points);
         }
+    }
+}
+
+// Runs quitting together find junk at the lock's name: one of them clears it, and no run's lock
+// is cleared in its place, so every share is in the store once.
+void TestRecordsFile::crowdMeetsAJunkLock()
+{
+    constexpr int runs = 16;
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    for (int round = 0; round < 3; ++round) {
+        writeFile(path + QStringLiteral(".lock"), "left here by something else\n");
+        QVERIFY(QDir(dir).mkpath(QString::number(round)));
+        Crowd crowd(dir + u'/' + QString::number(round));
+        for (int i = 0; i < runs; ++i)
+            crowd.add(path, {QStringLiteral("1"), QStringLiteral("1")});
+        int waiting = 0;
+        QVERIFY2(crowd.release(waiting) >= 0, "a run failed to save");
+        QCOMPARE(readRecords(path).counters.executed, runs * (round + 1));
     }
 }
 
