@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextBoundaryFinder>
 #include <QValidator>
 
 namespace {
@@ -112,23 +113,22 @@ class NameBoxAccessible : public QAccessibleWidget,
         *endOffset = offset >= 0 && offset <= count ? count : 0;
         return {};
     }
+    // Qt's own walk through the text's words never ends when asked at the end of the text, and
+    // the game would stop answering the screen reader: the pieces are found here, in one pass.
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
                          int *endOffset) const override
     {
-        // One line: a line, a paragraph or the whole text are all of it.
-        if (boundaryType == QAccessible::LineBoundary ||
-            boundaryType == QAccessible::ParagraphBoundary ||
-            boundaryType == QAccessible::NoBoundary) {
-            const int count = characterCount();
-            if (offset < 0 || offset > count) {
-                *startOffset = *endOffset = -1;
-                return {};
-            }
-            *startOffset = 0;
-            *endOffset = count;
-            return box()->text();
-        }
-        return QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
+        return piece(offset, boundaryType, 0, startOffset, endOffset);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                             int *startOffset, int *endOffset) const override
+    {
+        return piece(offset, boundaryType, -1, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                            int *startOffset, int *endOffset) const override
+    {
+        return piece(offset, boundaryType, 1, startOffset, endOffset);
     }
 
     // The editable text interface: edits a screen reader makes go through the name's rules too.
@@ -147,6 +147,65 @@ class NameBoxAccessible : public QAccessibleWidget,
 
   private:
     QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
+
+    // Where the text's pieces of a kind start, with the text's end last: the whole line is one
+    // piece for lines, paragraphs and no boundary.
+    QList<int> bounds(QAccessible::TextBoundaryType type) const
+    {
+        const QString all = box()->text();
+        QList<int> at{0};
+        QTextBoundaryFinder::BoundaryType kind = QTextBoundaryFinder::Grapheme;
+        if (type == QAccessible::WordBoundary)
+            kind = QTextBoundaryFinder::Word;
+        else if (type == QAccessible::SentenceBoundary)
+            kind = QTextBoundaryFinder::Sentence;
+        else if (type != QAccessible::CharBoundary) {
+            if (!all.isEmpty()) at << int(all.size());
+            return at;
+        }
+        QTextBoundaryFinder finder(kind, all);
+        for (qsizetype next = finder.toNextBoundary(); next > 0 && next <= all.size();
+             next = finder.toNextBoundary()) {
+            // A word piece runs from a word's start to the next word's start, with its spaces.
+            if (kind == QTextBoundaryFinder::Word && next < all.size() &&
+                !(finder.boundaryReasons() & QTextBoundaryFinder::StartOfItem))
+                continue;
+            at << int(next);
+        }
+        if (at.last() != all.size()) at << int(all.size());
+        return at;
+    }
+
+    // The piece of a kind at `offset`, or the one before (-1) or after (1) it; an offset past the
+    // text or a piece beyond either end gives nothing, with both offsets at -1.
+    QString piece(int offset, QAccessible::TextBoundaryType type, int step, int *startOffset,
+                  int *endOffset) const
+    {
+        const QString all = box()->text();
+        const int count = int(all.size());
+        *startOffset = *endOffset = -1;
+        if (offset == -2) offset = box()->cursorPosition();
+        if (offset == -1) offset = count;
+        if (offset < 0 || offset > count) return {};
+        const QList<int> at = bounds(type);
+        // The piece that holds the offset; at the text's end, the last piece, but for
+        // characters: no character stands there.
+        qsizetype i = 0;
+        while (i + 2 < at.size() && at[i + 1] <= offset)
+            ++i;
+        if (type == QAccessible::CharBoundary && offset == count) {
+            if (step == 0) {
+                *startOffset = *endOffset = count;
+                return {};
+            }
+            i = at.size() - 1;
+        }
+        i += step;
+        if (i < 0 || i + 1 >= at.size()) return {};
+        *startOffset = at[i];
+        *endOffset = at[i + 1];
+        return all.mid(at[i], at[i + 1] - at[i]);
+    }
     void edit(QString text)
     {
         int pos = int(text.size());
