@@ -193,7 +193,7 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;bystra głowa&quot; (a bright head) is friendly praise that fits a girl, a boy or a grown-up; &quot;fellow&quot; has no gender-free Polish word.</translatorcomment>
-        <translation>Z ciebie bystra głowa! Miłej zabawy! ^_^</translation>
+        <translation>Wiem, że z ciebie bystra głowa! Miłej zabawy! ^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>
@@ -763,7 +763,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Cannot slide: not next to the empty place</source>
-        <translation>Nie da się przesunąć: to nie leży obok pustego pola</translation>
+        <translation>Nie da się przesunąć: kafelek nie leży obok pustego pola</translation>
     </message>
     <message>
         <source>Cannot slide: the car is here</source>
