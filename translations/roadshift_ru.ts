@@ -401,12 +401,12 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>shorter countdown</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation>короче отсчёт</translation>
+        <translation>сократить отсчёт</translation>
     </message>
     <message>
         <source>longer countdown</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation>длиннее отсчёт</translation>
+        <translation>удлинить отсчёт</translation>
     </message>
     <message>
         <source>car</source>
