@@ -360,6 +360,8 @@ void MainWindow::Form_Load()
 
 void MainWindow::showBanner(bool shown)
 {
+    // Keys from a control about to be covered go to the board, as the board's keys would.
+    if (shown && bannercovers.contains(focusWidget())) boardfocus->setFocus(Qt::OtherFocusReason);
     bigmsg->setVisible(shown);
     for (QWidget *w : std::as_const(bannercovers))
         w->setVisible(!shown);

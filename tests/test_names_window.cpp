@@ -165,7 +165,9 @@ class TestNamesWindow : public QObject
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(offeredOnlyWhatIsSeen(w, "at start-up"));
+        w.namebox->setFocus(); // typing a name when the game starts: the board takes the keys
         w.restart();
+        QCOMPARE(w.focusWidget(), w.boardfocus);
         QVERIFY(offeredOnlyWhatIsSeen(w, "in a game"));
         buildFirstBoardRoad(w);
         release(w);
