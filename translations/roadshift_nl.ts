@@ -23,7 +23,7 @@
         <source>This game (accumulative)</source>
         <extracomment>a heading in the statistics: the numbers below count every game since the first start</extracomment>
         <translatorcomment>"Cumulatief" is an office word; "all games so far" says the same to a family.</translatorcomment>
-        <translation>Alle spellen tot nu toe</translation>
+        <translation>Alle potjes tot nu toe</translation>
     </message>
     <message>
         <source>Number of times you opened this game </source>
@@ -343,8 +343,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car move after...</source>
         <extracomment>the heading over the countdown: how many seconds pass before the car drives off</extracomment>
-        <translatorcomment>"over" is "in (time)" here: the car drives off in so many seconds.</translatorcomment>
-        <translation>Auto rijdt over...</translation>
+        <translation>Auto vertrekt na...</translation>
     </message>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
@@ -810,7 +809,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
-        <translation>De auto rijdt weg</translation>
+        <translation>De auto vertrekt</translation>
     </message>
     <message>
         <source>You won! %1 points, rank %2 in the top ten</source>
