@@ -93,8 +93,8 @@
         <source>Roadshift, a puzzle game: slide and turn road tiles to lead a car that drives by itself
 into one of the exits.</source>
         <extracomment>the first lines of --help; keep the line break where a line would pass 80 characters</extracomment>
-        <translation>Roadshift, een puzzelspel: schuif en draai wegtegels om een auto die vanzelf rijdt
-naar een van de uitgangen te leiden.</translation>
+        <translation>Roadshift, een puzzelspel: schuif en draai wegtegels om een auto die vanzelf
+rijdt naar een van de uitgangen te leiden.</translation>
     </message>
     <message>
         <source>Show this help and leave.</source>
