@@ -321,6 +321,7 @@ void MainWindow::Form_Load()
     exittype = tile::exit;
     cartimein = 1;
 
+    bigmsg->hide(); // until a game: its picture is not decoded before it shows
     bigmsg->move(35, 375);
     labelbig->hide();
 
