@@ -1,7 +1,10 @@
 // Gathers the compiled-in icon sizes into one QIcon, so each place picks the sharpest fit.
 #include "assets/appicon.h"
 
+#include "assets/pngfile.h"
+
 #include <QDirIterator>
+#include <QPixmap>
 
 QIcon applicationIcon(int smallest, int largest)
 {
@@ -19,7 +22,7 @@ QIcon applicationIcon(int smallest, int largest)
         const int side = parts.size() < 3
                              ? 0
                              : parts.at(parts.size() - 3).section(QLatin1Char('x'), 0, 0).toInt();
-        if (side >= smallest && side <= largest) icon.addFile(file);
+        if (side >= smallest && side <= largest) icon.addPixmap(QPixmap::fromImage(readPng(file)));
     }
     return icon;
 }

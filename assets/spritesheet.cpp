@@ -1,10 +1,11 @@
 // Loads a compiled-in picture sheet and cuts it into cells once, when a cell is first asked for.
 #include "assets/spritesheet.h"
 
+#include "assets/pngfile.h"
+
 #include <QDebug>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageReader>
 #include <QPainter>
 
 namespace {
@@ -31,10 +32,10 @@ SpriteSheet::SpriteSheet(const QString &name, int rows, int columns, int ratio)
 {
     // Only the file's header is read here; the pixels wait for the first cell().
     ratio = (ratio == 2) ? 2 : 1;
-    QSize size = QImageReader(sheetFile(name, ratio)).size();
+    QSize size = pngSize(sheetFile(name, ratio));
     if (!size.isValid() && ratio == 2) {
         ratio = 1;
-        size = QImageReader(sheetFile(name, ratio)).size();
+        size = pngSize(sheetFile(name, ratio));
     }
     if (!size.isValid() || rows <= 0 || columns <= 0) {
         qWarning() << "SpriteSheet: no picture" << name;
@@ -51,7 +52,7 @@ SpriteSheet::SpriteSheet(const QString &name, int rows, int columns, int ratio)
 void SpriteSheet::cut() const
 {
     m_cut = true;
-    QImage sheet(m_file);
+    QImage sheet = readPng(m_file);
     if (sheet.isNull()) {
         qWarning() << "SpriteSheet: cannot read" << m_file;
         return;
