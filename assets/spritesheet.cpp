@@ -1,12 +1,12 @@
-// Loads a compiled-in picture sheet and cuts it into cells once, when a cell is first asked for.
+// Loads a compiled-in picture sheet and cuts a cell out of it when the cell is first asked for.
 #include "assets/spritesheet.h"
 
 #include "assets/pngfile.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
+#include <QTimer>
 
 namespace {
 
@@ -30,63 +30,86 @@ SpriteSheet::SpriteSheet(const QString &name, int rows, int columns)
 
 SpriteSheet::SpriteSheet(const QString &name, int rows, int columns, int ratio)
 {
-    // Only the file's header is read here; the pixels wait for the first cell().
+    // Only the resource table is looked at here: the picture's bytes wait for the first cell.
     ratio = (ratio == 2) ? 2 : 1;
-    QSize size = pngSize(sheetFile(name, ratio));
-    if (!size.isValid() && ratio == 2) {
-        ratio = 1;
-        size = pngSize(sheetFile(name, ratio));
-    }
-    if (!size.isValid() || rows <= 0 || columns <= 0) {
+    if (ratio == 2 && !QFile::exists(sheetFile(name, ratio))) ratio = 1;
+    if (!QFile::exists(sheetFile(name, ratio)) || rows <= 0 || columns <= 0) {
         qWarning() << "SpriteSheet: no picture" << name;
-        m_cut = true;
         return;
     }
     m_file = sheetFile(name, ratio);
     m_rows = rows;
     m_columns = columns;
     m_ratio = ratio;
-    m_cellSize = QSize(size.width() / columns / ratio, size.height() / rows / ratio);
+    m_cells.resize(rows * columns);
+    m_uncut = rows * columns;
 }
 
-void SpriteSheet::cut() const
+void SpriteSheet::fail() const
 {
-    m_cut = true;
-    QImage sheet = readPng(m_file);
-    if (sheet.isNull()) {
-        qWarning() << "SpriteSheet: cannot read" << m_file;
-        return;
+    qWarning() << "SpriteSheet: cannot read" << m_file;
+    m_cells.clear();
+    m_uncut = 0;
+    m_sheet.reset();
+}
+
+const QImage *SpriteSheet::sheet() const
+{
+    if (m_sheet && !m_sheet->isNull()) return m_sheet.get();
+    QImage whole = readPng(m_file);
+    if (whole.isNull() || whole.width() < m_columns || whole.height() < m_rows) {
+        fail();
+        return nullptr;
     }
-    sheet.setDevicePixelRatio(1.0); // an @2x file reads as ratio 2; the cutting counts pixels
-    const int w = sheet.width() / m_columns;
-    const int h = sheet.height() / m_rows;
-    m_cells.reserve(m_rows * m_columns);
-    for (int k = 0; k < m_rows * m_columns; ++k) {
-        // Painted into the screen's own format rather than converted: Qt spreads the conversion
-        // of a large picture over a pool of new threads, which then linger beside the game.
-        QImage part(w, h, QImage::Format_ARGB32_Premultiplied);
-        QPainter painter(&part);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(QPoint(0, 0), sheet,
-                          QRect((k % m_columns) * w, (k / m_columns) * h, w, h));
-        painter.end();
-        part.setDevicePixelRatio(m_ratio);
-        m_cells.append(QPixmap::fromImage(std::move(part)));
+    whole.setDevicePixelRatio(1.0); // an @2x file reads as ratio 2; the cutting counts pixels
+    m_sheet = std::make_shared<QImage>(std::move(whole));
+    // Let go once the cells wanted together (a whole board laid out) have been cut.
+    if (QCoreApplication *app = QCoreApplication::instance()) {
+        QTimer::singleShot(0, app, [held = std::weak_ptr<QImage>(m_sheet)] {
+            if (const std::shared_ptr<QImage> s = held.lock()) *s = QImage();
+        });
     }
+    return m_sheet.get();
 }
 
 QPixmap SpriteSheet::cell(int k) const
 {
-    if (!m_cut) cut();
-    return (k >= 0 && k < m_cells.size()) ? m_cells.at(k) : QPixmap();
+    if (k < 0 || k >= m_cells.size()) return QPixmap();
+    if (m_cells.at(k).isNull()) {
+        const QImage *whole = sheet();
+        if (!whole) return QPixmap();
+        const int w = whole->width() / m_columns;
+        const int h = whole->height() / m_rows;
+        QImage part = whole->copy((k % m_columns) * w, (k / m_columns) * h, w, h);
+        if (part.format() != QImage::Format_ARGB32) part.convertTo(QImage::Format_ARGB32);
+        // Premultiplied here, row by row, into the screen's own format: Qt would spread the
+        // conversion of a large picture over a pool of new threads, which then linger beside
+        // the game, and a painter left on the picture would stay with it.
+        for (int y = 0; y < h; ++y) {
+            auto *line = reinterpret_cast<QRgb *>(part.scanLine(y));
+            for (int x = 0; x < w; ++x)
+                line[x] = qPremultiply(line[x]);
+        }
+        part.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+        part.setDevicePixelRatio(m_ratio);
+        m_cells[k] = QPixmap::fromImage(std::move(part));
+        if (--m_uncut == 0) m_sheet.reset();
+    }
+    return m_cells.at(k);
 }
 
 QSize SpriteSheet::cellSize() const
 {
+    if (!m_cellSize.isValid() && !m_cells.isEmpty()) {
+        const QSize size = m_sheet && !m_sheet->isNull() ? m_sheet->size() : pngSize(m_file);
+        if (size.isValid())
+            m_cellSize =
+                QSize(size.width() / m_columns / m_ratio, size.height() / m_rows / m_ratio);
+    }
     return m_cellSize;
 }
 
 int SpriteSheet::count() const
 {
-    return m_cut ? static_cast<int>(m_cells.size()) : m_rows * m_columns;
+    return static_cast<int>(m_cells.size());
 }

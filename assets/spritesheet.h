@@ -1,10 +1,13 @@
 // Cuts one compiled-in picture into equal cells, using the 2x drawing on dense screens.
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+#include <memory>
 
 class SpriteSheet
 {
@@ -15,20 +18,24 @@ class SpriteSheet
     // The same with the drawing chosen by hand: ratio 2 takes the 2x file, anything else 1x.
     SpriteSheet(const QString &name, int rows, int columns, int ratio);
 
-    // The picture is decoded and cut at the first call, so a sheet that is never shown costs
-    // nothing at start-up.
+    // Each cell is cut when it is first asked for, so a cell that is never shown costs nothing.
+    // The cells asked for before the event loop next turns share one decoding of the picture;
+    // the decoded picture is let go then.
     QPixmap cell(int k) const; // devicePixelRatio set (1 or 2); a null QPixmap for k out of range
-    QSize cellSize() const;    // in logical (1x) pixels
+    QSize cellSize() const;    // in logical (1x) pixels; reads the picture's header
     int count() const;
 
   private:
-    void cut() const;
+    const QImage *sheet() const; // the decoded picture; null when it cannot be read
+    void fail() const;
 
     QString m_file;
     int m_rows = 0;
     int m_columns = 0;
     int m_ratio = 1;
-    QSize m_cellSize;
-    mutable QList<QPixmap> m_cells;
-    mutable bool m_cut = false;
+    mutable QSize m_cellSize;
+    mutable QList<QPixmap> m_cells; // null until cut
+    mutable int m_uncut = 0;
+    // Shared with the queued call that lets it go, which must not outlive the sheet.
+    mutable std::shared_ptr<QImage> m_sheet;
 };
