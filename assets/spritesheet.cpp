@@ -29,20 +29,32 @@ SpriteSheet::SpriteSheet(const QString &name, int rows, int columns)
 }
 
 SpriteSheet::SpriteSheet(const QString &name, int rows, int columns, int ratio)
+    : m_name(name), m_ratio(ratio == 2 ? 2 : 1)
 {
-    // Only the resource table is looked at here: the picture's bytes wait for the first cell.
-    ratio = (ratio == 2) ? 2 : 1;
-    if (ratio == 2 && !QFile::exists(sheetFile(name, ratio))) ratio = 1;
-    if (!QFile::exists(sheetFile(name, ratio)) || rows <= 0 || columns <= 0) {
-        qWarning() << "SpriteSheet: no picture" << name;
+    // Nothing is looked up yet: even asking whether a compiled-in file exists reads its first
+    // bytes, and the program's pages are mapped from the file in runs. The first cell does it.
+    if (rows <= 0 || columns <= 0) {
+        qWarning() << "SpriteSheet: no cells in" << name;
         return;
     }
-    m_file = sheetFile(name, ratio);
     m_rows = rows;
     m_columns = columns;
-    m_ratio = ratio;
     m_cells.resize(rows * columns);
     m_uncut = rows * columns;
+}
+
+bool SpriteSheet::findFile() const
+{
+    if (!m_file.isEmpty()) return true;
+    if (m_ratio == 2 && !QFile::exists(sheetFile(m_name, m_ratio))) m_ratio = 1;
+    if (!QFile::exists(sheetFile(m_name, m_ratio))) {
+        qWarning() << "SpriteSheet: no picture" << m_name;
+        m_cells.clear();
+        m_uncut = 0;
+        return false;
+    }
+    m_file = sheetFile(m_name, m_ratio);
+    return true;
 }
 
 void SpriteSheet::fail() const
@@ -56,6 +68,7 @@ void SpriteSheet::fail() const
 const QImage *SpriteSheet::sheet() const
 {
     if (m_sheet && !m_sheet->isNull()) return m_sheet.get();
+    if (!findFile()) return nullptr;
     QImage whole = readPng(m_file);
     if (whole.isNull() || whole.width() < m_columns || whole.height() < m_rows) {
         fail();
@@ -100,7 +113,7 @@ QPixmap SpriteSheet::cell(int k) const
 
 QSize SpriteSheet::cellSize() const
 {
-    if (!m_cellSize.isValid() && !m_cells.isEmpty()) {
+    if (!m_cellSize.isValid() && !m_cells.isEmpty() && findFile()) {
         const QSize size = m_sheet && !m_sheet->isNull() ? m_sheet->size() : pngSize(m_file);
         if (size.isValid())
             m_cellSize =

@@ -26,13 +26,15 @@ class SpriteSheet
     int count() const;
 
   private:
+    bool findFile() const;       // false when the picture is missing
     const QImage *sheet() const; // the decoded picture; null when it cannot be read
     void fail() const;
 
-    QString m_file;
+    QString m_name;
+    mutable QString m_file;
     int m_rows = 0;
     int m_columns = 0;
-    int m_ratio = 1;
+    mutable int m_ratio = 1; // 1 when the 2x drawing is missing
     mutable QSize m_cellSize;
     mutable QList<QPixmap> m_cells; // null until cut
     mutable int m_uncut = 0;
