@@ -2,6 +2,7 @@
 #include "core/mainwindow.h"
 
 #include "core/version.h"
+#include "records/namebox.h"
 #include "records/namevalidator.h"
 #include "ui/fonts.h"
 #include "ui/presentation.h"
@@ -249,7 +250,7 @@ void MainWindow::buildSettingsPanel()
     Label11->setToolTip(tr("This name may get into the TOP TEN!"));
     //: the name box's first text, which enters the top-ten table if the player does not change it;
     //: at most 14 characters
-    namebox = new QLineEdit(tr("Your Name"), this);
+    namebox = new NameBox(tr("Your Name"), this);
     namebox->setGeometry(335, 400, 121, 21);
     namebox->setValidator(new NameValidator(namebox)); // fourteen characters as seen, one line
     namebox->setFont(withColourEmoji(layoutFont(QStringLiteral("Arial"), 9.75, true)));

@@ -80,6 +80,54 @@ class TestNamesWindow : public QObject
         QCOMPARE(nameOf(byName.at(control)), name);
     }
 
+    // The name box reads its whole text, in pieces that end where the text ends, and answers
+    // at the text's end too (a screen reader asks there after every typed letter).
+    void nameBoxText_data()
+    {
+        QTest::addColumn<int>("boundary");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<int>("start");
+        const int word = QAccessible::WordBoundary, line = QAccessible::LineBoundary,
+                  chr = QAccessible::CharBoundary;
+        QTest::newRow("line") << line << 3 << 0 << "Your Name" << 0;
+        QTest::newRow("line at end") << line << 9 << 0 << "Your Name" << 0;
+        QTest::newRow("first word") << word << 0 << 0 << "Your " << 0;
+        QTest::newRow("last word") << word << 7 << 0 << "Name" << 5;
+        QTest::newRow("word at end") << word << 9 << 0 << "Name" << 5;
+        QTest::newRow("word before end") << word << 9 << -1 << "Your " << 0;
+        QTest::newRow("word after end") << word << 9 << 1 << "" << -1;
+        QTest::newRow("word after first") << word << 1 << 1 << "Name" << 5;
+        QTest::newRow("last character") << chr << 8 << 0 << "e" << 8;
+        QTest::newRow("character at end") << chr << 9 << 0 << "" << 9;
+        QTest::newRow("character before end") << chr << 9 << -1 << "e" << 8;
+        QTest::newRow("past the end") << word << 10 << 0 << "" << -1;
+    }
+    void nameBoxText()
+    {
+        QFETCH(int, boundary);
+        QFETCH(int, offset);
+        QFETCH(int, step);
+        QFETCH(QString, piece);
+        QFETCH(int, start);
+        MainWindow w;
+        QAccessibleTextInterface *text =
+            QAccessible::queryAccessibleInterface(w.namebox)->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("Your Name"));
+        int from = -5, to = -5;
+        text->attributes(8, &from, &to);
+        QCOMPARE(std::pair(from, to), std::pair(0, 9)); // one run: the last letter is read too
+        const auto type = QAccessible::TextBoundaryType(boundary);
+        const QString got = step < 0   ? text->textBeforeOffset(offset, type, &from, &to)
+                            : step > 0 ? text->textAfterOffset(offset, type, &from, &to)
+                                       : text->textAtOffset(offset, type, &from, &to);
+        QCOMPARE(got, piece);
+        QCOMPARE(from, start);
+        QCOMPARE(to, start < 0 ? -1 : start + int(piece.size()));
+    }
+
     // A new deal names every place afresh; the exits' blink leaves the names alone.
     void restartNamesTheDeal()
     {
