@@ -14,8 +14,17 @@ app_id=io.github.roadshift.Roadshift
 version=1.00
 title="Roadshift v$version"
 icon_sizes=(16 22 24 32 48 64 128 256 512)
-# The languages the game is translated into, as the desktop entry and the metadata name them.
-languages=(de es fr it nl pl pt_BR ru)
+# The languages the game is translated into, one translations/roadshift_<language>.ts each: a new
+# one is not done until the desktop entry and the metadata speak it too.
+source=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
+languages=()
+for ts in "$source"/translations/roadshift_*.ts; do
+    [[ -f $ts ]] && languages+=("$(basename "$ts" .ts | sed 's/^roadshift_//')")
+done
+((${#languages[@]})) || {
+    echo "package: found no translations in $source/translations" >&2
+    exit 1
+}
 
 for tool in cmake cpack dpkg-deb dpkg-shlibdeps dpkg file desktop-file-validate appstreamcli man \
     Xvfb xdotool xprop lintian readelf cmp dpkg-parsechangelog; do
@@ -101,7 +110,8 @@ for keyword in sliding tiles road car puzzle; do
 done
 # Every language of the game finds the menu entry and the software centre's page in its own words:
 # each of the entry's texts, and in the metadata the summary, the caption and as many paragraphs
-# as the English has, since a paragraph missing in one language reads as a gap in its text.
+# as the English has, since a paragraph missing in one language reads as a gap in its text; and the
+# metadata's list of languages names each, English too.
 for lang in "${languages[@]}"; do
     for key in GenericName Comment Keywords; do
         grep -q "^$key\[$lang\]=." "$desktop" ||
@@ -115,6 +125,10 @@ import xml.etree.ElementTree as ET
 lang_key = "{http://www.w3.org/XML/1998/namespace}lang"
 root = ET.parse(sys.argv[1]).getroot()
 missing = []
+listed = {e.text for e in root.findall("languages/lang")}
+for lang in ["en"] + sys.argv[2:]:
+    if lang not in listed:
+        missing.append(f"languages lists no {lang}")
 for lang in sys.argv[2:]:
     for path in ("summary", "screenshots/screenshot/caption", "keywords/keyword"):
         if not any(e.get(lang_key) == lang for e in root.findall(path)):
