@@ -40,6 +40,8 @@ class TestAssets : public QObject
     void sheets();
     void iconSizes_data();
     void iconSizes();
+    void cellsCutInTurnsMatch_data();
+    void cellsCutInTurnsMatch();
     void tilesAreDistinct_data();
     void tilesAreDistinct();
     void emptyPlaceIsSolidOrange();
@@ -144,6 +146,40 @@ void TestAssets::iconSizes()
     const QString shares =
         QStringLiteral("red %1, road %2, grass %3 of %4").arg(red).arg(road).arg(green).arg(area);
     QVERIFY2(red * 16 > area && road * 12 > area && green * 5 > area, qPrintable(shares));
+}
+
+void TestAssets::cellsCutInTurnsMatch_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("ratio");
+    QTest::newRow("tiles 1x") << "tiles" << 12 << 2 << 1;
+    QTest::newRow("tiles 2x") << "tiles" << 12 << 2 << 2;
+    QTest::newRow("cars 1x") << "cars" << 2 << 10 << 1;
+    QTest::newRow("banners 2x") << "banners" << 6 << 1 << 2;
+}
+
+// A sheet lets its decoded picture go when the event loop turns and decodes it again for the
+// cells asked for later: they are the cells one decoding cuts in a single go.
+void TestAssets::cellsCutInTurnsMatch()
+{
+    QFETCH(QString, name);
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QFETCH(int, ratio);
+    const SpriteSheet inTurns(name, rows, columns, ratio);
+    const SpriteSheet atOnce(name, rows, columns, ratio);
+    const int count = rows * columns;
+    QVERIFY(!inTurns.cell(count - 1).isNull());
+    QCoreApplication::processEvents();
+    for (int k = 0; k < count; ++k) {
+        const QPixmap later = inTurns.cell(k);
+        QCOMPARE(later.devicePixelRatio(), qreal(ratio));
+        QCOMPARE(later.toImage(), atOnce.cell(k).toImage());
+        if (k % 3 == 0) QCoreApplication::processEvents();
+    }
+    QCOMPARE(inTurns.count(), count);
 }
 
 void TestAssets::tilesAreDistinct_data()
