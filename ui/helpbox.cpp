@@ -3,6 +3,7 @@
 
 #include "assets/spritesheet.h"
 #include "ui/fonts.h"
+#include "ui/textfit.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -168,9 +169,12 @@ HelpBox::HelpBox(QWidget *mainWindow)
          QT_TR_NOOP("I know you're a smart fellow! Enjoy! ^_^")},
     };
     for (const Text &t : texts) {
-        QLabel *label = t.isHeading ? heading(tr(t.text), t.geometry, this)
-                                    : textLabel(tr(t.text), t.geometry, this);
+        // Some rooms run past the box's edge; a longer text has only the part inside.
+        const QRect room = t.geometry & QRect(QPoint(), helpBoxSize);
+        QLabel *label =
+            t.isHeading ? heading(tr(t.text), room, this) : textLabel(tr(t.text), room, this);
         label->setObjectName(QLatin1String(t.name));
+        fitText(label);
     }
 
     // The keys under the rules, across the whole box: what a player without the mouse needs,
@@ -188,6 +192,7 @@ HelpBox::HelpBox(QWidget *mainWindow)
                                  "the board and the buttons. F1 is this help; Ctrl+Q leaves."),
                   keysRoom, this);
     keys->setObjectName(QStringLiteral("LabelKeys"));
+    fitText(keys);
 
     //: the button that closes the rules: I have understood
     auto *ok = new QPushButton(tr("OK! Got it!"), this);
@@ -195,5 +200,6 @@ HelpBox::HelpBox(QWidget *mainWindow)
     ok->setGeometry(260, keysRoom.bottom() + 6, 96, 25);
     ok->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     ok->setDefault(true);
+    fitText(ok);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }
