@@ -187,7 +187,8 @@ comme -platform, -style et -reverse, sont transmises à Qt.
     <message>
         <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
         <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
-        <translation>Le BOUTON DROIT de la souris fait tourner une tuile dans le sens des aiguilles d&apos;une montre.</translation>
+        <translatorcomment>Shortened: &quot;dans le sens des aiguilles d&apos;une montre&quot; does not fit the two lines beside the picture even in the narrowest face; &quot;dans le sens horaire&quot; says the same.</translatorcomment>
+        <translation>Le BOUTON DROIT de la souris fait tourner une tuile dans le sens horaire.</translation>
     </message>
     <message>
         <source>Get the idea?</source>

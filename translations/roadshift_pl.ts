@@ -182,7 +182,8 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
     <message>
         <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
         <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
-        <translation>PRAWYM PRZYCISKIEM MYSZY obracasz kafelek zgodnie z ruchem wskazówek zegara.</translation>
+        <translatorcomment>Shortened: &quot;zgodnie z ruchem wskazówek zegara&quot; does not fit the two lines beside the picture even in the narrowest face; turning &quot;w prawo&quot; is the same quarter turn clockwise.</translatorcomment>
+        <translation>PRAWYM PRZYCISKIEM MYSZY obracasz kafelek w prawo.</translation>
     </message>
     <message>
         <source>Get the idea?</source>
