@@ -128,6 +128,75 @@ class TestNamesWindow : public QObject
         QCOMPARE(to, start < 0 ? -1 : start + int(piece.size()));
     }
 
+    // What a screen reader is offered lies on the window and is not hidden beneath the banner:
+    // no score digit parked beside the window, no marker left off the board, no control the
+    // banner covers. Checked from start-up through a refused slide, a won game and a lost one.
+    static bool offeredOnlyWhatIsSeen(MainWindow &w, const char *when)
+    {
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&w);
+        QStringList wrong;
+        const QRect banner = w.bigmsg->isVisible() ? w.bigmsg->geometry() : QRect();
+        const int bannerAt = int(w.children().indexOf(w.bigmsg));
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface *child = window->child(i);
+            auto *widget = qobject_cast<QWidget *>(child->object());
+            if (!widget || child->state().invisible) continue;
+            const QString what = QStringLiteral("%1 '%2' at %3,%4")
+                                     .arg(QLatin1String(widget->metaObject()->className()),
+                                          child->text(QAccessible::Name))
+                                     .arg(widget->x())
+                                     .arg(widget->y());
+            if (!child->rect().intersects(window->rect()))
+                wrong << what + QStringLiteral(" off the window");
+            else if (banner.contains(widget->geometry()) && w.children().indexOf(widget) < bannerAt)
+                wrong << what + QStringLiteral(" under the banner");
+        }
+        if (!wrong.isEmpty()) qWarning() << when << wrong;
+        return wrong.isEmpty();
+    }
+
+    // What a screen reader is offered lies on the window and is not hidden beneath the banner:
+    // no score digit parked beside the window, no marker left off the board, no control the
+    // banner covers. Checked from start-up through a won game, and through a refused slide, a
+    // game given up and a lost one.
+    void offeredOnlyWhatIsSeen()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(offeredOnlyWhatIsSeen(w, "at start-up"));
+        w.namebox->setFocus(); // typing a name when the game starts: the board takes the keys
+        w.restart();
+        QCOMPARE(w.focusWidget(), w.boardfocus);
+        QVERIFY(offeredOnlyWhatIsSeen(w, "in a game"));
+        buildFirstBoardRoad(w);
+        release(w);
+        driveToEnd(w);
+        QCOMPARE(w.gamestate, QStringLiteral("WIN"));
+        QVERIFY(offeredOnlyWhatIsSeen(w, "after a win"));
+
+        MainWindow v;
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        v.restart();
+        release(v); // a refused slide of the car's tile, its blink run out
+        v.setblock(12, tile::straightLR);
+        v.setblock(9, tile::empty);
+        v.block_MouseDown(1, MouseButton::Left);
+        QVERIFY(v.Timerblink->isActive());
+        while (v.Timerblink->isActive())
+            v.Timerblink_Timer();
+        QVERIFY(offeredOnlyWhatIsSeen(v, "after a refused slide"));
+        v.bigmsg_Click(); // the game given up: back to the panel
+        QVERIFY(v.namebox->isVisible());
+        QVERIFY(offeredOnlyWhatIsSeen(v, "after giving up"));
+        v.restart();
+        release(v);
+        driveToEnd(v);
+        QCOMPARE(v.gamestate, QStringLiteral("LOSE"));
+        QVERIFY(offeredOnlyWhatIsSeen(v, "after a loss"));
+    }
+
     // A new deal names every place afresh; the exits' blink leaves the names alone.
     void restartNamesTheDeal()
     {
