@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
@@ -278,13 +279,17 @@ class TestFitWindow : public QObject
             QCoreApplication::installTranslator(&longerTranslator);
         else if (language != QLatin1String("en"))
             QVERIFY(!installTranslations(QLocale(language)).isEmpty());
-        // The rules beside the help box's pictures hold a third more than English at the
-        // narrowest face, not 40 %: the two longest would need 70 %. A translation of them keeps
-        // within that, as each real one does.
-        if (language == longer && qstrcmp(walks()[walk].first, "help box") == 0)
-            QEXPECT_FAIL("", "the rules beside the pictures take a third more, not 40 %", Continue);
         MainWindow w;
-        const QStringList cut = walks()[walk].second(w);
+        QStringList cut = walks()[walk].second(w);
+        if (language == longer && qstrcmp(walks()[walk].first, "help box") == 0) {
+            // The first two rules beside the help box's pictures hold a third more than English
+            // at the narrowest face, not 40 % (they would need 70 %): their translations keep
+            // within that, as each real one does. Nothing else may be cut.
+            const QStringList rules = cut.filter(QRegularExpression(u"^QLabel Label[13] "_qs));
+            QCOMPARE(rules.size(), 2);
+            for (const QString &rule : rules)
+                cut.removeOne(rule);
+        }
         QVERIFY2(cut.isEmpty(), qPrintable(language + u'\n' + cut.join(u'\n')));
     }
 
