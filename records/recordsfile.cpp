@@ -255,16 +255,30 @@ std::optional<Journal> readJournal(const QString &store)
     return Journal{lines.first().toLatin1(), lines.mid(1)};
 }
 
+// Writes `text` as `file`, whole or not at all; the reason when not.
+std::optional<QString> writeWhole(const QString &file, const QByteArray &text)
+{
+    QSaveFile f(file);
+    if (f.open(QIODevice::WriteOnly) && f.write(text) == text.size() && f.commit())
+        return std::nullopt;
+    return f.errorString();
+}
+
 bool writeJournal(const QString &store, const QByteArray &storeHash,
                   const QList<WaitingShare> &shares, QString &reason)
 {
-    QSaveFile f(journalPath(store));
     QByteArray text = storeHash + '\n';
     for (const WaitingShare &s : shares)
         text += QFileInfo(s.file).fileName().toUtf8() + '\n';
-    if (f.open(QIODevice::WriteOnly) && f.write(text) == text.size() && f.commit()) return true;
-    reason = f.errorString();
-    return false;
+    const std::optional<QString> failure = writeWhole(journalPath(store), text);
+    if (failure) reason = *failure;
+    return !failure;
+}
+
+// Whether the store in place is the one `journal` names: then the shares it lists are in it.
+bool storeHoldsJournal(const QString &store, const std::optional<Journal> &journal)
+{
+    return journal && !journal->storeHash.isEmpty() && fileHash(store) == journal->storeHash;
 }
 
 // Finishes or forgets a merge that a run did not see through. Called under the lock.
@@ -272,7 +286,7 @@ void settleJournal(const QString &store)
 {
     const std::optional<Journal> journal = readJournal(store);
     if (!journal) return;
-    if (!journal->storeHash.isEmpty() && fileHash(store) == journal->storeHash) {
+    if (storeHoldsJournal(store, journal)) {
         const QDir dir = QFileInfo(store).dir();
         for (const QString &share : journal->shares)
             QFile::remove(dir.filePath(share));
@@ -287,7 +301,7 @@ QList<WaitingShare> sharesNotInStore(const QString &store)
     QList<WaitingShare> shares = waitingShares(store);
     if (shares.isEmpty()) return shares;
     const std::optional<Journal> journal = readJournal(store);
-    if (journal && !journal->storeHash.isEmpty() && fileHash(store) == journal->storeHash) {
+    if (storeHoldsJournal(store, journal)) {
         shares.removeIf([&journal](const WaitingShare &s) {
             return journal->shares.contains(QFileInfo(s.file).fileName());
         });
@@ -302,11 +316,9 @@ bool leaveShare(const QString &store, const RunRecords &run)
         store + shareMark +
         QStringLiteral("%1").arg(QDateTime::currentMSecsSinceEpoch(), 13, 10, QLatin1Char('0')) +
         u'-' + QUuid::createUuid().toString(QUuid::Id128);
-    QSaveFile f(file);
-    const QByteArray text = shareText(run);
-    if (f.open(QIODevice::WriteOnly) && f.write(text) == text.size() && f.commit()) return true;
-    sayNotSaved(file, f.errorString());
-    return false;
+    const std::optional<QString> failure = writeWhole(file, shareText(run));
+    if (failure) sayNotSaved(file, *failure);
+    return !failure;
 }
 
 // The lock -----------------------------------------------------------------------------------
@@ -391,6 +403,12 @@ void addShare(TopTen &table, LifetimeCounters &counters, const RunRecords &run)
     counters.tbpass += run.tiles;
 }
 
+void addShares(StoredRecords &stored, const QList<WaitingShare> &shares)
+{
+    for (const WaitingShare &s : shares)
+        addShare(stored.table, stored.counters, s.run);
+}
+
 // Writes `merged` in the store's place, through a checked file beside it; the shares it holds
 // are named in the journal first and removed once the store is in place.
 SaveOutcome replaceStore(const QString &target, const MergedRecords &merged,
@@ -458,8 +476,7 @@ StoredRecords readRecords(const QString &path)
     StoredRecords r = readSettings(*file);
     // Shares waiting beside the store belong to it already; the next save puts them in.
     const QList<WaitingShare> shares = sharesNotInStore(*file);
-    for (const WaitingShare &s : shares)
-        addShare(r.table, r.counters, s.run);
+    addShares(r, shares);
     if (!shares.isEmpty()) {
         r.stats.executedText = blankSigned(r.counters.executed);
         r.stats.totalgames = r.counters.totalgames;
@@ -506,7 +523,6 @@ SaveOutcome saveRun(const QString &path, const RunRecords &run)
     settleJournal(*target);
     const QList<WaitingShare> shares = waitingShares(*target);
     StoredRecords stored = readSettings(*target);
-    for (const WaitingShare &s : shares)
-        addShare(stored.table, stored.counters, s.run);
+    addShares(stored, shares);
     return replaceStore(*target, mergeRun(stored, run), shares);
 }

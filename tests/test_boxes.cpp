@@ -8,11 +8,13 @@
 #include "ui/helpbox.h"
 #include "ui/letterart.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QWindow>
 
 #include <csignal>
@@ -73,6 +75,28 @@ void closeLater(const QPointer<QDialog> &box)
     QTRY_VERIFY(box.isNull());
 }
 
+// Makes every text of the help box's keys longer by a share, as a language with longer words
+// would: the text's own words again, from its start.
+class LongerTranslator : public QTranslator
+{
+  public:
+    explicit LongerTranslator(double share) : share(share) {}
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        const QString text = QString::fromUtf8(sourceText);
+        if (qstrcmp(context, "HelpBox") != 0 || !text.startsWith(QLatin1String("Keys:"))) return {};
+        const qsizetype wanted = qRound64(text.size() * (1 + share));
+        QString longer = text;
+        while (longer.size() < wanted)
+            longer += u' ' + text.left(wanted - longer.size() - 1);
+        return longer;
+    }
+    bool isEmpty() const override { return false; }
+
+  private:
+    double share;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Box)
@@ -91,6 +115,7 @@ class TestBoxes : public QObject
     void boxGoesWithTheMainWindow_data();
     void boxGoesWithTheMainWindow();
     void helpContent();
+    void helpKeysReadInOrder();
     void textsFit_data();
     void textsFit();
     void shutdownSignal_data();
@@ -229,8 +254,10 @@ void TestBoxes::mainWindowDisabledWhileOpen()
 void TestBoxes::boxGoesWithTheMainWindow_data()
 {
     QTest::addColumn<Box>("kind");
-    QTest::newRow("about") << Box::About;
-    QTest::newRow("help") << Box::Help;
+    QTest::addColumn<double>("longer"); // the keys' text longer by this share
+    QTest::newRow("about") << Box::About << 0.0;
+    QTest::newRow("help") << Box::Help << 0.0;
+    QTest::newRow("help, keys 40 % longer") << Box::Help << 0.4;
 }
 
 void TestBoxes::boxGoesWithTheMainWindow()
@@ -248,7 +275,9 @@ void TestBoxes::helpContent()
     FakeMainWindow main;
     const QPointer<QDialog> box = openBox(Box::Help, main);
     QCOMPARE(box->windowTitle(), QStringLiteral("How to play"));
-    QCOMPARE(box->size(), QSize(360, 351));
+    // The rules keep the top of the box as they were; the keys come below them, full width.
+    QCOMPARE(box->width(), 360);
+    QVERIFY(box->height() > 351);
 
     // Each picture is a different cell of the sheet, in the layout's order.
     const SpriteSheet sheet(QStringLiteral("help"), 1, 3, letterHelp);
@@ -266,6 +295,48 @@ void TestBoxes::helpContent()
              QStringLiteral("You will win the game if you successfully "
                             "guided the car to reach the \"exit point\"."));
     QCOMPARE(statText(box, "Label7"), QStringLiteral("I know you're a smart fellow! Enjoy! ^_^"));
+    QCOMPARE(box->findChild<QLabel *>(QStringLiteral("Label7"))->geometry(),
+             QRect(175, 270, 171, 36));
+    box->close();
+    closeLater(box);
+}
+
+// A player without the mouse sees every key in the box, and a screen reader reads the box from
+// top to bottom: the rules, then the keys, then the button that closes it.
+void TestBoxes::helpKeysReadInOrder()
+{
+    FakeMainWindow main;
+    const QPointer<QDialog> box = openBox(Box::Help, main);
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    const auto *keys = box->findChild<QLabel *>(QStringLiteral("LabelKeys"));
+    QVERIFY(keys && keys->isVisible());
+    for (const char *key : {"arrows", "Space", "R turns", "W ", "C ", "Shift", "Home", "E ", "X ",
+                            "G ", "P ", "F2", "Escape", "V ", "Tab", "F1", "Ctrl+Q"})
+        QVERIFY2(keys->text().contains(QLatin1String(key)), key);
+    const auto *ok = box->findChild<QPushButton *>(QStringLiteral("OKButton"));
+    QVERIFY(ok);
+    QVERIFY(ok->accessibleDescription().isEmpty()); // said once, by the label
+    QVERIFY(box->rect().contains(ok->geometry()));
+    QVERIFY(box->rect().contains(keys->geometry()));
+
+    // In the order a screen reader walks the box, each text lies below or beside the one
+    // before, the keys last, clear of the others; then the button.
+    QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(box.data());
+    QList<QRect> texts;
+    int button = -1;
+    for (int i = 0; i < dialog->childCount(); ++i) {
+        QAccessibleInterface *child = dialog->child(i);
+        if (child->role() == QAccessible::StaticText && !child->text(QAccessible::Name).isEmpty())
+            texts << child->rect();
+        if (child->role() == QAccessible::Button) button = int(texts.size());
+    }
+    QCOMPARE(button, int(texts.size()));
+    for (qsizetype i = 1; i < texts.size(); ++i) {
+        QVERIFY2(texts[i].top() >= texts[i - 1].top(), qPrintable(QString::number(i)));
+        if (i < texts.size() - 1) QVERIFY(!texts[i].intersects(texts.last()));
+    }
+    QCOMPARE(texts.last(), QRect(keys->mapToGlobal(QPoint()), keys->size()));
+    QVERIFY(ok->geometry().top() > keys->geometry().bottom());
     box->close();
     closeLater(box);
 }
@@ -273,14 +344,21 @@ void TestBoxes::helpContent()
 void TestBoxes::textsFit_data()
 {
     QTest::addColumn<Box>("kind");
-    QTest::newRow("about") << Box::About;
-    QTest::newRow("help") << Box::Help;
+    QTest::addColumn<double>("longer"); // the keys' text longer by this share
+    QTest::newRow("about") << Box::About << 0.0;
+    QTest::newRow("help") << Box::Help << 0.0;
+    QTest::newRow("help, keys 40 % longer") << Box::Help << 0.4;
 }
 
 // Every text must show whole in the room the layout gives it, with the fonts really installed.
 void TestBoxes::textsFit()
 {
     QFETCH(Box, kind);
+    QFETCH(double, longer);
+    LongerTranslator translator(longer);
+    if (longer > 0) QCoreApplication::installTranslator(&translator);
+    const auto removed =
+        qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
 
     writeGeneral(QStringLiteral(" 123456"), QStringLiteral(" 1234567"),
                  QStringLiteral(" 12345678"));

@@ -447,6 +447,31 @@ class TestCore : public QObject
         }
     }
 
+    // Each of Qt's options takes the next word as its value, or takes none, as Qt reads it: a
+    // flag leaves --version to be answered, an option with a value swallows it.
+    void eachQtOption_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("takesValue");
+        for (const char *flag : {"reverse", "widgetcount", "testability", "nograb", "dograb"})
+            QTest::newRow(flag) << QString::fromLatin1(flag) << false;
+        for (const char *valued :
+             {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+              "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "qmljsdebugger",
+              "geometry", "title", "icon", "display", "name", "visual"})
+            QTest::newRow(valued) << QString::fromLatin1(valued) << true;
+    }
+    void eachQtOption()
+    {
+        QFETCH(QString, option);
+        QFETCH(bool, takesValue);
+        for (const QString &dashes : {QStringLiteral("-"), QStringLiteral("--")}) {
+            const CommandLine line =
+                readCommandLine({QStringLiteral("roadshift"), dashes + option, "--version"});
+            QCOMPARE(line.action, takesValue ? CommandLineAction::Play : CommandLineAction::Answer);
+        }
+    }
+
     // Every type a place can hold, and the pictures that never stand in the table.
     void tileWords_data()
     {

@@ -5,6 +5,7 @@
 #include "records/aboutbox.h"
 #include "records/store.h"
 #include "roadtest.h"
+#include "ui/announcer.h"
 #include "ui/helpbox.h"
 
 #include <QSettings>
@@ -174,6 +175,8 @@ class TestKeysWindow : public QObject
         row("ctrl Q drive", Qt::Key_Q, "drive", "exit", 13, Qt::ControlModifier);
         row("ctrl Q paused", Qt::Key_Q, "paused", "exit", 13, Qt::ControlModifier);
         row("Q alone", Qt::Key_Q, "drive", "");
+        row("ctrl alt Q is no key of the game", Qt::Key_Q, "drive", "", 13,
+            Qt::ControlModifier | Qt::AltModifier);
         for (int k : {Qt::Key_F2, Qt::Key_Escape, Qt::Key_G, Qt::Key_Space, Qt::Key_R, Qt::Key_P,
                       Qt::Key_F1, Qt::Key_Right}) {
             const QByteArray name = "box open: " + QKeySequence(k).toString().toLatin1();
@@ -444,6 +447,66 @@ class TestKeysWindow : public QObject
         QVERIFY(w.pausepic->isVisibleTo(&w));
         QVERIFY(w.pausepic->geometry() == QRect(35, 10, 480, 360));
         QCOMPARE(w.pausepic->pixmap().toImage(), w.picpause.cell(0).toImage());
+    }
+
+    // While paused, the board's keys neither move nor show the hidden cursor, and nothing of the
+    // board under the cover is told.
+    void boardKeysWaitDuringPause_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("mods");
+        for (int k :
+             {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return,
+              Qt::Key_R, Qt::Key_Home, Qt::Key_E, Qt::Key_X, Qt::Key_W, Qt::Key_C}) {
+            const QByteArray name = QKeySequence(k).toString().toLatin1();
+            QTest::newRow(name.constData()) << k << int(Qt::NoModifier);
+        }
+        QTest::newRow("shift Left") << int(Qt::Key_Left) << int(Qt::ShiftModifier);
+    }
+    void boardKeysWaitDuringPause()
+    {
+        QFETCH(int, k);
+        QFETCH(int, mods);
+        MainWindow w;
+        w.restart();
+        w.boardfocus->setFocus();
+        key(w, Qt::Key_P);
+        QVERIFY(w.pause.paused());
+        w.cursor = BoardCursor{13, false};
+        const QString said = w.announcer->said();
+
+        key(w, k, Qt::KeyboardModifiers(mods));
+        QCOMPARE(w.cursor.place, 13);
+        QVERIFY(!w.cursor.shown);
+        QVERIFY(!w.cursorframe->isVisibleTo(&w));
+        QCOMPARE(w.announcer->said(), said);
+    }
+
+    // A held key repeats only the cursor's moves: a held P or R acts as one press does.
+    void heldKeyActsOnce_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::newRow("P") << int(Qt::Key_P);
+        QTest::newRow("R") << int(Qt::Key_R);
+    }
+    void heldKeyActsOnce()
+    {
+        QFETCH(int, k);
+        MainWindow w, twin;
+        for (MainWindow *x : {&w, &twin}) {
+            x->restart();
+            x->boardfocus->setFocus();
+            x->cursor = BoardCursor{13, true};
+        }
+        key(twin, k);
+        QWidget *target = w.focusWidget();
+        for (int i = 0; i < 4; ++i) {
+            QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, QString(), i > 0);
+            QApplication::sendEvent(target, &press);
+        }
+        QKeyEvent up(QEvent::KeyRelease, k, Qt::NoModifier);
+        QApplication::sendEvent(target, &up);
+        QCOMPARE(seen(w), seen(twin));
     }
 
     // A minimised window and an open box hold a running game until they end; a pause by P

@@ -4,6 +4,7 @@
 #include "records/recordsfile.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -191,13 +192,17 @@ class TestRecordsFile : public QObject
     void notAPlainFile();
     void linkToAPlainFile();
     void crowdOfRunsAllKept();
+    void crowdMeetsAJunkLock();
     void lockHeldPastTheLimit();
+    void waitingShareKeepsTheName_data();
+    void waitingShareKeepsTheName();
     void interruptedMergeCountsOnce_data();
     void interruptedMergeCountsOnce();
     void deadLockCostsNothing_data();
     void deadLockCostsNothing();
     void failedSaveSaysWhy_data();
     void failedSaveSaysWhy();
+    void failedSaveKeepsTheWaitingShares();
 };
 
 void TestRecordsFile::pathIsTheSettingsFile()
@@ -417,6 +422,25 @@ void TestRecordsFile::crowdOfRunsAllKept()
     }
 }
 
+// Runs quitting together find junk at the lock's name: one of them clears it, and no run's lock
+// is cleared in its place, so every share is in the store once.
+void TestRecordsFile::crowdMeetsAJunkLock()
+{
+    constexpr int runs = 16;
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    for (int round = 0; round < 3; ++round) {
+        writeFile(path + QStringLiteral(".lock"), "left here by something else\n");
+        QVERIFY(QDir(dir).mkpath(QString::number(round)));
+        Crowd crowd(dir + u'/' + QString::number(round));
+        for (int i = 0; i < runs; ++i)
+            crowd.add(path, {QStringLiteral("1"), QStringLiteral("1")});
+        int waiting = 0;
+        QVERIFY2(crowd.release(waiting) >= 0, "a run failed to save");
+        QCOMPARE(readRecords(path).counters.executed, runs * (round + 1));
+    }
+}
+
 // A live run keeps the lock past the limit: the shares of the runs that meet it wait beside the
 // store, which stays as it was, and the next save merges each of them once.
 void TestRecordsFile::lockHeldPastTheLimit()
@@ -438,6 +462,8 @@ void TestRecordsFile::lockHeldPastTheLimit()
         const StoredRecords seen = readRecords(path);
         QCOMPARE(seen.counters.executed, 12);
         QCOMPARE(seen.stats.executedText, QStringLiteral(" 12"));
+        QCOMPARE(seen.stats.totalgames, 23); // as the about box shows them
+        QCOMPARE(seen.stats.tbpass, 39);
         QCOMPARE(seen.table.toptenname[2], QStringLiteral("Bob"));
         QVERIFY(holder.letGo());
     }
@@ -455,6 +481,37 @@ void TestRecordsFile::lockHeldPastTheLimit()
         QCOMPARE(after.table.toptenname[n], names[n - 1]);
     QCOMPARE(after.table.toptenpoint[2], 295);
     QCOMPARE(after.table.toptenpoint[3], 290);
+}
+
+void TestRecordsFile::waitingShareKeepsTheName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("blank inside") << QStringLiteral("Ann Lee");
+    QTest::newRow("percent and hex") << QStringLiteral("50%41 win");
+    QTest::newRow("percent at the end") << QStringLiteral("100%");
+    QTest::newRow("equals sign") << QStringLiteral("a=b");
+    QTest::newRow("emoji") << QStringLiteral("\U0001F600 Bo");
+}
+
+// A win that waits beside the store keeps its name exactly, in the run that reads it and in the
+// store that takes it.
+void TestRecordsFile::waitingShareKeepsTheName()
+{
+    QFETCH(QString, name);
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(300, 30), 10, 20, 30);
+    {
+        LockHolder holder(path);
+        QVERIFY(holder.held());
+        QCOMPARE(saveRun(path, RunRecords{1, 1, {{name, 500}}}), SaveOutcome::Waiting);
+        QCOMPARE(readRecords(path).table.toptenname[1], name);
+    }
+    QCOMPARE(saveRun(path, RunRecords{}), SaveOutcome::Saved);
+    QCOMPARE(besideTheStore(dir), QStringList());
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.table.toptenname[1], name);
+    QCOMPARE(after.table.toptenpoint[1], 500);
 }
 
 void TestRecordsFile::interruptedMergeCountsOnce_data()
@@ -514,6 +571,8 @@ void TestRecordsFile::deadLockCostsNothing_data()
     QTest::newRow("number alone") << QStringLiteral("number") << SaveOutcome::Saved;
     QTest::newRow("empty folder") << QStringLiteral("folder") << SaveOutcome::Saved;
     QTest::newRow("link to nowhere") << QStringLiteral("link") << SaveOutcome::Saved;
+    // A run died between making its lock and writing it.
+    QTest::newRow("empty file left long ago") << QStringLiteral("old empty") << SaveOutcome::Saved;
     // Nothing can take a lock there: the share waits beside the store, at once.
     QTest::newRow("folder with a file") << QStringLiteral("full folder") << SaveOutcome::Waiting;
 }
@@ -532,11 +591,19 @@ void TestRecordsFile::deadLockCostsNothing()
         writeFile(lock, "left here by something else\n");
     else if (what == u"number")
         writeFile(lock, "1\n");
+    else if (what == u"old empty")
+        writeFile(lock, QByteArray());
     else if (what == u"link")
         QVERIFY(QFile::link(dir + QStringLiteral("/nothing"), lock));
     else
         QVERIFY(QDir().mkpath(lock));
     if (what == u"full folder") writeFile(lock + QStringLiteral("/inside"), "x");
+    if (what == u"old empty") {
+        QFile f(lock);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-10),
+                              QFileDevice::FileModificationTime));
+    }
 
     QElapsedTimer clock;
     clock.start();
@@ -592,6 +659,42 @@ void TestRecordsFile::failedSaveSaysWhy()
     QVERIFY2(said.contains(path) && said.contains(reason), qPrintable(said));
     QCOMPARE(contentOf(path), before);
     if (what != u"not a folder") QCOMPARE(besideTheStore(dir), QStringList());
+}
+
+// A save that fails leaves the shares waiting beside the store where they were, still counted,
+// and the next save that can write takes them in.
+void TestRecordsFile::failedSaveKeepsTheWaitingShares()
+{
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(300, 30), 10, 20, 30);
+    {
+        LockHolder holder(path);
+        QVERIFY(holder.held());
+        QCOMPARE(saveRun(path, RunRecords{1, 4, {}}), SaveOutcome::Waiting);
+        QCOMPARE(saveRun(path, RunRecords{2, 5, {}}), SaveOutcome::Waiting);
+    }
+    const QStringList shares = sharesBeside(dir);
+    const QByteArray before = contentOf(path);
+
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("RECORDS_SAVER_FILE_LIMIT"), QStringLiteral("300"));
+    run.setProcessEnvironment(env);
+    run.start(QStringLiteral(RECORDS_SAVER), {QStringLiteral("save"), path, QStringLiteral("-"),
+                                              QStringLiteral("1"), QStringLiteral("1")});
+    QVERIFY(run.waitForFinished(10000));
+    QCOMPARE(run.exitCode(), 1);
+    QCOMPARE(contentOf(path), before);
+    QCOMPARE(sharesBeside(dir), shares);
+    QCOMPARE(readRecords(path).counters.executed, 12);
+
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
+    QCOMPARE(besideTheStore(dir), QStringList());
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.counters.executed, 13);
+    QCOMPARE(after.counters.totalgames, 24);
+    QCOMPARE(after.counters.tbpass, 40);
 }
 
 ROADSHIFT_TEST_RULES_MAIN(TestRecordsFile)

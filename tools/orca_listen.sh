@@ -142,19 +142,19 @@ EOF
             sleep "${key#wait:}"
             ;;
         until:*)
-            spec=${key#until:}
+            pattern=${key#until:}
             limit=20
-            [[ $spec =~ ^(.*):([0-9]+)$ ]] && spec=${BASH_REMATCH[1]} limit=${BASH_REMATCH[2]}
+            [[ $pattern =~ ^(.*):([0-9]+)$ ]] && pattern=${BASH_REMATCH[1]} limit=${BASH_REMATCH[2]}
             echo "--- $key"
             from=${lastmark:-$mark} # it may have been said while the key before was listened to
             deadline=$((SECONDS + limit))
             while ((SECONDS < deadline)); do
-                spoken | tail -n +$((from + 1)) | grep -qE -- "$spec" && break
+                spoken | tail -n +$((from + 1)) | grep -qE -- "$pattern" && break
                 sleep 0.2
             done
-            if ! spoken | tail -n +$((from + 1)) | grep -qE -- "$spec"; then
+            if ! spoken | tail -n +$((from + 1)) | grep -qE -- "$pattern"; then
                 said_since "$mark"
-                echo "orca_listen: Orca never said /$spec/ within $limit s" >&2
+                echo "orca_listen: Orca never said /$pattern/ within $limit s" >&2
                 exit 1
             fi
             ;;

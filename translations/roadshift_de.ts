@@ -6,57 +6,60 @@
     <message>
         <source>About Roadshift</source>
         <extracomment>the about box&apos;s title; keep the game&apos;s name Roadshift as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Über Roadshift</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>the about box&apos;s first tab, which shows the game&apos;s picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Stats</source>
         <extracomment>the about box&apos;s second tab, with the numbers of games played, won and lost</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Statistik&quot; would be almost twice as long as the tab&apos;s English word; &quot;Bilanz&quot; (the tally of games won and lost) is as short.</translatorcomment>
+        <translation>Bilanz</translation>
     </message>
     <message>
         <source>This game (accumulative)</source>
         <extracomment>a heading in the statistics: the numbers below count every game since the first start</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Kumuliert&quot; is an office word; &quot;all games so far&quot; says the same to a family.</translatorcomment>
+        <translation>Alle Spiele bisher</translation>
     </message>
     <message>
         <source>Number of times you opened this game </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>So oft hast du das Spiel geöffnet </translation>
     </message>
     <message>
         <source>Total number of games played until now </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gespielte Partien insgesamt </translation>
     </message>
     <message>
         <source>Total number of blocks the car pass through </source>
         <extracomment>a caption in the statistics, right-aligned beside its number: how many road tiles the car has driven over; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;pass&quot;) is not copied; shortened to fit beside the number.</translatorcomment>
+        <translation>Vom Auto befahrene Plättchen </translation>
     </message>
     <message>
         <source>This session</source>
         <extracomment>a heading in the statistics: the numbers below count the games since the game was started</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sitzung</translation>
     </message>
     <message>
         <source>Number of games won </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnene Partien </translation>
     </message>
     <message>
         <source>Number of games lost </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verlorene Partien </translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>the button that closes the about box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -64,16 +67,16 @@
     <message>
         <source>Speech brief</source>
         <extracomment>the game now speaks only events and answers, not every confirmation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ansagen kurz</translation>
     </message>
     <message>
         <source>Speech silent</source>
         <extracomment>the game&apos;s own announcements are off; the screen reader still reads the places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ansagen stumm</translation>
     </message>
     <message>
         <source>Speech full</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansagen ausführlich</translation>
     </message>
 </context>
 <context>
@@ -81,7 +84,7 @@
     <message>
         <source>. </source>
         <extracomment>between sentences the game says at the same moment (&quot;The car is off. You lost: ...&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
@@ -90,50 +93,55 @@
         <source>Roadshift, a puzzle game: slide and turn road tiles to lead a car that drives by itself
 into one of the exits.</source>
         <extracomment>the first lines of --help; keep the line break where a line would pass 80 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift, ein Knobelspiel: Schiebe und drehe Plättchen mit Straßen und lotse
+ein Auto, das von selbst fährt, in eine der Ausfahrten.</translation>
     </message>
     <message>
         <source>Show this help and leave.</source>
         <extracomment>what --help does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the version and leave.</source>
         <extracomment>what --version does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is a word on the command line that is no option</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.
 </source>
         <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Versuche &apos;%1 --help&apos;.
+</translation>
     </message>
     <message>
         <source>roadshift: the answer could not be written: %1</source>
         <extracomment>on standard error when --help or --version could not print; %1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: die Antwort konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehlender Wert nach &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 </source>
         <extracomment>%1 is the program&apos;s name; &quot;[options]&quot; stands for the options listed below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen]
+</translation>
     </message>
     <message>
         <source>Without options the game starts. The options every Qt program takes,
 such as -platform, -style and -reverse, are passed on to Qt.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Optionen startet das Spiel. Die Optionen, die jedes Qt-Programm kennt,
+wie -platform, -style und -reverse, werden an Qt weitergegeben.
+</translation>
     </message>
 </context>
 <context>
@@ -141,56 +149,59 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>How to play</source>
         <extracomment>the title of the box with the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielregeln</translation>
     </message>
     <message>
         <source>Objective</source>
         <extracomment>a heading in the rules: what the game is about</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielziel</translation>
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wenn der Countdown bei null ist, fährt dein Auto los. Lege ihm eine passende Straße. Für jedes Straßenplättchen, über das es fährt, bekommst du 10 Punkte.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
         <extracomment>in the rules, beside a picture of an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Du gewinnst, wenn du das Auto bis in eine „Ausfahrt“ lotst.</translation>
     </message>
     <message>
         <source>How to play?</source>
         <extracomment>a heading in the rules, over the mouse buttons&apos; use</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Wie spielt man?&quot; repeats the box&apos;s title; &quot;Steuerung&quot; (controls) names what follows and is shorter.</translatorcomment>
+        <translation>Steuerung</translation>
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
         <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit der LINKEN MAUSTASTE schiebst du ein Plättchen ins freie Feld.</translation>
     </message>
     <message>
         <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
         <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit der RECHTEN MAUSTASTE drehst du ein Plättchen im Uhrzeigersinn.</translation>
     </message>
     <message>
         <source>Get the idea?</source>
         <extracomment>the last heading in the rules: have you understood?</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alles klar?</translation>
     </message>
     <message>
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;Schlaukopf/cleveres Köpfchen&quot; is the friendly German praise for a child or grown-up alike; &quot;fellow&quot; has no gender-free German word.</translatorcomment>
+        <translation>Du bist ja ein cleveres Köpfchen! Viel Spaß! ^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>
         <extracomment>the button that closes the rules: I have understood</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK, kapiert!</translation>
     </message>
     <message>
         <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q) so that they match the key list elsewhere.</translatorcomment>
+        <translation>Tasten: Die Pfeiltasten bewegen dich über das Spielbrett und lesen jedes Feld vor. Space schiebt das Plättchen oder lässt das Zelt springen. R dreht das Plättchen. W sagt, wohin die Straße führt. C sagt, wo das Auto ist. Shift mit einem Pfeil liest die ganze Reihe oder Spalte. Home springt zum Auto, E zum freien Feld, X zur nächsten Ausfahrt. G schickt das Auto sofort los. P hält das Spiel an. N oder F2 startet ein Spiel. Escape räumt das Banner weg. V stellt die Ansagen auf ausführlich, kurz oder stumm. Tab wechselt zwischen Spielbrett und Knöpfen. F1 ist diese Hilfe; Ctrl+Q beendet.</translation>
     </message>
 </context>
 <context>
@@ -198,67 +209,72 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;DAS ENDE!&quot; sounds like the end of a film; &quot;ZIEL!&quot; (finish) is what a German road race writes on its last tile, and it is shorter.</translatorcomment>
+        <translation>ZIEL!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>Pts</source>
         <extracomment>lettered after the score&apos;s big digits: a short form of &quot;points&quot;, at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pkt</translation>
     </message>
     <message>
         <source>CLICK TO PLAY!</source>
         <extracomment>lettered in big capitals on the banner under the board before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;KLICKEN ZUM SPIELEN&quot; would be 40 % longer; &quot;click and go!&quot; has the same length as the English.</translatorcomment>
+        <translation>KLICK UND LOS!</translation>
     </message>
     <message>
         <source>SORRY! YOU LOST!</source>
         <extracomment>lettered in big capitals on the banner when the car has left the road</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SCHADE! VERLOREN!</translation>
     </message>
     <message>
         <source>CONGRATS! YOU WON!</source>
         <extracomment>lettered in big dancing capitals on the banner when the car has reached an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BRAVO! GEWONNEN!</translation>
     </message>
     <message>
         <source>GOOD LUCK!</source>
         <extracomment>lettered in big rainbow capitals on the banner while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>VIEL GLÜCK!</translation>
     </message>
     <message>
         <source>...YOU NEED LOTS OF &apos;EM</source>
         <extracomment>the small line under &quot;GOOD LUCK!&quot;: a friendly joke, you will need lots of luck; translate in spirit, in capitals, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;good luck ... and plenty of it&quot;. The English plural &quot;&apos;em&quot; has no German match; &quot;UND ZWAR JEDE MENGE&quot; is as long as the English.</translatorcomment>
+        <translation>...UND ZWAR JEDE MENGE</translation>
     </message>
     <message>
         <source>Left-Click on the tile to move it from point A to point B</source>
         <extracomment>caption under the rules&apos; first picture: a tile slides into the empty place next to it, from A to B; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Linksklick schiebt das Plättchen von Punkt A nach Punkt B</translation>
     </message>
     <message>
         <source>Right-click on the tile to rotate it clockwise</source>
         <extracomment>caption under the rules&apos; second picture; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsklick dreht das Plättchen im Uhrzeigersinn</translation>
     </message>
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>START and ZIEL! as lettered on the sign and the exit tiles; &quot;von Start bis Ziel&quot; is also a German idiom.</translatorcomment>
+        <translation>Lenke das fahrende Auto von START bis ZIEL!</translation>
     </message>
     <message>
         <source>PAUSED</source>
         <extracomment>lettered in big capitals on the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PAUSE</translation>
     </message>
     <message>
         <source>press P to play on</source>
         <extracomment>the smaller line under &quot;PAUSED&quot;; P is the key, keep it as P</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;drücke P zum Weiterspielen&quot; is much longer than the English line.</translatorcomment>
+        <translation>weiter mit P</translation>
     </message>
 </context>
 <context>
@@ -266,119 +282,123 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>board</source>
         <extracomment>the name a screen reader gives the board of tiles, which the arrow keys move over</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielbrett</translation>
     </message>
     <message>
         <source>paused</source>
         <extracomment>the name a screen reader gives the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Roadshift v%1</source>
         <extracomment>the window&apos;s title: keep the game&apos;s name Roadshift as it is; %1 is the version, e.g. 1.00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift v%1</translation>
     </message>
     <message>
         <source>START!</source>
         <extracomment>the red word to click under the board that starts a game; very short (about 7 letters)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>START!</translation>
     </message>
     <message>
         <source>About Game</source>
         <extracomment>a button that opens the about box with the statistics</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Über das Spiel&quot; would be 40 % longer than the button&apos;s English text.</translatorcomment>
+        <translation>Spielinfo</translation>
     </message>
     <message>
         <source>How to Play</source>
         <extracomment>a button that opens the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielregeln</translation>
     </message>
     <message>
         <source>Exit game</source>
         <extracomment>a button that closes the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Number of exitpoint</source>
         <extracomment>the heading over the number of exits on the board, 1 to 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Ausfahrten</translation>
     </message>
     <message>
         <source>More exit points means more chance of winning the game!</source>
         <extracomment>the tooltip of the heading over the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Ausfahrten, mehr Chancen auf den Sieg!</translation>
     </message>
     <message>
         <source>difficult</source>
         <extracomment>a placeholder under the number of exits, replaced by a difficulty name at once
 ----------
 a placeholder under the countdown, replaced by a joke at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>schwierig</translation>
     </message>
     <message>
         <source>Car move after...</source>
         <extracomment>the heading over the countdown: how many seconds pass before the car drives off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto fährt in...</translation>
     </message>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English misspells on purpose (&quot;Enuff&quot;, &quot;built&quot;); the German does so with &quot;Genuch&quot; and &quot;baun&quot;, which read as playful, not as mistakes of the translator.</translatorcomment>
+        <translation>Genuch Zeit, um vorauszudenken und die Straße zu baun?</translation>
     </message>
     <message>
         <source>sec</source>
         <extracomment>short for seconds, beside the countdown&apos;s number; at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sek</translation>
     </message>
     <message>
         <source>Your name here</source>
         <extracomment>the heading over the box where the player types a name for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name hier</translation>
     </message>
     <message>
         <source>This name may get into the TOP TEN!</source>
         <extracomment>the name box&apos;s tooltip; TOP TEN is the table of the best scores</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name schafft es vielleicht in die TOP TEN!</translation>
     </message>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name</translation>
     </message>
     <message>
         <source>TOP</source>
         <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Top Ten&quot; is the usual German word for such a table (as in the charts), so the heading stays TOP / TEN.</translatorcomment>
+        <translation>TOP</translation>
     </message>
     <message>
         <source>TEN</source>
         <extracomment>the second word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Top Ten&quot; is the usual German word for such a table (as in the charts), so the heading stays TOP / TEN.</translatorcomment>
+        <translation>TEN</translation>
     </message>
     <message>
         <source>fewer exits</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>weniger Ausfahrten</translation>
     </message>
     <message>
         <source>more exits</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mehr Ausfahrten</translation>
     </message>
     <message>
         <source>shorter countdown</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kürzerer Countdown</translation>
     </message>
     <message>
         <source>longer countdown</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>längerer Countdown</translation>
     </message>
     <message>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
 </context>
 <context>
@@ -386,113 +406,117 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>empty place</source>
         <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>freies Feld</translation>
     </message>
     <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zelt</translation>
     </message>
     <message>
         <source>START sign</source>
-        <translation type="unfinished"></translation>
+        <translation>START-Schild</translation>
     </message>
     <message>
         <source>plain tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Plättchen ohne Straße</translation>
     </message>
     <message>
         <source>START, the car waits here</source>
         <extracomment>the sign left of the top-left place, where the car enters the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>START, hier wartet das Auto</translation>
     </message>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>%1, car here</source>
         <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Auto hier</translation>
     </message>
     <message>
         <source>straight, open to the left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade, offen nach links und rechts</translation>
     </message>
     <message>
         <source>straight, open up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade, offen nach oben und unten</translation>
     </message>
     <message>
         <source>crossing, open on all sides</source>
         <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kreuzung, nach allen Seiten offen</translation>
     </message>
     <message>
         <source>curve, open to the right and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve, offen nach rechts und unten</translation>
     </message>
     <message>
         <source>curve, open to the left and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve, offen nach links und unten</translation>
     </message>
     <message>
         <source>curve, open up and to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve, offen nach oben und rechts</translation>
     </message>
     <message>
         <source>curve, open to the left and up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve, offen nach links und oben</translation>
     </message>
     <message>
         <source>exit, open on all sides</source>
         <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausfahrt, nach allen Seiten offen</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihe %1, Spalte %2</translation>
     </message>
     <message>
         <source>%1, row %2, column %3, car here</source>
         <extracomment>a board place: %1 what lies there, then its row and column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Reihe %2, Spalte %3, Auto hier</translation>
     </message>
     <message>
         <source>%1, row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Reihe %2, Spalte %3</translation>
     </message>
     <message>
         <source>left</source>
         <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;fährt %1&quot;, &quot;führt %1 in ein Zelt&quot;, &quot;%1 geschoben&quot;), so they carry their preposition: &quot;nach links&quot;.</translatorcomment>
+        <translation>nach links</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;fährt %1&quot;, &quot;führt %1 in ein Zelt&quot;, &quot;%1 geschoben&quot;), so they carry their preposition: &quot;nach links&quot;.</translatorcomment>
+        <translation>nach rechts</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;fährt %1&quot;, &quot;führt %1 in ein Zelt&quot;, &quot;%1 geschoben&quot;), so they carry their preposition: &quot;nach links&quot;.</translatorcomment>
+        <translation>nach oben</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;fährt %1&quot;, &quot;führt %1 in ein Zelt&quot;, &quot;%1 geschoben&quot;), so they carry their preposition: &quot;nach links&quot;.</translatorcomment>
+        <translation>nach unten</translation>
     </message>
     <message>
         <source>row %1: %2</source>
         <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reihe %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
         <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1: %2</translation>
     </message>
 </context>
 <context>
@@ -500,67 +524,73 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Click here to start playing</source>
         <extracomment>the banner&apos;s tooltip before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klicke hier, um zu spielen</translation>
     </message>
     <message>
         <source>Click here to replay</source>
         <extracomment>the banner&apos;s tooltip after a lost game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klicke hier für eine neue Runde</translation>
     </message>
     <message>
         <source>Click here to play again</source>
         <extracomment>the banner&apos;s tooltip after a won game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klicke hier, um noch mal zu spielen</translation>
     </message>
     <message>
         <source>Click here to cancel this game</source>
         <extracomment>the banner&apos;s tooltip while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klicke hier, um dieses Spiel abzubrechen</translation>
     </message>
     <message>
         <source>Ultra Hard!</source>
         <extracomment>difficulty shown under the number of exits when there is 1 exit; a playful word, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;knallhart&quot; is the playful German for &quot;rock hard&quot;; one word, shorter than the English.</translatorcomment>
+        <translation>Knallhart!</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>difficulty shown under the number of exits when there are 2 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Novice</source>
         <extracomment>difficulty shown under the number of exits when there are 3 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anfänger</translation>
     </message>
     <message>
         <source>Kids Only</source>
         <extracomment>difficulty shown under the number of exits when there are 4 exits; a playful joke: this is the easiest setting</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;Kinderspiel&quot; (child&apos;s play) says both &quot;for kids&quot; and &quot;dead easy&quot;.</translatorcomment>
+        <translation>Kinderspiel</translation>
     </message>
     <message>
         <source>Walk the dog 1st!</source>
         <extracomment>shown under a countdown of 50 seconds or more: so much time that you could walk the dog first; a joke, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;Gassi gehen&quot; is the German family word for walking the dog; same length as the English.</translatorcomment>
+        <translation>Erst Gassi gehen!</translation>
     </message>
     <message>
         <source>Sit Down and Relax</source>
         <extracomment>shown under a countdown of 40 to 49 seconds: plenty of time; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit (&quot;lean back&quot;), shorter than the literal &quot;Setz dich hin und entspann dich&quot;.</translatorcomment>
+        <translation>Lehn dich zurück</translation>
     </message>
     <message>
         <source>Take it Easy</source>
         <extracomment>shown under a countdown of 30 to 39 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: the German idiom for &quot;easy does it&quot;.</translatorcomment>
+        <translation>Nur die Ruhe</translation>
     </message>
     <message>
         <source>Think Faster!</source>
         <extracomment>shown under a countdown of 20 to 29 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Denk schneller!</translation>
     </message>
     <message>
         <source>Mission Impossible!</source>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The film is known in Germany under its English title, but the German words are understood by children too and are shorter.</translatorcomment>
+        <translation>Mission unmöglich!</translation>
     </message>
 </context>
 <context>
@@ -568,19 +598,19 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>roadshift: the records could not be saved in %1: %2</source>
         <extracomment>one line on standard error; %1 is a file, %2 the reason the system gave</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: die Spielstände konnten nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>the lock cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sperre lässt sich nicht anlegen</translation>
     </message>
     <message>
         <source>the file system refused the write</source>
-        <translation type="unfinished"></translation>
+        <translation>das Dateisystem hat das Schreiben verweigert</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine normale Datei</translation>
     </message>
 </context>
 <context>
@@ -588,251 +618,252 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>a score read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>two sentences a screen reader says one after the other: %1 the first, which brings its own punctuation, %2 the second, which gets its full stop here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>Score: %1</source>
         <extracomment>the score under the board, read by a screen reader; %1 is the points, e.g. &quot;230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Punkte: 230 Punkte&quot; would repeat the word; &quot;Stand&quot; (the score so far) does not.</translatorcomment>
+        <translation>Stand: %1</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>a sentence of its own: %1 is the score, e.g. &quot;Score: 230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The car leaves in under a second</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Auto fährt in weniger als einer Sekunde los</translation>
     </message>
     <message numerus="yes">
         <source>The car leaves in %n second(s)</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Auto fährt in %n Sekunde los</numerusform>
+            <numerusform>Das Auto fährt in %n Sekunden los</numerusform>
         </translation>
     </message>
     <message>
         <source>Rank %1: %2, %3</source>
         <extracomment>a row of the top-ten table read by a screen reader, e.g. &quot;Rank 1: Racer, 230 points&quot;: %1 the rank, %2 the player&apos;s name, %3 the points</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Platz %1: %2, %3</translation>
     </message>
     <message>
         <source>no name</source>
         <extracomment>said for a top-ten row whose player left the name box empty</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein Name</translation>
     </message>
     <message>
         <source>The road reaches the exit at %1 at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Straße erreicht sofort die Ausfahrt bei %1</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a tent at %2</source>
         <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Straße endet sofort: Sie führt %1 in ein Zelt bei %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into the empty place at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Straße endet sofort: Sie führt %1 ins freie Feld bei %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a closed side at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Straße endet sofort: Sie führt %1 an eine geschlossene Seite bei %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Straße endet sofort: Sie führt %1 vom Spielbrett</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>
         <extracomment>%1 is a place (row 6, column 8); %n the road tiles on the way</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Straße erreicht die Ausfahrt bei %1 nach %n Plättchen</numerusform>
+            <numerusform>Die Straße erreicht die Ausfahrt bei %1 nach %n Plättchen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
         <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 an einem Zelt</numerusform>
+            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 an einem Zelt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 am freien Feld</numerusform>
+            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 am freien Feld</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
         <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 an einer geschlossenen Seite</numerusform>
+            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 an einer geschlossenen Seite</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Straße führt %n Plättchen weit bis %1 und verlässt dann %2 das Spielbrett</numerusform>
+            <numerusform>Die Straße führt %n Plättchen weit bis %1 und verlässt dann %2 das Spielbrett</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s), then loops back to %1</source>
         <extracomment>the road comes back into itself; the car would drive round and round</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Straße führt %n Plättchen weit und kehrt dann zu %1 zurück</numerusform>
+            <numerusform>Die Straße führt %n Plättchen weit und kehrt dann zu %1 zurück</numerusform>
         </translation>
     </message>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plättchen %1 geschoben; hier ist jetzt das freie Feld</translation>
     </message>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
         <extracomment>the tent jumps into the empty place wherever it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zelt springt auf %1; hier ist jetzt das freie Feld, bei %2</translation>
     </message>
     <message>
         <source>Cannot slide: not next to the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Schieben geht nicht: nicht neben dem freien Feld</translation>
     </message>
     <message>
         <source>Cannot slide: the car is here</source>
-        <translation type="unfinished"></translation>
+        <translation>Schieben geht nicht: hier ist das Auto</translation>
     </message>
     <message>
         <source>Cannot slide: this is the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Schieben geht nicht: das ist das freie Feld</translation>
     </message>
     <message>
         <source>No game running; press N to start one</source>
         <extracomment>a key on the board while no game is being played</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Spiel läuft; drücke N für ein neues</translation>
     </message>
     <message>
         <source>Cannot turn a tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen geht nicht: das ist ein Zelt</translation>
     </message>
     <message>
         <source>Cannot turn the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen geht nicht: das ist das freie Feld</translation>
     </message>
     <message>
         <source>Cannot turn the exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen geht nicht: das ist die Ausfahrt</translation>
     </message>
     <message>
         <source>New game. Exit at %1; the car leaves in %2 seconds</source>
         <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel. Ausfahrt bei %1; das Auto fährt in %2 Sekunden los</translation>
     </message>
     <message>
         <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel. Ausfahrten bei %1; das Auto fährt in %2 Sekunden los</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
         <extracomment>the difficulty panel: %1 the number of exits, %2 the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausfahrten: %1; Countdown: %2 Sekunden</translation>
     </message>
     <message>
         <source>1 second</source>
         <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Sekunde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunden</translation>
     </message>
     <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Auto fährt los</translation>
     </message>
     <message>
         <source>You won! %1 points, rank %2 in the top ten</source>
         <extracomment>%1 points, %2 the row the score took in the top ten</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen! %1 Punkte, Platz %2 in der Top Ten</translation>
     </message>
     <message>
         <source>You won! %1 points, not in the top ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen! %1 Punkte, nicht in der Top Ten</translation>
     </message>
     <message>
         <source>You lost: the car ran into a tent at %1</source>
         <extracomment>%1 is the place of the tent the car ran into</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verloren: Das Auto fuhr bei %1 in ein Zelt</translation>
     </message>
     <message>
         <source>You lost: the car ran into the empty place at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren: Das Auto fuhr bei %1 ins freie Feld</translation>
     </message>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verloren: %1 ist zu für ein Auto, das %2 fährt</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren: Das Auto hat das Spielbrett verlassen</translation>
     </message>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verloren: Das Auto hat das Spielbrett bei %1 %2 verlassen</translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren</translation>
     </message>
     <message>
         <source>Paused; press P to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause; drücke P zum Weiterspielen</translation>
     </message>
     <message>
         <source>Going on</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter geht&apos;s</translation>
     </message>
     <message>
         <source>Car waits at START</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto wartet am START</translation>
     </message>
     <message>
         <source>Car waits at START; countdown %1</source>
         <extracomment>%1 seconds before the car leaves</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto wartet am START; Countdown %1</translation>
     </message>
     <message>
         <source>Car at %1, heading %2</source>
         <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto bei %1, fährt %2</translation>
     </message>
     <message>
         <source>Car stopped off the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto steht außerhalb des Spielbretts</translation>
     </message>
     <message>
         <source>Car stopped at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto steht bei %1</translation>
     </message>
 </context>
 <context>
@@ -840,12 +871,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You failed to make it to the Top Ten</source>
         <extracomment>shown under the banner after a win whose points are too few for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: the line under the banner has a fixed width.</translatorcomment>
+        <translation>Leider nicht in der Top Ten</translation>
     </message>
     <message>
         <source>Your points is ranked #%1 in the Top Ten</source>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the German is correct. &quot;#&quot; is not used for ranks in German, &quot;Platz&quot; is.</translatorcomment>
+        <translation>Deine Punkte: Platz %1 der Top Ten</translation>
     </message>
 </context>
 </TS>

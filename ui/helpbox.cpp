@@ -1,4 +1,4 @@
-// The "How to play" box: three pictures beside the rules of the game.
+// The "How to play" box: three pictures beside the rules of the game, and the keys below.
 #include "ui/helpbox.h"
 
 #include "assets/spritesheet.h"
@@ -81,6 +81,10 @@ QLabel *textLabel(const QString &text, const QRect &geometry, QWidget *parent)
     return label;
 }
 
+// Below the pictures and the rules, which keep their places.
+const QRect keysRoom(5, 350, 350, 180);
+const QSize helpBoxSize(360, keysRoom.bottom() + 1 + 6 + 25 + 6);
+
 QLabel *heading(const QString &text, const QRect &geometry, QWidget *parent)
 {
     QLabel *label = textLabel(text, geometry, parent);
@@ -96,7 +100,7 @@ QLabel *heading(const QString &text, const QRect &geometry, QWidget *parent)
 HelpBox::HelpBox(QWidget *mainWindow)
     : MainWindowBox(mainWindow,
                     //: the title of the box with the rules of the game
-                    tr("How to play"), QSize(360, 351))
+                    tr("How to play"), helpBoxSize)
 {
     setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
 
@@ -170,21 +174,27 @@ HelpBox::HelpBox(QWidget *mainWindow)
         label->setObjectName(QLatin1String(t.name));
     }
 
+    // The keys under the rules, across the whole box: what a player without the mouse needs,
+    // seen by a keyboard player and read last by a screen reader, before the button. The room
+    // takes the text half as long again, as some languages need.
+    QLabel *keys =
+        textLabel(QCoreApplication::translate(
+                      "HelpBox", "Keys: the arrows move over the board and read each place. Space "
+                                 "slides the tile, or makes the tent jump. R turns the tile. W "
+                                 "tells where the road leads. C tells where the car is. Shift with "
+                                 "an arrow reads the whole row or column. Home goes to the car, E "
+                                 "to the empty place, X to the nearest exit. G sends the car off "
+                                 "now. P pauses. N or F2 starts a game. Escape puts the banner "
+                                 "away. V sets the speech full, brief or silent. Tab moves between "
+                                 "the board and the buttons. F1 is this help; Ctrl+Q leaves."),
+                  keysRoom, this);
+    keys->setObjectName(QStringLiteral("LabelKeys"));
+
     //: the button that closes the rules: I have understood
     auto *ok = new QPushButton(tr("OK! Got it!"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setGeometry(260, 320, 96, 25);
+    ok->setGeometry(260, keysRoom.bottom() + 6, 96, 25);
     ok->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     ok->setDefault(true);
-    // Read by a screen reader after the box's words, as the button takes the focus: the keys,
-    // for a player who cannot see the pictures the mouse needs.
-    ok->setAccessibleDescription(QCoreApplication::translate(
-        "HelpBox",
-        "Keys: the arrows move over the board and read each place. Space slides the tile, or "
-        "makes the tent jump. R turns the tile. W tells where the road leads. C tells where the "
-        "car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to "
-        "the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 "
-        "starts a game. Escape puts the banner away. V sets the speech full, brief or silent. "
-        "Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves."));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }
