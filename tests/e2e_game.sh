@@ -57,7 +57,7 @@ wait_until() {
 
 # --- The banners as the game letters them in this desktop's language, to tell them apart.
 banners=$tmp/banners.png
-XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=offscreen "$lettered_sheet" banners "$banners" \
+XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=offscreen "$lettered_sheet" banners "$banners" 1 \
     >"$tmp/lettered.log" 2>&1 || fail "no lettered banners: $(cat "$tmp/lettered.log")"
 
 # --- The display.

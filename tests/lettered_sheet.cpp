@@ -1,7 +1,7 @@
 // Writes a picture sheet as the game shows it, its words lettered in the desktop's language, for
 // the tests that compare the real game's window with it.
 //
-// lettered_sheet banners <out.png>
+// lettered_sheet <tiles|digits|banners|help|paused> <out.png> [<ratio 1 or 2>]
 #include "assets/spritesheet.h"
 #include "core/language.h"
 #include "ui/letterart.h"
@@ -12,22 +12,51 @@
 
 #include <cstdio>
 
+namespace {
+
+struct Lettered
+{
+    const char *name;
+    int rows;
+    int columns;
+    SpriteSheet::CellWords words;
+};
+
+const Lettered sheets[] = {
+    {"tiles", 12, 2, letterTile}, {"digits", 1, 11, letterDigit}, {"banners", 6, 1, letterBanner},
+    {"help", 1, 3, letterHelp},   {"paused", 1, 1, letterPaused},
+};
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3 || qstrcmp(argv[1], "banners") != 0) {
-        std::fputs("usage: lettered_sheet banners <out.png>\n", stderr);
+    const Lettered *which = nullptr;
+    for (const Lettered &s : sheets) {
+        if (argc >= 3 && qstrcmp(argv[1], s.name) == 0) which = &s;
+    }
+    const int ratio = argc == 4 ? QByteArray(argv[3]).toInt() : 1;
+    if (!which || argc > 4 || (ratio != 1 && ratio != 2)) {
+        std::fputs("usage: lettered_sheet <tiles|digits|banners|help|paused> <out.png> [1|2]\n",
+                   stderr);
         return 2;
     }
     installTranslations(); // the language the game itself takes from the same desktop
-    constexpr int rows = 6;
-    const SpriteSheet sheet(QStringLiteral("banners"), rows, 1, 1, letterBanner);
-    const QSize cell = sheet.cellSize();
-    QImage out(cell.width(), cell.height() * rows, QImage::Format_ARGB32_Premultiplied);
+    const SpriteSheet sheet(QString::fromLatin1(which->name), which->rows, which->columns, ratio,
+                            which->words);
+    const QSize cell = sheet.cellSize() * ratio;
+    QImage out(cell.width() * which->columns, cell.height() * which->rows,
+               QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     QPainter p(&out);
-    for (int k = 0; k < rows; ++k)
-        p.drawPixmap(0, k * cell.height(), sheet.cell(k));
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int k = 0; k < sheet.count(); ++k) {
+        QImage picture = sheet.cell(k).toImage();
+        picture.setDevicePixelRatio(1);
+        p.drawImage((k % which->columns) * cell.width(), (k / which->columns) * cell.height(),
+                    picture);
+    }
     p.end();
     return out.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }
