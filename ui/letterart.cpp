@@ -29,17 +29,25 @@ QString sheetPlace(const char *sheet, int k, const char *box)
     return QStringLiteral("%1 %2, %3").arg(QLatin1String(sheet)).arg(k).arg(QLatin1String(box));
 }
 
+// Adds a fit to `fits`, with its box as the cell sees it through `p`'s transformation.
+void record(const QPainter &p, LetterFit fit, const QString &text, const QRectF &box,
+            const QString &where, QList<LetterFit> &fits)
+{
+    fit.text = text;
+    fit.where = where;
+    fit.box = p.transform().mapRect(box);
+    fits << fit;
+}
+
 // The words of `which` fitted into `box` in `font`, as the English ones would be; the fit is
 // added to `fits`.
-QPainterPath fitted(Lettering which, const QString &text, const QFont &font, const QRectF &box,
-                    const QString &where, QList<LetterFit> &fits)
+QPainterPath fitted(const QPainter &p, Lettering which, const QString &text, const QFont &font,
+                    const QRectF &box, const QString &where, QList<LetterFit> &fits)
 {
     LetterFit fit;
     const QPainterPath path =
         fitWords(textPath(text, font), textPath(english(which), font), box, font.pixelSize(), &fit);
-    fit.text = text;
-    fit.where = where;
-    fits << fit;
+    record(p, fit, text, box, where, fits);
     return path;
 }
 
@@ -50,8 +58,12 @@ QPainterPath fitted(Lettering which, const QString &text, const QFont &font, con
 void endTileWords(QPainter &p, const QColor &letters, const QString &where, QList<LetterFit> &fits)
 {
     const QFont font = artFont(QStringLiteral("DejaVu Sans"), 15, QFont::Black);
+    // The English lines' boxes, and the wider room a longer line may take, over the chequered
+    // bands but clear of the tile's edge; both centred alike.
     const QRectF upperBox(14, 14, 32, 13);
     const QRectF lowerBox(9, 31, 42, 13);
+    const QRectF upperRoom(9, 14, 42, 13);
+    const QRectF lowerRoom(4, 31, 52, 13);
     const QString source = english(Lettering::TheEnd);
     const qsizetype sourceBreak = source.indexOf(u' ');
     const QString englishUpper = source.left(sourceBreak);
@@ -59,61 +71,84 @@ void endTileWords(QPainter &p, const QColor &letters, const QString &where, QLis
     const QString text = translated(Lettering::TheEnd).trimmed();
     const qsizetype at = text.indexOf(u' ');
     auto line = [&](const QString &words, const QString &model, const QRectF &box,
-                    const char *name) {
+                    const QRectF &room, const char *name) {
         LetterFit fit;
         const QPainterPath path =
-            fitWords(textPath(words, font), textPath(model, font), box, font.pixelSize(), &fit);
-        fit.text = words;
-        fit.where = where + QLatin1String(", ") + QLatin1String(name);
-        fits << fit;
+            fitWordsAt(textPath(words, font), fitScale(textPath(model, font), box), room,
+                       font.pixelSize(), &fit);
+        record(p, fit, words, room, where + QLatin1String(", ") + QLatin1String(name), fits);
         outlinedPath(p, path, letters, outlineDark, 3.2);
     };
     if (at < 0) {
         // As large as the lower English line, with both lines' height to stand in.
         LetterFit fit;
+        const QRectF bothLines = lowerRoom.united(upperRoom);
         const QPainterPath path =
             fitWordsAt(textPath(text, font), fitScale(textPath(englishLower, font), lowerBox),
-                       lowerBox.united(upperBox), font.pixelSize(), &fit);
-        fit.text = text;
-        fit.where = where + QLatin1String(", one line");
-        fits << fit;
+                       bothLines, font.pixelSize(), &fit);
+        record(p, fit, text, bothLines, where + QLatin1String(", one line"), fits);
         outlinedPath(p, path, letters, outlineDark, 3.2);
     } else {
-        line(text.left(at), englishUpper, upperBox, "upper line");
-        line(text.mid(at + 1).trimmed(), englishLower, lowerBox, "lower line");
+        line(text.left(at), englishUpper, upperBox, upperRoom, "upper line");
+        line(text.mid(at + 1).trimmed(), englishLower, lowerBox, lowerRoom, "lower line");
     }
 }
 
-// The word of the START plate, one letter under the other; a longer word takes smaller steps.
+// The word of the START plate, one letter under the other; a longer word takes smaller steps,
+// and a word whose letters would get too small that way runs up the plate sideways instead.
 void startPlateWords(QPainter &p, const QString &where, QList<LetterFit> &fits)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
     const QString word = translated(Lettering::Start).trimmed();
     const QFont font = artFont(QStringLiteral("DejaVu Sans"), 11, QFont::Black);
-    // The English five letters stand 10.2 apart in boxes 9 high, from 4.8 down to 54.6.
+    // The English five letters stand 10.2 apart in boxes 9 high and 9.5 wide, from 4.8 down to
+    // 54.6.
     constexpr qreal pitch = 10.2;
     constexpr qreal height = 9;
     constexpr qreal top = 4.8;
+    constexpr qreal left = 3;
+    constexpr qreal width = 9.5;
     const qsizetype sourceLetters = english(Lettering::Start).size();
     const qreal span = (sourceLetters - 1) * pitch + height;
+    const QRectF plate(left, top, width, span);
     const qsizetype n = qMax<qsizetype>(1, word.size());
     const qreal step = n <= sourceLetters ? pitch : span / (n - 1 + height / pitch);
     const qreal first = top + (span - ((n - 1) * step + step * height / pitch)) / 2;
+    LetterFit stacked;
+    stacked.english = height;
+    stacked.minimum = smallestShare * height;
+    stacked.size = step * height / pitch;
+    QList<QPainterPath> letters;
     for (qsizetype i = 0; i < word.size(); ++i) {
-        const QRectF box(3, first + i * step, 9.5, step * height / pitch);
-        const QPainterPath letter = fitPath(textPath(word.mid(i, 1), font), box);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawPath(letter);
+        const QRectF box(left, first + i * step, width, step * height / pitch);
+        letters << fitPath(textPath(word.mid(i, 1), font), box);
+        // A wide letter meets the sides before the box's height.
+        if (word.at(i).isLetter())
+            stacked.size = qMin(stacked.size, letters.last().boundingRect().height());
     }
-    LetterFit fit;
-    fit.text = word;
-    fit.where = where;
-    fit.english = height;
-    fit.size = step * height / pitch;
-    fit.minimum = smallestShare * height;
-    fits << fit;
+    if (stacked.readable()) {
+        for (const QPainterPath &letter : letters)
+            p.drawPath(letter);
+        record(p, stacked, word, plate, where, fits);
+    } else {
+        // Read from the foot of the plate upwards, at the size that makes the English word's
+        // capitals as tall as its stacked letters.
+        const QPainterPath line = textPath(word, font);
+        const qreal englishScale =
+            height / textPath(english(Lettering::Start), font).boundingRect().height();
+        const QRectF along(-span / 2, -width / 2, span, width);
+        LetterFit fit;
+        const QPainterPath path = fitWordsAt(line, englishScale, along, font.pixelSize(), &fit);
+        p.save();
+        p.translate(plate.center());
+        p.rotate(-90);
+        p.drawPath(path);
+        p.restore();
+        record(p, fit, word, plate, where + QLatin1String(", sideways"), fits);
+    }
     p.restore();
 }
 
@@ -125,15 +160,16 @@ const QRectF wordsBox(40, 5, 400, 38);
 void bannerWords(QPainter &p, Lettering which, const QBrush &fill, const QColor &rim, int k,
                  QList<LetterFit> &fits)
 {
-    const QPainterPath path = fitted(which, translated(which), bannerFont(60), wordsBox,
+    const QPainterPath path = fitted(p, which, translated(which), bannerFont(60), wordsBox,
                                      sheetPlace("banner", k, "words"), fits);
     outlinedPath(p, path, fill, rim, 4, 2.2);
 }
 
-// Letter by letter, each turned by tilt degrees, alternately raised and lowered by bob.
+// Letter by letter, each turned by tilt degrees, alternately raised and lowered by bob; a line
+// taller than box may rise by headroom.
 void dancingWords(QPainter &p, Lettering which, qreal tilt, qreal bob, const QList<QColor> &colours,
-                  const QRectF &box, qreal pixels, const QColor &rim, const QString &where,
-                  QList<LetterFit> &fits)
+                  const QRectF &box, qreal headroom, qreal pixels, const QColor &rim,
+                  const QString &where, QList<LetterFit> &fits)
 {
     const QString text = translated(which);
     const QFont font = bannerFont(pixels);
@@ -142,15 +178,15 @@ void dancingWords(QPainter &p, Lettering which, qreal tilt, qreal bob, const QLi
     const QPainterPath whole = textPath(text, font);
     const QRectF wb = whole.boundingRect();
     LetterFit fit;
-    const QRectF placed =
-        fitWords(whole, textPath(english(which), font), box, pixels, &fit).boundingRect();
-    fit.text = text;
-    fit.where = where;
-    fits << fit;
+    const QRectF placed = fitWordsAt(whole, fitScale(textPath(english(which), font), box), box,
+                                     pixels, &fit, headroom)
+                              .boundingRect();
     QTransform place;
     place.translate(placed.center().x(), placed.center().y());
     place.scale(placed.width() / wb.width(), placed.height() / wb.height());
     place.translate(-wb.center().x(), -wb.center().y());
+    // The turned and bobbing letters take more room than the line laid straight.
+    QRectF room = box.adjusted(0, -headroom, 0, 0);
     qreal x = 0;
     int coloured = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -165,11 +201,13 @@ void dancingWords(QPainter &p, Lettering which, qreal tilt, qreal bob, const QLi
             turn.rotate(tilt);
             turn.translate(-c.x(), -c.y());
             glyph = place.map(turn.map(glyph));
+            room = room.united(glyph.boundingRect());
             outlinedPath(p, glyph, colours.at(coloured % colours.size()), rim, 3.6, 2);
             ++coloured;
         }
         x += advance;
     }
+    record(p, fit, text, room, where, fits);
 }
 
 // ---------------------------------------------------------------- help captions
@@ -228,14 +266,12 @@ void caption(QPainter &p, int k, QList<LetterFit> &fits)
     const QFont font = captionFont(&englishPixels);
     const QString text = translated(captions[k]);
     LetterFit fit;
-    fit.text = text;
-    fit.where = sheetPlace("help", k, "caption");
     fit.english = englishPixels;
     fit.size = font.pixelSize();
     fit.narrowed = font.stretch() > 0 ? font.stretch() / 100.0 : 1.0;
     fit.minimum = smallestShare * englishPixels;
     if (!captionsFit(font, {text})) fit.size = 0; // overflows its box even at the smallest
-    fits << fit;
+    record(p, fit, text, captionBox, sheetPlace("help", k, "caption"), fits);
     p.save();
     p.setFont(font);
     p.setPen(QColor(30, 40, 60));
@@ -289,11 +325,11 @@ QPainterPath fitWords(const QPainterPath &words, const QPainterPath &english, co
 }
 
 QPainterPath fitWordsAt(const QPainterPath &words, qreal englishScale, const QRectF &box,
-                        qreal pixels, LetterFit *fit)
+                        qreal pixels, LetterFit *fit, qreal headroom)
 {
     const QRectF b = words.boundingRect();
     qreal sy = englishScale;
-    if (b.height() > 0) sy = qMin(sy, box.height() / b.height());
+    if (b.height() > 0) sy = qMin(sy, (box.height() + headroom) / b.height());
     qreal sx = sy;
     if (b.width() > 0) sx = qMin(sx, box.width() / b.width());
     if (sx < narrowest * sy) sy = sx / narrowest;
@@ -304,7 +340,8 @@ QPainterPath fitWordsAt(const QPainterPath &words, qreal englishScale, const QRe
         fit->minimum = smallestShare * fit->english;
     }
     QTransform t;
-    t.translate(box.center().x(), box.center().y());
+    const qreal tall = b.height() * sy;
+    t.translate(box.center().x(), tall > box.height() ? box.bottom() - tall / 2 : box.center().y());
     t.scale(sx, sy);
     t.translate(-b.center().x(), -b.center().y());
     return t.map(words);
@@ -374,7 +411,7 @@ QList<LetterFit> letterDigit(QPainter &p, int k)
     QList<LetterFit> fits;
     if (k != 10) return fits;
     const QFont font = artFont(QStringLiteral("DejaVu Sans"), 16, QFont::Black);
-    const QPainterPath pts = fitted(Lettering::Points, translated(Lettering::Points), font,
+    const QPainterPath pts = fitted(p, Lettering::Points, translated(Lettering::Points), font,
                                     QRectF(2, 24, 32, 16), sheetPlace("digits", k, "unit"), fits);
     outlinedPath(p, pts, QColor(255, 230, 0), QColor(90, 40, 0), 2.6, 1.2);
     return fits;
@@ -405,8 +442,8 @@ QList<LetterFit> letterBanner(QPainter &p, int k)
         const QList<QColor> party{QColor(255, 226, 0), QColor(255, 255, 255), QColor(255, 150, 40),
                                   QColor(120, 220, 255)};
         const qreal sign = (k == 2) ? 1 : -1;
-        dancingWords(p, Lettering::YouWon, 12 * sign, 2.5 * sign, party, QRectF(24, 9, 432, 32), 60,
-                     QColor(20, 40, 90), sheetPlace("banner", k, "words"), fits);
+        dancingWords(p, Lettering::YouWon, 12 * sign, 2.5 * sign, party, QRectF(24, 9, 432, 32), 4,
+                     60, QColor(20, 40, 90), sheetPlace("banner", k, "words"), fits);
         break;
     }
     case 4: {
@@ -414,10 +451,10 @@ QList<LetterFit> letterBanner(QPainter &p, int k)
                                     QColor(255, 236, 40),  QColor(170, 255, 110),
                                     QColor(80, 200, 255),  QColor(120, 130, 255),
                                     QColor(220, 120, 255), QColor(255, 110, 200)};
-        dancingWords(p, Lettering::GoodLuck, 0, 0, rainbow, QRectF(14, 4, 452, 27), 60,
+        dancingWords(p, Lettering::GoodLuck, 0, 0, rainbow, QRectF(14, 4, 452, 27), 0, 60,
                      QColor(30, 20, 60), sheetPlace("banner", k, "words"), fits);
         const QPainterPath sub =
-            fitted(Lettering::LotsOfThem, translated(Lettering::LotsOfThem), bannerFont(30),
+            fitted(p, Lettering::LotsOfThem, translated(Lettering::LotsOfThem), bannerFont(30),
                    QRectF(14, 35.5, 452, 10.5), sheetPlace("banner", k, "second line"), fits);
         outlinedPath(p, sub, QColor(255, 236, 0), QColor(60, 40, 0), 2.4, 1);
         break;
@@ -465,11 +502,11 @@ QList<LetterFit> letterPaused(QPainter &p, int k)
     gold.setColorAt(0.5, QColor(255, 226, 0));
     gold.setColorAt(1, QColor(255, 170, 0));
     const QPainterPath word =
-        fitted(Lettering::Paused, translated(Lettering::Paused), bannerFont(60),
+        fitted(p, Lettering::Paused, translated(Lettering::Paused), bannerFont(60),
                QRectF(100, 166, 280, 58), sheetPlace("paused", k, "word"), fits);
     outlinedPath(p, word, gold, QColor(60, 30, 0), 5, 2.5);
     const QPainterPath hint =
-        fitted(Lettering::PressToGoOn, translated(Lettering::PressToGoOn),
+        fitted(p, Lettering::PressToGoOn, translated(Lettering::PressToGoOn),
                artFont(QStringLiteral("Comic Neue"), 24), QRectF(120, 236, 240, 26),
                sheetPlace("paused", k, "hint"), fits);
     outlinedPath(p, hint, laneWhite, outlineDark, 2.5);

@@ -27,6 +27,7 @@ struct LetterFit
 {
     QString text;
     QString where;      // which picture and box, for a reader of a test's output
+    QRectF box;         // the room the words are fitted into, in the cell's logical pixels
     qreal size = 0;     // the letters' size reached, in logical pixels (the face's em)
     qreal english = 0;  // the size the English words take in the same box
     qreal narrowed = 1; // horizontal against vertical scale; 1 is the face as it is
@@ -43,9 +44,10 @@ constexpr qreal smallestShare = 0.75;
 // size of the face both were laid out in. Fills `fit` when given.
 QPainterPath fitWords(const QPainterPath &words, const QPainterPath &english, const QRectF &box,
                       qreal pixels, LetterFit *fit = nullptr);
-// The same at a scale given for the English words.
+// The same at a scale given for the English words. A text taller than `box` (accents over its
+// capitals) may rise up to `headroom` above it, its foot kept on the box's.
 QPainterPath fitWordsAt(const QPainterPath &words, qreal englishScale, const QRectF &box,
-                        qreal pixels, LetterFit *fit = nullptr);
+                        qreal pixels, LetterFit *fit = nullptr, qreal headroom = 0);
 // The scale at which `path` fills `box` as far as it can, keeping its shape.
 qreal fitScale(const QPainterPath &path, const QRectF &box);
 
