@@ -37,5 +37,8 @@ void MainWindow::Timerblink_Timer()
 {
     const RefusalBlink::Step step = blink.tick();
     blockred->move(step.marker.x, step.marker.y);
-    if (step.done) Timerblink->stop();
+    if (step.done) {
+        Timerblink->stop();
+        blockred->hide(); // parked off the board: out of a screen reader's way too
+    }
 }

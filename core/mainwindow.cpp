@@ -2,6 +2,7 @@
 #include "core/mainwindow.h"
 
 #include "core/version.h"
+#include "records/namebox.h"
 #include "records/namevalidator.h"
 #include "ui/fonts.h"
 #include "ui/presentation.h"
@@ -161,6 +162,7 @@ void MainWindow::buildControls()
         auto *d = new QLabel(this);
         d->setGeometry(digitParkLeft, scoreTop, 36, 44);
         d->setAttribute(Qt::WA_TransparentForMouseEvents);
+        d->hide(); // parked until a score needs it
         digit[i] = d;
     }
 
@@ -249,7 +251,7 @@ void MainWindow::buildSettingsPanel()
     Label11->setToolTip(tr("This name may get into the TOP TEN!"));
     //: the name box's first text, which enters the top-ten table if the player does not change it;
     //: at most 14 characters
-    namebox = new QLineEdit(tr("Your Name"), this);
+    namebox = new NameBox(tr("Your Name"), this);
     namebox->setGeometry(335, 400, 121, 21);
     namebox->setValidator(new NameValidator(namebox)); // fourteen characters as seen, one line
     namebox->setFont(withColourEmoji(layoutFont(QStringLiteral("Arial"), 9.75, true)));
@@ -319,7 +321,7 @@ void MainWindow::Form_Load()
     exittype = tile::exit;
     cartimein = 1;
 
-    bigmsg->hide();
+    bigmsg->hide(); // until a game: its picture is not decoded before it shows
     bigmsg->move(35, 375);
     labelbig->hide();
 
@@ -346,6 +348,24 @@ void MainWindow::Form_Load()
     labelbig->raise();
     for (QLabel *d : digit)
         d->raise();
+
+    // What the banner hides whole while it shows: it leaves the screen reader's view with it.
+    const QRect banner = bigmsg->geometry();
+    for (QObject *child : children()) {
+        if (child == bigmsg) break; // the rest lie over the banner
+        auto *w = qobject_cast<QWidget *>(child);
+        if (w && !w->isHidden() && banner.contains(w->geometry())) bannercovers << w;
+    }
+    showBanner(false);
+}
+
+void MainWindow::showBanner(bool shown)
+{
+    // Keys from a control about to be covered go to the board, as the board's keys would.
+    if (shown && bannercovers.contains(focusWidget())) boardfocus->setFocus(Qt::OtherFocusReason);
+    bigmsg->setVisible(shown);
+    for (QWidget *w : std::as_const(bannercovers))
+        w->setVisible(!shown);
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -370,8 +390,10 @@ void MainWindow::setblock(qint16 blocknum, qint16 blockt)
 
 void MainWindow::hideDigits()
 {
-    for (QLabel *d : digit)
+    for (QLabel *d : digit) { // parked out of sight, and out of a screen reader's way
         d->move(digitParkLeft, scoreTop);
+        d->hide();
+    }
 }
 
 void MainWindow::Label8_Click()
@@ -397,7 +419,7 @@ void MainWindow::restart()
     rankbox->move(2000, rankbox->y());
     playername = namebox->text();
     points = 0;
-    bigmsg->show();
+    showBanner(true);
     Labelcartimein->setText(QString::number(cartimein));
     nameCountdown();
     setbigmsg(banner::goodLuck);
@@ -426,7 +448,7 @@ void MainWindow::reset()
     Timercar->stop();
     Timerexitblock->stop();
     Timerbigmsg->stop();
-    bigmsg->show();
+    showBanner(true);
     drawBanner();
     carstate.carblockct = 1;
     for (int k = 1; k <= totalexit; ++k)

@@ -132,6 +132,7 @@ class MainWindow : public QWidget
     QPushButton *cmd_exit = nullptr;
     QLineEdit *namebox = nullptr;
     Shape *rankbox = nullptr;
+    QList<QWidget *> bannercovers; // what the banner hides whole, beneath it
     QLabel *labelwon = nullptr;
     QLabel *labellost = nullptr;
     QLabel *labelbp = nullptr;
@@ -193,6 +194,8 @@ class MainWindow : public QWidget
     void placeFocusRing();
     QList<QWidget *> focusChain() const;
     bool underBanner(const QWidget *control) const;
+    // Shows or hides the banner, and with it hides or shows what it covers whole.
+    void showBanner(bool shown);
     bool keyboardmarks = false; // the focus ring is on show: the focus has moved by Tab
 
     // The pause (car/mainwindow_pause.cpp).

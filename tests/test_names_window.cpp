@@ -80,6 +80,123 @@ class TestNamesWindow : public QObject
         QCOMPARE(nameOf(byName.at(control)), name);
     }
 
+    // The name box reads its whole text, in pieces that end where the text ends, and answers
+    // at the text's end too (a screen reader asks there after every typed letter).
+    void nameBoxText_data()
+    {
+        QTest::addColumn<int>("boundary");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<int>("start");
+        const int word = QAccessible::WordBoundary, line = QAccessible::LineBoundary,
+                  chr = QAccessible::CharBoundary;
+        QTest::newRow("line") << line << 3 << 0 << "Your Name" << 0;
+        QTest::newRow("line at end") << line << 9 << 0 << "Your Name" << 0;
+        QTest::newRow("first word") << word << 0 << 0 << "Your " << 0;
+        QTest::newRow("last word") << word << 7 << 0 << "Name" << 5;
+        QTest::newRow("word at end") << word << 9 << 0 << "Name" << 5;
+        QTest::newRow("word before end") << word << 9 << -1 << "Your " << 0;
+        QTest::newRow("word after end") << word << 9 << 1 << "" << -1;
+        QTest::newRow("word after first") << word << 1 << 1 << "Name" << 5;
+        QTest::newRow("last character") << chr << 8 << 0 << "e" << 8;
+        QTest::newRow("character at end") << chr << 9 << 0 << "" << 9;
+        QTest::newRow("character before end") << chr << 9 << -1 << "e" << 8;
+        QTest::newRow("past the end") << word << 10 << 0 << "" << -1;
+    }
+    void nameBoxText()
+    {
+        QFETCH(int, boundary);
+        QFETCH(int, offset);
+        QFETCH(int, step);
+        QFETCH(QString, piece);
+        QFETCH(int, start);
+        MainWindow w;
+        QAccessibleTextInterface *text =
+            QAccessible::queryAccessibleInterface(w.namebox)->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("Your Name"));
+        int from = -5, to = -5;
+        text->attributes(8, &from, &to);
+        QCOMPARE(std::pair(from, to), std::pair(0, 9)); // one run: the last letter is read too
+        const auto type = QAccessible::TextBoundaryType(boundary);
+        const QString got = step < 0   ? text->textBeforeOffset(offset, type, &from, &to)
+                            : step > 0 ? text->textAfterOffset(offset, type, &from, &to)
+                                       : text->textAtOffset(offset, type, &from, &to);
+        QCOMPARE(got, piece);
+        QCOMPARE(from, start);
+        QCOMPARE(to, start < 0 ? -1 : start + int(piece.size()));
+    }
+
+    // What a screen reader is offered lies on the window and is not hidden beneath the banner:
+    // no score digit parked beside the window, no marker left off the board, no control the
+    // banner covers. Checked from start-up through a refused slide, a won game and a lost one.
+    static bool offeredOnlyWhatIsSeen(MainWindow &w, const char *when)
+    {
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&w);
+        QStringList wrong;
+        const QRect banner = w.bigmsg->isVisible() ? w.bigmsg->geometry() : QRect();
+        const int bannerAt = int(w.children().indexOf(w.bigmsg));
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface *child = window->child(i);
+            auto *widget = qobject_cast<QWidget *>(child->object());
+            if (!widget || child->state().invisible) continue;
+            const QString what = QStringLiteral("%1 '%2' at %3,%4")
+                                     .arg(QLatin1String(widget->metaObject()->className()),
+                                          child->text(QAccessible::Name))
+                                     .arg(widget->x())
+                                     .arg(widget->y());
+            if (!child->rect().intersects(window->rect()))
+                wrong << what + QStringLiteral(" off the window");
+            else if (banner.contains(widget->geometry()) && w.children().indexOf(widget) < bannerAt)
+                wrong << what + QStringLiteral(" under the banner");
+        }
+        if (!wrong.isEmpty()) qWarning() << when << wrong;
+        return wrong.isEmpty();
+    }
+
+    // What a screen reader is offered lies on the window and is not hidden beneath the banner:
+    // no score digit parked beside the window, no marker left off the board, no control the
+    // banner covers. Checked from start-up through a won game, and through a refused slide, a
+    // game given up and a lost one.
+    void offeredOnlyWhatIsSeen()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(offeredOnlyWhatIsSeen(w, "at start-up"));
+        w.namebox->setFocus(); // typing a name when the game starts: the board takes the keys
+        w.restart();
+        QCOMPARE(w.focusWidget(), w.boardfocus);
+        QVERIFY(offeredOnlyWhatIsSeen(w, "in a game"));
+        buildFirstBoardRoad(w);
+        release(w);
+        driveToEnd(w);
+        QCOMPARE(w.gamestate, QStringLiteral("WIN"));
+        QVERIFY(offeredOnlyWhatIsSeen(w, "after a win"));
+
+        MainWindow v;
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        v.restart();
+        release(v); // a refused slide of the car's tile, its blink run out
+        v.setblock(12, tile::straightLR);
+        v.setblock(9, tile::empty);
+        v.block_MouseDown(1, MouseButton::Left);
+        QVERIFY(v.Timerblink->isActive());
+        while (v.Timerblink->isActive())
+            v.Timerblink_Timer();
+        QVERIFY(offeredOnlyWhatIsSeen(v, "after a refused slide"));
+        v.bigmsg_Click(); // the game given up: back to the panel
+        QVERIFY(v.namebox->isVisible());
+        QVERIFY(offeredOnlyWhatIsSeen(v, "after giving up"));
+        v.restart();
+        release(v);
+        driveToEnd(v);
+        QCOMPARE(v.gamestate, QStringLiteral("LOSE"));
+        QVERIFY(offeredOnlyWhatIsSeen(v, "after a loss"));
+    }
+
     // A new deal names every place afresh; the exits' blink leaves the names alone.
     void restartNamesTheDeal()
     {

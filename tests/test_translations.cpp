@@ -2,8 +2,10 @@
 #include "roadtest.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 namespace {
@@ -72,12 +74,58 @@ class TestTranslations : public QObject
     Q_OBJECT
 
   private slots:
-    void complete_data()
+    void complete_data() { languageRows(); }
+    void current_data() { languageRows(); }
+
+    // Each file holds exactly the texts the code has today: none that lupdate would add or drop.
+    void current()
+    {
+        QFETCH(QString, language);
+        static const QSet<QString> code = [] {
+            QSet<QString> keys;
+            QTemporaryDir dir;
+            const QString probe = dir.filePath(QStringLiteral("probe.ts"));
+            QProcess lupdate;
+            lupdate.start(QStringLiteral(ROADSHIFT_LUPDATE),
+                          {QStringLiteral("-silent"), QStringLiteral("-locations"),
+                           QStringLiteral("none"), QStringLiteral("@" ROADSHIFT_TRANSLATED_LIST),
+                           QStringLiteral("-ts"), probe});
+            if (!lupdate.waitForFinished(60000) || lupdate.exitCode() != 0) return keys;
+            QFile file(probe);
+            if (!file.open(QIODevice::ReadOnly)) return keys;
+            QXmlStreamReader xml(&file);
+            for (const Message &m : readMessages(xml))
+                keys.insert(m.context + u'|' + m.source);
+            return keys;
+        }();
+        QVERIFY2(code.size() > 100, "lupdate found the code's texts");
+        QSet<QString> file;
+        QVERIFY(readFile(language, file));
+        const QSet<QString> added = code - file, dropped = file - code;
+        QVERIFY2(added.isEmpty() && dropped.isEmpty(),
+                 qPrintable(QStringLiteral("run the update_translations target; new: %1; gone: %2")
+                                .arg(QStringList(added.begin(), added.end()).join(u'\n'),
+                                     QStringList(dropped.begin(), dropped.end()).join(u'\n'))));
+    }
+
+  private:
+    static void languageRows()
     {
         QTest::addColumn<QString>("language");
         for (const char *language : {"de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru"})
             QTest::newRow(language) << QString::fromLatin1(language);
     }
+    static bool readFile(const QString &language, QSet<QString> &keys)
+    {
+        QFile file(QStringLiteral(ROADSHIFT_TRANSLATIONS_DIR "/roadshift_%1.ts").arg(language));
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        QXmlStreamReader xml(&file);
+        for (const Message &m : readMessages(xml))
+            keys.insert(m.context + u'|' + m.source);
+        return !xml.hasError();
+    }
+
+  private slots:
     void complete()
     {
         QFETCH(QString, language);

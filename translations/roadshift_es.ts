@@ -6,57 +6,63 @@
     <message>
         <source>About Roadshift</source>
         <extracomment>the about box&apos;s title; keep the game&apos;s name Roadshift as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Roadshift</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>the about box&apos;s first tab, which shows the game&apos;s picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Acerca de&quot; would be almost twice as long as the tab&apos;s English word; &quot;Info&quot; is as short and understood everywhere.</translatorcomment>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Stats</source>
         <extracomment>the about box&apos;s second tab, with the numbers of games played, won and lost</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Estadísticas&quot; is more than twice as long as the tab&apos;s English word; &quot;Datos&quot; (the figures) is as short.</translatorcomment>
+        <translation>Datos</translation>
     </message>
     <message>
         <source>This game (accumulative)</source>
         <extracomment>a heading in the statistics: the numbers below count every game since the first start</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Acumulado&quot; is an office word; &quot;all games&quot; says the same to a family.</translatorcomment>
+        <translation>Todas las partidas</translation>
     </message>
     <message>
         <source>Number of times you opened this game </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened to fit beside its number. Simple past (&quot;abriste&quot;) is the neutral choice understood in Spain and Latin America alike.</translatorcomment>
+        <translation>Veces que abriste el juego </translation>
     </message>
     <message>
         <source>Total number of games played until now </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partidas jugadas en total </translation>
     </message>
     <message>
         <source>Total number of blocks the car pass through </source>
         <extracomment>a caption in the statistics, right-aligned beside its number: how many road tiles the car has driven over; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;pass&quot;) is not copied; shortened to fit beside the number.</translatorcomment>
+        <translation>Fichas recorridas por el auto </translation>
     </message>
     <message>
         <source>This session</source>
         <extracomment>a heading in the statistics: the numbers below count the games since the game was started</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esta sesión</translation>
     </message>
     <message>
         <source>Number of games won </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partidas ganadas </translation>
     </message>
     <message>
         <source>Number of games lost </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partidas perdidas </translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>the button that closes the about box</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Aceptar&quot; would be more than three times as long; &quot;OK&quot; is understood by every Spanish speaker.</translatorcomment>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -64,16 +70,16 @@
     <message>
         <source>Speech brief</source>
         <extracomment>the game now speaks only events and answers, not every confirmation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voz breve</translation>
     </message>
     <message>
         <source>Speech silent</source>
         <extracomment>the game&apos;s own announcements are off; the screen reader still reads the places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voz apagada</translation>
     </message>
     <message>
         <source>Speech full</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz completa</translation>
     </message>
 </context>
 <context>
@@ -81,7 +87,7 @@
     <message>
         <source>. </source>
         <extracomment>between sentences the game says at the same moment (&quot;The car is off. You lost: ...&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
@@ -90,50 +96,55 @@
         <source>Roadshift, a puzzle game: slide and turn road tiles to lead a car that drives by itself
 into one of the exits.</source>
         <extracomment>the first lines of --help; keep the line break where a line would pass 80 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift, un juego de ingenio: desliza y gira fichas de carretera para guiar
+un auto que avanza solo hasta una de las metas.</translation>
     </message>
     <message>
         <source>Show this help and leave.</source>
         <extracomment>what --help does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y termina.</translation>
     </message>
     <message>
         <source>Show the version and leave.</source>
         <extracomment>what --version does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is a word on the command line that is no option</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.
 </source>
         <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Prueba &apos;%1 --help&apos;.
+</translation>
     </message>
     <message>
         <source>roadshift: the answer could not be written: %1</source>
         <extracomment>on standard error when --help or --version could not print; %1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: no se pudo escribir la respuesta: %1</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Falta un valor después de &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 </source>
         <extracomment>%1 is the program&apos;s name; &quot;[options]&quot; stands for the options listed below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opciones]
+</translation>
     </message>
     <message>
         <source>Without options the game starts. The options every Qt program takes,
 such as -platform, -style and -reverse, are passed on to Qt.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sin opciones, se inicia el juego. Las opciones que acepta todo programa Qt,
+como -platform, -style y -reverse, se pasan a Qt.
+</translation>
     </message>
 </context>
 <context>
@@ -141,56 +152,64 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>How to play</source>
         <extracomment>the title of the box with the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar</translation>
     </message>
     <message>
         <source>Objective</source>
         <extracomment>a heading in the rules: what the game is about</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo</translation>
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied. &quot;Cuenta regresiva&quot; and &quot;auto&quot; are the words understood from Spain to Latin America (&quot;cuenta atrás&quot;/&quot;coche&quot; are Spain only, &quot;coche&quot; even means pig in parts of Central America).</translatorcomment>
+        <translation>Cuando la cuenta regresiva llegue a cero, tu auto arrancará. Prepárale una carretera adecuada. Por cada ficha de carretera que recorra, ganas 10 puntos.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
         <extracomment>in the rules, beside a picture of an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The exit is called &quot;meta&quot; (finish) throughout: &quot;salida&quot;, the usual word for an exit, also means a race&apos;s start and is used here for the START sign.</translatorcomment>
+        <translation>Ganas la partida si logras llevar el auto hasta una “meta”.</translation>
     </message>
     <message>
         <source>How to play?</source>
         <extracomment>a heading in the rules, over the mouse buttons&apos; use</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;¿Cómo se juega?&quot; would repeat the box&apos;s title; &quot;Controles&quot; names what follows and is shorter.</translatorcomment>
+        <translation>Controles</translation>
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
         <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The mouse is not named: &quot;ratón&quot; (Spain) and &quot;mouse&quot; (Latin America) differ; &quot;CLIC IZQUIERDO&quot; is understood by both.</translatorcomment>
+        <translation>Haz CLIC IZQUIERDO en una ficha para deslizarla a la casilla vacía.</translation>
     </message>
     <message>
         <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
         <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The mouse is not named: &quot;ratón&quot; (Spain) and &quot;mouse&quot; (Latin America) differ; &quot;CLIC DERECHO&quot; is understood by both.</translatorcomment>
+        <translation>Haz CLIC DERECHO en una ficha para girarla en sentido horario.</translation>
     </message>
     <message>
         <source>Get the idea?</source>
         <extracomment>the last heading in the rules: have you understood?</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Todo claro?</translation>
     </message>
     <message>
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;ser un as&quot; (to be an ace) is friendly praise for anyone, child or grown-up, and has no gender, unlike &quot;listo/lista&quot;.</translatorcomment>
+        <translation>¡Sé que eres un as! ¡Diviértete! ^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>
         <extracomment>the button that closes the rules: I have understood</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;¡OK, entendido!&quot; would be 40 % longer than the button&apos;s English text; the word alone answers the heading &quot;¿Todo claro?&quot;.</translatorcomment>
+        <translation>¡Entendido!</translation>
     </message>
     <message>
         <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Tab, Ctrl+Q) so that they match the key list elsewhere. The tent is &quot;carpa&quot;, understood as a tent from Spain to Latin America (&quot;tienda&quot; means shop in Latin America).</translatorcomment>
+        <translation>Teclas: las flechas recorren el tablero y leen cada casilla. Space desliza la ficha o hace saltar la carpa. R gira la ficha. W dice adónde lleva la carretera. C dice dónde está el auto. Shift con una flecha lee toda la fila o columna. Home va al auto, E a la casilla vacía, X a la meta más cercana. G hace salir el auto ya. P pausa. N o F2 empieza una partida. Escape quita el aviso. V pone la voz completa, breve o apagada. Tab pasa del tablero a los botones y viceversa. F1 es esta ayuda; Ctrl+Q sale.</translation>
     </message>
 </context>
 <context>
@@ -198,67 +217,76 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;¡EL FIN!&quot; sounds like the end of a film; &quot;¡META!&quot; (finish) is what a Spanish road race writes on its last stretch, and it is shorter.</translatorcomment>
+        <translation>¡META!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;SALIDA&quot; is the word on a race&apos;s start line; one letter longer than the English, within the sign&apos;s room.</translatorcomment>
+        <translation>SALIDA</translation>
     </message>
     <message>
         <source>Pts</source>
         <extracomment>lettered after the score&apos;s big digits: a short form of &quot;points&quot;, at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pts</translation>
     </message>
     <message>
         <source>CLICK TO PLAY!</source>
         <extracomment>lettered in big capitals on the banner under the board before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;¡HAZ CLIC PARA JUGAR!&quot; would be 50 % longer; &quot;click and let&apos;s play!&quot; is close to the English length.</translatorcomment>
+        <translation>¡CLIC Y A JUGAR!</translation>
     </message>
     <message>
         <source>SORRY! YOU LOST!</source>
         <extracomment>lettered in big capitals on the banner when the car has left the road</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;¡LO SIENTO!&quot; sounds stiff on a game&apos;s banner; &quot;¡OH, NO!&quot; is what a player says. Simple past &quot;PERDISTE&quot; is understood everywhere and shorter than &quot;HAS PERDIDO&quot;.</translatorcomment>
+        <translation>¡OH, NO! ¡PERDISTE!</translation>
     </message>
     <message>
         <source>CONGRATS! YOU WON!</source>
         <extracomment>lettered in big dancing capitals on the banner when the car has reached an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;¡FELICIDADES!&quot; is long; &quot;¡BRAVO!&quot; cheers the same.</translatorcomment>
+        <translation>¡BRAVO! ¡GANASTE!</translation>
     </message>
     <message>
         <source>GOOD LUCK!</source>
         <extracomment>lettered in big rainbow capitals on the banner while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;¡BUENA SUERTE!&quot; is 40 % longer; &quot;¡Suerte!&quot; alone is the usual Spanish wish.</translatorcomment>
+        <translation>¡SUERTE!</translation>
     </message>
     <message>
         <source>...YOU NEED LOTS OF &apos;EM</source>
         <extracomment>the small line under &quot;GOOD LUCK!&quot;: a friendly joke, you will need lots of luck; translate in spirit, in capitals, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;luck ... and plenty of it, you will need it&quot;. The English plural &quot;&apos;em&quot; has no Spanish match.</translatorcomment>
+        <translation>...Y MUCHA, LA NECESITARÁS</translation>
     </message>
     <message>
         <source>Left-Click on the tile to move it from point A to point B</source>
         <extracomment>caption under the rules&apos; first picture: a tile slides into the empty place next to it, from A to B; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clic izquierdo en la ficha para moverla del punto A al punto B</translation>
     </message>
     <message>
         <source>Right-click on the tile to rotate it clockwise</source>
         <extracomment>caption under the rules&apos; second picture; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: the literal &quot;Clic derecho en la ficha para girarla en sentido horario&quot; is 20 % longer than the English caption.</translatorcomment>
+        <translation>Clic derecho: la ficha gira en sentido horario</translation>
     </message>
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>SALIDA and META as lettered on the sign and the exit tiles; the exclamation marks wrap the whole sentence, as Spanish writes them.</translatorcomment>
+        <translation>¡Guía el auto desde la SALIDA hasta la META!</translation>
     </message>
     <message>
         <source>PAUSED</source>
         <extracomment>lettered in big capitals on the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PAUSA</translation>
     </message>
     <message>
         <source>press P to play on</source>
         <extracomment>the smaller line under &quot;PAUSED&quot;; P is the key, keep it as P</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pulsa P para seguir</translation>
     </message>
 </context>
 <context>
@@ -266,119 +294,126 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>board</source>
         <extracomment>the name a screen reader gives the board of tiles, which the arrow keys move over</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tablero</translation>
     </message>
     <message>
         <source>paused</source>
         <extracomment>the name a screen reader gives the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en pausa</translation>
     </message>
     <message>
         <source>Roadshift v%1</source>
         <extracomment>the window&apos;s title: keep the game&apos;s name Roadshift as it is; %1 is the version, e.g. 1.00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift v%1</translation>
     </message>
     <message>
         <source>START!</source>
         <extracomment>the red word to click under the board that starts a game; very short (about 7 letters)</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The red word starts a game: &quot;¡JUGAR!&quot; (play!) has the English length; &quot;¡SALIDA!&quot; is kept for the sign where the car waits.</translatorcomment>
+        <translation>¡JUGAR!</translation>
     </message>
     <message>
         <source>About Game</source>
         <extracomment>a button that opens the about box with the statistics</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Acerca del juego&quot; would be 60 % longer than the button&apos;s English text.</translatorcomment>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>How to Play</source>
         <extracomment>a button that opens the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar</translation>
     </message>
     <message>
         <source>Exit game</source>
         <extracomment>a button that closes the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Number of exitpoint</source>
         <extracomment>the heading over the number of exits on the board, 1 to 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;exitpoint&quot;) is not copied.</translatorcomment>
+        <translation>Número de metas</translation>
     </message>
     <message>
         <source>More exit points means more chance of winning the game!</source>
         <extracomment>the tooltip of the heading over the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Más metas, más posibilidades de ganar!</translation>
     </message>
     <message>
         <source>difficult</source>
         <extracomment>a placeholder under the number of exits, replaced by a difficulty name at once
 ----------
 a placeholder under the countdown, replaced by a joke at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>difícil</translation>
     </message>
     <message>
         <source>Car move after...</source>
         <extracomment>the heading over the countdown: how many seconds pass before the car drives off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El auto sale en...</translation>
     </message>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English misspells on purpose (&quot;Enuff&quot;, &quot;built&quot;); the Spanish plays with the spoken &quot;pa&apos;&quot; for &quot;para&quot;, which reads as playful everywhere, not as the translator&apos;s mistake.</translatorcomment>
+        <translation>¿Tiempo suficiente pa&apos; pensar y hacer la carretera?</translation>
     </message>
     <message>
         <source>sec</source>
         <extracomment>short for seconds, beside the countdown&apos;s number; at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seg</translation>
     </message>
     <message>
         <source>Your name here</source>
         <extracomment>the heading over the box where the player types a name for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre aquí</translation>
     </message>
     <message>
         <source>This name may get into the TOP TEN!</source>
         <extracomment>the name box&apos;s tooltip; TOP TEN is the table of the best scores</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Top 10&quot; is how Spanish writes such a table (as in the charts).</translatorcomment>
+        <translation>¡Este nombre puede entrar en el TOP 10!</translation>
     </message>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre</translation>
     </message>
     <message>
         <source>TOP</source>
         <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Top 10&quot; is how Spanish writes a top-ten table (as in the charts), so the heading reads TOP / 10.</translatorcomment>
+        <translation>TOP</translation>
     </message>
     <message>
         <source>TEN</source>
         <extracomment>the second word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Top 10&quot; is how Spanish writes a top-ten table (as in the charts), so the heading reads TOP / 10; &quot;TEN&quot; would be English, &quot;DIEZ&quot; unusual.</translatorcomment>
+        <translation>10</translation>
     </message>
     <message>
         <source>fewer exits</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>menos metas</translation>
     </message>
     <message>
         <source>more exits</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>más metas</translation>
     </message>
     <message>
         <source>shorter countdown</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cuenta regresiva más corta</translation>
     </message>
     <message>
         <source>longer countdown</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cuenta regresiva más larga</translation>
     </message>
     <message>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>auto</translation>
     </message>
 </context>
 <context>
@@ -386,113 +421,118 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>empty place</source>
         <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>casilla vacía</translation>
     </message>
     <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Carpa&quot; is a tent from Spain to Latin America; &quot;tienda&quot; means shop in Latin America.</translatorcomment>
+        <translation>carpa</translation>
     </message>
     <message>
         <source>START sign</source>
-        <translation type="unfinished"></translation>
+        <translation>cartel de SALIDA</translation>
     </message>
     <message>
         <source>plain tile</source>
-        <translation type="unfinished"></translation>
+        <translation>ficha sin carretera</translation>
     </message>
     <message>
         <source>START, the car waits here</source>
         <extracomment>the sign left of the top-left place, where the car enters the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SALIDA, aquí espera el auto</translation>
     </message>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIDA</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>%1, car here</source>
         <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, auto aquí</translation>
     </message>
     <message>
         <source>straight, open to the left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>recta, abierta a izquierda y derecha</translation>
     </message>
     <message>
         <source>straight, open up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>recta, abierta arriba y abajo</translation>
     </message>
     <message>
         <source>crossing, open on all sides</source>
         <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cruce, abierto por todos lados</translation>
     </message>
     <message>
         <source>curve, open to the right and down</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, abierta a la derecha y abajo</translation>
     </message>
     <message>
         <source>curve, open to the left and down</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, abierta a la izquierda y abajo</translation>
     </message>
     <message>
         <source>curve, open up and to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, abierta arriba y a la derecha</translation>
     </message>
     <message>
         <source>curve, open to the left and up</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, abierta a la izquierda y arriba</translation>
     </message>
     <message>
         <source>exit, open on all sides</source>
         <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>meta, abierta por todos lados</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1, columna %2</translation>
     </message>
     <message>
         <source>%1, row %2, column %3, car here</source>
         <extracomment>a board place: %1 what lies there, then its row and column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, fila %2, columna %3, auto aquí</translation>
     </message>
     <message>
         <source>%1, row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, fila %2, columna %3</translation>
     </message>
     <message>
         <source>left</source>
         <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Direction words are only used inside sentences (&quot;va %1 contra una carpa&quot;, &quot;Ficha deslizada %1&quot;, &quot;que va %2&quot;), so they carry their preposition: &quot;hacia la izquierda&quot;.</translatorcomment>
+        <translation>hacia la izquierda</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Direction words are only used inside sentences (&quot;va %1 contra una carpa&quot;, &quot;Ficha deslizada %1&quot;, &quot;que va %2&quot;), so they carry their preposition: &quot;hacia la izquierda&quot;.</translatorcomment>
+        <translation>hacia la derecha</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Direction words are only used inside sentences (&quot;va %1 contra una carpa&quot;, &quot;Ficha deslizada %1&quot;, &quot;que va %2&quot;), so they carry their preposition: &quot;hacia la izquierda&quot;.</translatorcomment>
+        <translation>hacia arriba</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Direction words are only used inside sentences (&quot;va %1 contra una carpa&quot;, &quot;Ficha deslizada %1&quot;, &quot;que va %2&quot;), so they carry their preposition: &quot;hacia la izquierda&quot;.</translatorcomment>
+        <translation>hacia abajo</translation>
     </message>
     <message>
         <source>row %1: %2</source>
         <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fila %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
         <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>columna %1: %2</translation>
     </message>
 </context>
 <context>
@@ -500,67 +540,75 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Click here to start playing</source>
         <extracomment>the banner&apos;s tooltip before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para empezar a jugar</translation>
     </message>
     <message>
         <source>Click here to replay</source>
         <extracomment>the banner&apos;s tooltip after a lost game</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>After a lost game: &quot;la revancha&quot; (the return match) keeps it apart from &quot;play again&quot; after a win.</translatorcomment>
+        <translation>Haz clic aquí para la revancha</translation>
     </message>
     <message>
         <source>Click here to play again</source>
         <extracomment>the banner&apos;s tooltip after a won game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para jugar de nuevo</translation>
     </message>
     <message>
         <source>Click here to cancel this game</source>
         <extracomment>the banner&apos;s tooltip while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para cancelar esta partida</translation>
     </message>
     <message>
         <source>Ultra Hard!</source>
         <extracomment>difficulty shown under the number of exits when there is 1 exit; a playful word, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;¡Durísimo!&quot; (rock hard) is the playful superlative; one word, shorter than the English.</translatorcomment>
+        <translation>¡Durísimo!</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>difficulty shown under the number of exits when there are 2 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Intermedio&quot; would be 70 % longer; &quot;Normal&quot; is the usual middle level in Spanish games.</translatorcomment>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Novice</source>
         <extracomment>difficulty shown under the number of exits when there are 3 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Principiante&quot; would be twice as long; &quot;Novato&quot; is the usual game level name.</translatorcomment>
+        <translation>Novato</translation>
     </message>
     <message>
         <source>Kids Only</source>
         <extracomment>difficulty shown under the number of exits when there are 4 exits; a playful joke: this is the easiest setting</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;pan comido&quot; (a piece of cake) says &quot;dead easy&quot; as the English joke does; &quot;Juego de niños&quot; would say both but is 55 % longer.</translatorcomment>
+        <translation>Pan comido</translation>
     </message>
     <message>
         <source>Walk the dog 1st!</source>
         <extracomment>shown under a countdown of 50 seconds or more: so much time that you could walk the dog first; a joke, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: so much time that you can walk the dog; &quot;primero&quot; dropped to stay as short as the English.</translatorcomment>
+        <translation>¡Pasea al perro!</translation>
     </message>
     <message>
         <source>Sit Down and Relax</source>
         <extracomment>shown under a countdown of 40 to 49 seconds: plenty of time; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Siéntate y relájate</translation>
     </message>
     <message>
         <source>Take it Easy</source>
         <extracomment>shown under a countdown of 30 to 39 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: the Spanish idiom for &quot;easy does it&quot;, understood everywhere (&quot;Tranqui&quot; is Spain-only slang).</translatorcomment>
+        <translation>Con calma</translation>
     </message>
     <message>
         <source>Think Faster!</source>
         <extracomment>shown under a countdown of 20 to 29 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Piensa rápido!</translation>
     </message>
     <message>
         <source>Mission Impossible!</source>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The film is known by this title across the Spanish-speaking world.</translatorcomment>
+        <translation>¡Misión imposible!</translation>
     </message>
 </context>
 <context>
@@ -568,19 +616,19 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>roadshift: the records could not be saved in %1: %2</source>
         <extracomment>one line on standard error; %1 is a file, %2 the reason the system gave</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: no se pudieron guardar los récords en %1: %2</translation>
     </message>
     <message>
         <source>the lock cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear el bloqueo</translation>
     </message>
     <message>
         <source>the file system refused the write</source>
-        <translation type="unfinished"></translation>
+        <translation>el sistema de archivos rechazó la escritura</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
@@ -588,251 +636,251 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>a score read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>two sentences a screen reader says one after the other: %1 the first, which brings its own punctuation, %2 the second, which gets its full stop here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>Score: %1</source>
         <extracomment>the score under the board, read by a screen reader; %1 is the points, e.g. &quot;230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación: %1</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>a sentence of its own: %1 is the score, e.g. &quot;Score: 230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The car leaves in under a second</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El auto sale en menos de un segundo</translation>
     </message>
     <message numerus="yes">
         <source>The car leaves in %n second(s)</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El auto sale en %n segundo</numerusform>
+            <numerusform>El auto sale en %n segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>Rank %1: %2, %3</source>
         <extracomment>a row of the top-ten table read by a screen reader, e.g. &quot;Rank 1: Racer, 230 points&quot;: %1 the rank, %2 the player&apos;s name, %3 the points</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Puesto %1: %2, %3</translation>
     </message>
     <message>
         <source>no name</source>
         <extracomment>said for a top-ten row whose player left the name box empty</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sin nombre</translation>
     </message>
     <message>
         <source>The road reaches the exit at %1 at once</source>
-        <translation type="unfinished"></translation>
+        <translation>La carretera llega de inmediato a la meta en %1</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a tent at %2</source>
         <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La carretera termina de inmediato: va %1 contra una carpa en %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into the empty place at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La carretera termina de inmediato: va %1 a la casilla vacía en %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a closed side at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La carretera termina de inmediato: va %1 contra un lado cerrado en %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La carretera termina de inmediato: va %1 fuera del tablero</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>
         <extracomment>%1 is a place (row 6, column 8); %n the road tiles on the way</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La carretera llega a la meta en %1 tras %n ficha</numerusform>
+            <numerusform>La carretera llega a la meta en %1 tras %n fichas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
         <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La carretera recorre %n ficha hasta %1 y luego va %2 contra una carpa</numerusform>
+            <numerusform>La carretera recorre %n fichas hasta %1 y luego va %2 contra una carpa</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La carretera recorre %n ficha hasta %1 y luego va %2 a la casilla vacía</numerusform>
+            <numerusform>La carretera recorre %n fichas hasta %1 y luego va %2 a la casilla vacía</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
         <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La carretera recorre %n ficha hasta %1 y luego va %2 contra un lado cerrado</numerusform>
+            <numerusform>La carretera recorre %n fichas hasta %1 y luego va %2 contra un lado cerrado</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La carretera recorre %n ficha hasta %1 y luego sale del tablero %2</numerusform>
+            <numerusform>La carretera recorre %n fichas hasta %1 y luego sale del tablero %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s), then loops back to %1</source>
         <extracomment>the road comes back into itself; the car would drive round and round</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La carretera recorre %n ficha y luego vuelve a %1</numerusform>
+            <numerusform>La carretera recorre %n fichas y luego vuelve a %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ficha deslizada %1; ahora aquí está la casilla vacía</translation>
     </message>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
         <extracomment>the tent jumps into the empty place wherever it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La carpa saltó a %1; ahora aquí está la casilla vacía, en %2</translation>
     </message>
     <message>
         <source>Cannot slide: not next to the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede deslizar: no está junto a la casilla vacía</translation>
     </message>
     <message>
         <source>Cannot slide: the car is here</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede deslizar: aquí está el auto</translation>
     </message>
     <message>
         <source>Cannot slide: this is the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede deslizar: esta es la casilla vacía</translation>
     </message>
     <message>
         <source>No game running; press N to start one</source>
         <extracomment>a key on the board while no game is being played</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay partida en curso; pulsa N para empezar una</translation>
     </message>
     <message>
         <source>Cannot turn a tent</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede girar una carpa</translation>
     </message>
     <message>
         <source>Cannot turn the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede girar la casilla vacía</translation>
     </message>
     <message>
         <source>Cannot turn the exit</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede girar la meta</translation>
     </message>
     <message>
         <source>New game. Exit at %1; the car leaves in %2 seconds</source>
         <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida. Meta en %1; el auto sale en %2 segundos</translation>
     </message>
     <message>
         <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida. Metas en %1; el auto sale en %2 segundos</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
         <extracomment>the difficulty panel: %1 the number of exits, %2 the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Metas: %1; cuenta regresiva: %2 segundos</translation>
     </message>
     <message>
         <source>1 second</source>
         <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 segundo</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundos</translation>
     </message>
     <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El auto arranca</translation>
     </message>
     <message>
         <source>You won! %1 points, rank %2 in the top ten</source>
         <extracomment>%1 points, %2 the row the score took in the top ten</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Ganaste! %1 puntos, puesto %2 en el Top 10</translation>
     </message>
     <message>
         <source>You won! %1 points, not in the top ten</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Ganaste! %1 puntos, fuera del Top 10</translation>
     </message>
     <message>
         <source>You lost: the car ran into a tent at %1</source>
         <extracomment>%1 is the place of the tent the car ran into</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perdiste: el auto chocó con una carpa en %1</translation>
     </message>
     <message>
         <source>You lost: the car ran into the empty place at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdiste: el auto entró en la casilla vacía en %1</translation>
     </message>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perdiste: %1 está cerrada para un auto que va %2</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdiste: el auto salió del tablero</translation>
     </message>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perdiste: el auto salió del tablero en %1, %2</translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdiste</translation>
     </message>
     <message>
         <source>Paused; press P to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa; pulsa P para seguir</translation>
     </message>
     <message>
         <source>Going on</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguimos</translation>
     </message>
     <message>
         <source>Car waits at START</source>
-        <translation type="unfinished"></translation>
+        <translation>El auto espera en la SALIDA</translation>
     </message>
     <message>
         <source>Car waits at START; countdown %1</source>
         <extracomment>%1 seconds before the car leaves</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El auto espera en la SALIDA; cuenta regresiva: %1</translation>
     </message>
     <message>
         <source>Car at %1, heading %2</source>
         <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto en %1, va %2</translation>
     </message>
     <message>
         <source>Car stopped off the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto detenido fuera del tablero</translation>
     </message>
     <message>
         <source>Car stopped at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto detenido en %1</translation>
     </message>
 </context>
 <context>
@@ -840,12 +888,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You failed to make it to the Top Ten</source>
         <extracomment>shown under the banner after a win whose points are too few for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: the line under the banner has a fixed width.</translatorcomment>
+        <translation>No entraste en el Top 10</translation>
     </message>
     <message>
         <source>Your points is ranked #%1 in the Top Ten</source>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Spanish is correct. &quot;#&quot; is not used for ranks in Spanish, &quot;puesto&quot; is.</translatorcomment>
+        <translation>Tus puntos: puesto %1 en el Top 10</translation>
     </message>
 </context>
 </TS>

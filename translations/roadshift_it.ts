@@ -6,57 +6,61 @@
     <message>
         <source>About Roadshift</source>
         <extracomment>the about box&apos;s title; keep the game&apos;s name Roadshift as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Informazioni su Roadshift&quot; is 50 % longer than the title&apos;s English; &quot;Info su&quot; is as common in Italian programs.</translatorcomment>
+        <translation>Info su Roadshift</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>the about box&apos;s first tab, which shows the game&apos;s picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Stats</source>
         <extracomment>the about box&apos;s second tab, with the numbers of games played, won and lost</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Statistiche&quot; would be more than twice as long as the tab&apos;s English word; &quot;Partite&quot; (games) names exactly what the tab counts: games opened, played, won and lost.</translatorcomment>
+        <translation>Partite</translation>
     </message>
     <message>
         <source>This game (accumulative)</source>
         <extracomment>a heading in the statistics: the numbers below count every game since the first start</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Cumulativo&quot; is an office word; &quot;all games so far&quot; says the same to a family.</translatorcomment>
+        <translation>Tutte le partite finora</translation>
     </message>
     <message>
         <source>Number of times you opened this game </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volte che hai aperto il gioco </translation>
     </message>
     <message>
         <source>Total number of games played until now </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partite giocate in tutto </translation>
     </message>
     <message>
         <source>Total number of blocks the car pass through </source>
         <extracomment>a caption in the statistics, right-aligned beside its number: how many road tiles the car has driven over; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;pass&quot;) is not copied; shortened to fit beside the number (&quot;tiles the car drove over&quot;).</translatorcomment>
+        <translation>Tessere percorse dall&apos;auto </translation>
     </message>
     <message>
         <source>This session</source>
         <extracomment>a heading in the statistics: the numbers below count the games since the game was started</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questa sessione</translation>
     </message>
     <message>
         <source>Number of games won </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partite vinte </translation>
     </message>
     <message>
         <source>Number of games lost </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partite perse </translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>the button that closes the about box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -64,16 +68,16 @@
     <message>
         <source>Speech brief</source>
         <extracomment>the game now speaks only events and answers, not every confirmation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annunci brevi</translation>
     </message>
     <message>
         <source>Speech silent</source>
         <extracomment>the game&apos;s own announcements are off; the screen reader still reads the places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annunci spenti</translation>
     </message>
     <message>
         <source>Speech full</source>
-        <translation type="unfinished"></translation>
+        <translation>Annunci completi</translation>
     </message>
 </context>
 <context>
@@ -81,7 +85,7 @@
     <message>
         <source>. </source>
         <extracomment>between sentences the game says at the same moment (&quot;The car is off. You lost: ...&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
@@ -90,50 +94,55 @@
         <source>Roadshift, a puzzle game: slide and turn road tiles to lead a car that drives by itself
 into one of the exits.</source>
         <extracomment>the first lines of --help; keep the line break where a line would pass 80 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift, un gioco di logica: fai scorrere e ruota le tessere della strada per
+guidare un&apos;auto che va da sola fino a una delle uscite.</translation>
     </message>
     <message>
         <source>Show this help and leave.</source>
         <extracomment>what --help does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questo aiuto ed esce.</translation>
     </message>
     <message>
         <source>Show the version and leave.</source>
         <extracomment>what --version does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versione ed esce.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is a word on the command line that is no option</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Argomento inatteso &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.
 </source>
         <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Prova &apos;%1 --help&apos;.
+</translation>
     </message>
     <message>
         <source>roadshift: the answer could not be written: %1</source>
         <extracomment>on standard error when --help or --version could not print; %1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: impossibile scrivere la risposta: %1</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Manca il valore dopo &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 </source>
         <extracomment>%1 is the program&apos;s name; &quot;[options]&quot; stands for the options listed below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opzioni]
+</translation>
     </message>
     <message>
         <source>Without options the game starts. The options every Qt program takes,
 such as -platform, -style and -reverse, are passed on to Qt.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Senza opzioni si avvia il gioco. Le opzioni valide per ogni programma Qt,
+come -platform, -style e -reverse, vengono passate a Qt.
+</translation>
     </message>
 </context>
 <context>
@@ -141,56 +150,60 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>How to play</source>
         <extracomment>the title of the box with the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Come si gioca</translation>
     </message>
     <message>
         <source>Objective</source>
         <extracomment>a heading in the rules: what the game is about</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Obiettivo</translation>
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied.</translatorcomment>
+        <translation>Quando il conto alla rovescia arriva a zero, la tua auto parte. Preparale una strada adatta. Per ogni tessera di strada che attraversa guadagni 10 punti.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
         <extracomment>in the rules, beside a picture of an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vinci se riesci a guidare l&apos;auto fino a una «uscita».</translation>
     </message>
     <message>
         <source>How to play?</source>
         <extracomment>a heading in the rules, over the mouse buttons&apos; use</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Come si gioca?&quot; would repeat the box&apos;s title; &quot;Comandi&quot; (controls) names what follows and is shorter.</translatorcomment>
+        <translation>Comandi</translation>
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
         <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con il TASTO SINISTRO del mouse fai scorrere una tessera nella casella vuota.</translation>
     </message>
     <message>
         <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
         <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con il TASTO DESTRO del mouse ruoti una tessera in senso orario.</translation>
     </message>
     <message>
         <source>Get the idea?</source>
         <extracomment>the last heading in the rules: have you understood?</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tutto chiaro?</translation>
     </message>
     <message>
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;sei un asso&quot; (you are an ace) is friendly praise for a child or a grown-up alike and, unlike &quot;tipo sveglio&quot;, fits any player.</translatorcomment>
+        <translation>Lo so che sei un asso! Divertiti! ^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>
         <extracomment>the button that closes the rules: I have understood</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK, capito!</translation>
     </message>
     <message>
         <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q) so that they match the key list elsewhere.</translatorcomment>
+        <translation>Tasti: le frecce ti muovono sul tabellone e leggono ogni casella. Space fa scorrere la tessera o fa saltare la tenda. R ruota la tessera. W dice dove porta la strada. C dice dov&apos;è l&apos;auto. Shift con una freccia legge tutta la riga o la colonna. Home va all&apos;auto, E alla casella vuota, X all&apos;uscita più vicina. G fa partire subito l&apos;auto. P mette in pausa. N o F2 avvia una partita. Escape toglie il banner. V imposta gli annunci su completi, brevi o spenti. Tab passa dal tabellone ai pulsanti e viceversa. F1 è questo aiuto; Ctrl+Q esce.</translation>
     </message>
 </context>
 <context>
@@ -198,67 +211,75 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;FINE!&quot; sounds like the end of a film; &quot;ARRIVO!&quot; (the finish of a race) is what the last tile of a road race says, pairs with START, and is shorter than the English.</translatorcomment>
+        <translation>ARRIVO!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;PARTENZA&quot; is too long for the small sign; &quot;START&quot; is understood by every Italian child (races, video games) and is kept.</translatorcomment>
+        <translation>START</translation>
     </message>
     <message>
         <source>Pts</source>
         <extracomment>lettered after the score&apos;s big digits: a short form of &quot;points&quot;, at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The usual Italian short form of &quot;punti&quot;; Italian short forms take no plural ending.</translatorcomment>
+        <translation>Pt</translation>
     </message>
     <message>
         <source>CLICK TO PLAY!</source>
         <extracomment>lettered in big capitals on the banner under the board before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CLICCA E GIOCA!</translation>
     </message>
     <message>
         <source>SORRY! YOU LOST!</source>
         <extracomment>lettered in big capitals on the banner when the car has left the road</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PECCATO! HAI PERSO!</translation>
     </message>
     <message>
         <source>CONGRATS! YOU WON!</source>
         <extracomment>lettered in big dancing capitals on the banner when the car has reached an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;BRAVO!&quot; would be masculine only; &quot;GRANDE!&quot; is the playful praise that fits any player, same length as the English.</translatorcomment>
+        <translation>GRANDE! HAI VINTO!</translation>
     </message>
     <message>
         <source>GOOD LUCK!</source>
         <extracomment>lettered in big rainbow capitals on the banner while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;BUONA FORTUNA!&quot; would be 40 % longer than the English; &quot;BUONA SORTE!&quot; says the same.</translatorcomment>
+        <translation>BUONA SORTE!</translation>
     </message>
     <message>
         <source>...YOU NEED LOTS OF &apos;EM</source>
         <extracomment>the small line under &quot;GOOD LUCK!&quot;: a friendly joke, you will need lots of luck; translate in spirit, in capitals, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;good luck ... and you need plenty of it&quot;. Shorter than the English.</translatorcomment>
+        <translation>...E NE SERVE TANTA</translation>
     </message>
     <message>
         <source>Left-Click on the tile to move it from point A to point B</source>
         <extracomment>caption under the rules&apos; first picture: a tile slides into the empty place next to it, from A to B; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clic sinistro: sposta la tessera dal punto A al punto B</translation>
     </message>
     <message>
         <source>Right-click on the tile to rotate it clockwise</source>
         <extracomment>caption under the rules&apos; second picture; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clic destro: ruota la tessera in senso orario</translation>
     </message>
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>START and ARRIVO! as lettered on the sign and the exit tiles; &quot;dalla partenza all&apos;arrivo&quot; is also an Italian idiom.</translatorcomment>
+        <translation>Guida l&apos;auto in corsa dallo START all&apos;ARRIVO!</translation>
     </message>
     <message>
         <source>PAUSED</source>
         <extracomment>lettered in big capitals on the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PAUSA</translation>
     </message>
     <message>
         <source>press P to play on</source>
         <extracomment>the smaller line under &quot;PAUSED&quot;; P is the key, keep it as P</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;premi P per continuare&quot; is longer than the English line.</translatorcomment>
+        <translation>riprendi con P</translation>
     </message>
 </context>
 <context>
@@ -266,119 +287,124 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>board</source>
         <extracomment>the name a screen reader gives the board of tiles, which the arrow keys move over</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tabellone</translation>
     </message>
     <message>
         <source>paused</source>
         <extracomment>the name a screen reader gives the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in pausa</translation>
     </message>
     <message>
         <source>Roadshift v%1</source>
         <extracomment>the window&apos;s title: keep the game&apos;s name Roadshift as it is; %1 is the version, e.g. 1.00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift v%1</translation>
     </message>
     <message>
         <source>START!</source>
         <extracomment>the red word to click under the board that starts a game; very short (about 7 letters)</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The Italian start call (&quot;pronti, partenza, via!&quot;); shorter than the English. The sign beside the board keeps START, which names a place, not a call.</translatorcomment>
+        <translation>VIA!</translation>
     </message>
     <message>
         <source>About Game</source>
         <extracomment>a button that opens the about box with the statistics</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info gioco</translation>
     </message>
     <message>
         <source>How to Play</source>
         <extracomment>a button that opens the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Come si gioca</translation>
     </message>
     <message>
         <source>Exit game</source>
         <extracomment>a button that closes the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Number of exitpoint</source>
         <extracomment>the heading over the number of exits on the board, 1 to 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English slip (The English grammar slip (&quot;exitpoint&quot;) is not copied.quot;exitpointThe English grammar slip (&quot;exitpoint&quot;) is not copied.quot;, one word, singular) is not copied.</translatorcomment>
+        <translation>Numero di uscite</translation>
     </message>
     <message>
         <source>More exit points means more chance of winning the game!</source>
         <extracomment>the tooltip of the heading over the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Più uscite, più possibilità di vincere!</translation>
     </message>
     <message>
         <source>difficult</source>
         <extracomment>a placeholder under the number of exits, replaced by a difficulty name at once
 ----------
 a placeholder under the countdown, replaced by a joke at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>difficile</translation>
     </message>
     <message>
         <source>Car move after...</source>
         <extracomment>the heading over the countdown: how many seconds pass before the car drives off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto parte tra...</translation>
     </message>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English misspells on purpose (&quot;Enuff&quot;, &quot;built&quot;); misspelt Italian would look like the translator&apos;s mistake, so the Italian plays with spoken, Roman-flavoured forms instead (&quot;c&apos;hai&quot;, &quot;pe&apos;&quot;, &quot;fa&apos;&quot;), which every Italian reads as a wink.</translatorcomment>
+        <translation>C&apos;hai tempo abbastanza pe&apos; pensarci e fa&apos; la strada?</translation>
     </message>
     <message>
         <source>sec</source>
         <extracomment>short for seconds, beside the countdown&apos;s number; at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sec</translation>
     </message>
     <message>
         <source>Your name here</source>
         <extracomment>the heading over the box where the player types a name for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo nome qui</translation>
     </message>
     <message>
         <source>This name may get into the TOP TEN!</source>
         <extracomment>the name box&apos;s tooltip; TOP TEN is the table of the best scores</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questo nome potrebbe entrare nella TOP TEN!</translation>
     </message>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo nome</translation>
     </message>
     <message>
         <source>TOP</source>
         <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Top Ten&quot; is the usual Italian word for such a table (as in the charts), so the heading stays TOP / TEN; &quot;CLASSIFICA&quot; would not fit.</translatorcomment>
+        <translation>TOP</translation>
     </message>
     <message>
         <source>TEN</source>
         <extracomment>the second word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Top Ten&quot; is the usual Italian word for such a table (as in the charts), so the heading stays TOP / TEN; &quot;CLASSIFICA&quot; would not fit.</translatorcomment>
+        <translation>TEN</translation>
     </message>
     <message>
         <source>fewer exits</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>meno uscite</translation>
     </message>
     <message>
         <source>more exits</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>più uscite</translation>
     </message>
     <message>
         <source>shorter countdown</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>conto alla rovescia più breve</translation>
     </message>
     <message>
         <source>longer countdown</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>conto alla rovescia più lungo</translation>
     </message>
     <message>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>auto</translation>
     </message>
 </context>
 <context>
@@ -386,113 +412,117 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>empty place</source>
         <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>casella vuota</translation>
     </message>
     <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tenda</translation>
     </message>
     <message>
         <source>START sign</source>
-        <translation type="unfinished"></translation>
+        <translation>cartello START</translation>
     </message>
     <message>
         <source>plain tile</source>
-        <translation type="unfinished"></translation>
+        <translation>tessera senza strada</translation>
     </message>
     <message>
         <source>START, the car waits here</source>
         <extracomment>the sign left of the top-left place, where the car enters the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>START, qui aspetta l&apos;auto</translation>
     </message>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>%1, car here</source>
         <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, qui c&apos;è l&apos;auto</translation>
     </message>
     <message>
         <source>straight, open to the left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>rettilineo, aperto a sinistra e a destra</translation>
     </message>
     <message>
         <source>straight, open up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>rettilineo, aperto in alto e in basso</translation>
     </message>
     <message>
         <source>crossing, open on all sides</source>
         <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>incrocio, aperto su tutti i lati</translation>
     </message>
     <message>
         <source>curve, open to the right and down</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, aperta a destra e in basso</translation>
     </message>
     <message>
         <source>curve, open to the left and down</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, aperta a sinistra e in basso</translation>
     </message>
     <message>
         <source>curve, open up and to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, aperta in alto e a destra</translation>
     </message>
     <message>
         <source>curve, open to the left and up</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, aperta a sinistra e in alto</translation>
     </message>
     <message>
         <source>exit, open on all sides</source>
         <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uscita, aperta su tutti i lati</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1, colonna %2</translation>
     </message>
     <message>
         <source>%1, row %2, column %3, car here</source>
         <extracomment>a board place: %1 what lies there, then its row and column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, riga %2, colonna %3, qui c&apos;è l&apos;auto</translation>
     </message>
     <message>
         <source>%1, row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, riga %2, colonna %3</translation>
     </message>
     <message>
         <source>left</source>
         <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;va %1 contro una tenda&quot;, &quot;diretta %2&quot;, &quot;Tessera spostata %1&quot;), so they carry their preposition: &quot;verso sinistra&quot;, &quot;verso l&apos;alto&quot;.</translatorcomment>
+        <translation>verso sinistra</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;va %1 contro una tenda&quot;, &quot;diretta %2&quot;, &quot;Tessera spostata %1&quot;), so they carry their preposition: &quot;verso sinistra&quot;, &quot;verso l&apos;alto&quot;.</translatorcomment>
+        <translation>verso destra</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;va %1 contro una tenda&quot;, &quot;diretta %2&quot;, &quot;Tessera spostata %1&quot;), so they carry their preposition: &quot;verso sinistra&quot;, &quot;verso l&apos;alto&quot;.</translatorcomment>
+        <translation>verso l&apos;alto</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;va %1 contro una tenda&quot;, &quot;diretta %2&quot;, &quot;Tessera spostata %1&quot;), so they carry their preposition: &quot;verso sinistra&quot;, &quot;verso l&apos;alto&quot;.</translatorcomment>
+        <translation>verso il basso</translation>
     </message>
     <message>
         <source>row %1: %2</source>
         <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
         <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>colonna %1: %2</translation>
     </message>
 </context>
 <context>
@@ -500,67 +530,75 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Click here to start playing</source>
         <extracomment>the banner&apos;s tooltip before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clicca qui per giocare</translation>
     </message>
     <message>
         <source>Click here to replay</source>
         <extracomment>the banner&apos;s tooltip after a lost game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clicca qui per riprovare</translation>
     </message>
     <message>
         <source>Click here to play again</source>
         <extracomment>the banner&apos;s tooltip after a won game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clicca qui per giocare ancora</translation>
     </message>
     <message>
         <source>Click here to cancel this game</source>
         <extracomment>the banner&apos;s tooltip while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clicca qui per annullare questa partita</translation>
     </message>
     <message>
         <source>Ultra Hard!</source>
         <extracomment>difficulty shown under the number of exits when there is 1 exit; a playful word, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;tosto&quot; is the playful Italian for &quot;tough&quot;; &quot;Difficilissimo!&quot; would be 40 % longer.</translatorcomment>
+        <translation>Tostissimo!</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>difficulty shown under the number of exits when there are 2 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Novice</source>
         <extracomment>difficulty shown under the number of exits when there are 3 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Principiante&quot; is twice as long as the English; &quot;Facile&quot; (easy) keeps the scale from &quot;Tostissimo!&quot; down to &quot;Per bimbi&quot;.</translatorcomment>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Kids Only</source>
         <extracomment>difficulty shown under the number of exits when there are 4 exits; a playful joke: this is the easiest setting</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;for little kids&quot;, the easiest setting; &quot;un gioco da ragazzi&quot; (child&apos;s play) would not fit.</translatorcomment>
+        <translation>Per bimbi</translation>
     </message>
     <message>
         <source>Walk the dog 1st!</source>
         <extracomment>shown under a countdown of 50 seconds or more: so much time that you could walk the dog first; a joke, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;take the dog out&quot; (so much time you can do that first); &quot;prima&quot; is left out to keep it short.</translatorcomment>
+        <translation>Porta fuori il cane!</translation>
     </message>
     <message>
         <source>Sit Down and Relax</source>
         <extracomment>shown under a countdown of 40 to 49 seconds: plenty of time; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit; nearly the same length as the English.</translatorcomment>
+        <translation>Siediti e rilassati</translation>
     </message>
     <message>
         <source>Take it Easy</source>
         <extracomment>shown under a countdown of 30 to 39 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: the Italian idiom for &quot;easy does it&quot;.</translatorcomment>
+        <translation>Con calma</translation>
     </message>
     <message>
         <source>Think Faster!</source>
         <extracomment>shown under a countdown of 20 to 29 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit, colloquial and as long as the English.</translatorcomment>
+        <translation>Pensa veloce!</translation>
     </message>
     <message>
         <source>Mission Impossible!</source>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The film is known in Italy under its English title, but the Italian words are understood by children too.</translatorcomment>
+        <translation>Missione impossibile!</translation>
     </message>
 </context>
 <context>
@@ -568,19 +606,19 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>roadshift: the records could not be saved in %1: %2</source>
         <extracomment>one line on standard error; %1 is a file, %2 the reason the system gave</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: impossibile salvare i dati di gioco in %1: %2</translation>
     </message>
     <message>
         <source>the lock cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare il file di blocco</translation>
     </message>
     <message>
         <source>the file system refused the write</source>
-        <translation type="unfinished"></translation>
+        <translation>il file system ha rifiutato la scrittura</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
 </context>
 <context>
@@ -588,251 +626,252 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>a score read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>two sentences a screen reader says one after the other: %1 the first, which brings its own punctuation, %2 the second, which gets its full stop here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>Score: %1</source>
         <extracomment>the score under the board, read by a screen reader; %1 is the points, e.g. &quot;230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio: %1</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>a sentence of its own: %1 is the score, e.g. &quot;Score: 230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The car leaves in under a second</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;auto parte tra meno di un secondo</translation>
     </message>
     <message numerus="yes">
         <source>The car leaves in %n second(s)</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;auto parte tra %n secondo</numerusform>
+            <numerusform>L&apos;auto parte tra %n secondi</numerusform>
         </translation>
     </message>
     <message>
         <source>Rank %1: %2, %3</source>
         <extracomment>a row of the top-ten table read by a screen reader, e.g. &quot;Rank 1: Racer, 230 points&quot;: %1 the rank, %2 the player&apos;s name, %3 the points</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Posizione %1: %2, %3</translation>
     </message>
     <message>
         <source>no name</source>
         <extracomment>said for a top-ten row whose player left the name box empty</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>senza nome</translation>
     </message>
     <message>
         <source>The road reaches the exit at %1 at once</source>
-        <translation type="unfinished"></translation>
+        <translation>La strada raggiunge subito l&apos;uscita in %1</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a tent at %2</source>
         <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La strada finisce subito: va %1 contro una tenda in %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into the empty place at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La strada finisce subito: va %1 nella casella vuota in %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a closed side at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La strada finisce subito: va %1 contro un lato chiuso in %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La strada finisce subito: va %1 fuori dal tabellone</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>
         <extracomment>%1 is a place (row 6, column 8); %n the road tiles on the way</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La strada raggiunge l&apos;uscita in %1 dopo %n tessera</numerusform>
+            <numerusform>La strada raggiunge l&apos;uscita in %1 dopo %n tessere</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
         <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La strada prosegue per %n tessera fino a %1, poi finisce %2 contro una tenda</numerusform>
+            <numerusform>La strada prosegue per %n tessere fino a %1, poi finisce %2 contro una tenda</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La strada prosegue per %n tessera fino a %1, poi finisce %2 nella casella vuota</numerusform>
+            <numerusform>La strada prosegue per %n tessere fino a %1, poi finisce %2 nella casella vuota</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
         <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La strada prosegue per %n tessera fino a %1, poi finisce %2 contro un lato chiuso</numerusform>
+            <numerusform>La strada prosegue per %n tessere fino a %1, poi finisce %2 contro un lato chiuso</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La strada prosegue per %n tessera fino a %1, poi esce dal tabellone %2</numerusform>
+            <numerusform>La strada prosegue per %n tessere fino a %1, poi esce dal tabellone %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s), then loops back to %1</source>
         <extracomment>the road comes back into itself; the car would drive round and round</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La strada prosegue per %n tessera, poi torna su sé stessa in %1</numerusform>
+            <numerusform>La strada prosegue per %n tessere, poi torna su sé stessa in %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tessera spostata %1; ora qui c&apos;è la casella vuota</translation>
     </message>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
         <extracomment>the tent jumps into the empty place wherever it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La tenda è saltata in %1; ora la casella vuota è qui, in %2</translation>
     </message>
     <message>
         <source>Cannot slide: not next to the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può spostare: non è accanto alla casella vuota</translation>
     </message>
     <message>
         <source>Cannot slide: the car is here</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può spostare: qui c&apos;è l&apos;auto</translation>
     </message>
     <message>
         <source>Cannot slide: this is the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può spostare: questa è la casella vuota</translation>
     </message>
     <message>
         <source>No game running; press N to start one</source>
         <extracomment>a key on the board while no game is being played</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna partita in corso; premi N per iniziarne una</translation>
     </message>
     <message>
         <source>Cannot turn a tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può ruotare: è una tenda</translation>
     </message>
     <message>
         <source>Cannot turn the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può ruotare: è la casella vuota</translation>
     </message>
     <message>
         <source>Cannot turn the exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Non si può ruotare: è l&apos;uscita</translation>
     </message>
     <message>
         <source>New game. Exit at %1; the car leaves in %2 seconds</source>
         <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita. Uscita in %1; l&apos;auto parte tra %2 secondi</translation>
     </message>
     <message>
         <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita. Uscite in %1; l&apos;auto parte tra %2 secondi</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
         <extracomment>the difficulty panel: %1 the number of exits, %2 the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uscite: %1; conto alla rovescia: %2 secondi</translation>
     </message>
     <message>
         <source>1 second</source>
         <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 secondo</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondi</translation>
     </message>
     <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;auto è partita</translation>
     </message>
     <message>
         <source>You won! %1 points, rank %2 in the top ten</source>
         <extracomment>%1 points, %2 the row the score took in the top ten</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hai vinto! %1 punti, posizione %2 nella Top Ten</translation>
     </message>
     <message>
         <source>You won! %1 points, not in the top ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai vinto! %1 punti, fuori dalla Top Ten</translation>
     </message>
     <message>
         <source>You lost: the car ran into a tent at %1</source>
         <extracomment>%1 is the place of the tent the car ran into</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hai perso: l&apos;auto ha urtato una tenda in %1</translation>
     </message>
     <message>
         <source>You lost: the car ran into the empty place at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai perso: l&apos;auto è finita nella casella vuota in %1</translation>
     </message>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>A place alone (&quot;riga 2, colonna 3&quot;) has no clear gender for &quot;chiusa&quot;, so the sentence names the &quot;casella&quot;.</translatorcomment>
+        <translation>Hai perso: la casella in %1 è chiusa per un&apos;auto diretta %2</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai perso: l&apos;auto è uscita dal tabellone</translation>
     </message>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hai perso: l&apos;auto è uscita dal tabellone in %1, %2</translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai perso</translation>
     </message>
     <message>
         <source>Paused; press P to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>In pausa; premi P per continuare</translation>
     </message>
     <message>
         <source>Going on</source>
-        <translation type="unfinished"></translation>
+        <translation>Si riparte</translation>
     </message>
     <message>
         <source>Car waits at START</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;auto aspetta allo START</translation>
     </message>
     <message>
         <source>Car waits at START; countdown %1</source>
         <extracomment>%1 seconds before the car leaves</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;auto aspetta allo START; conto alla rovescia %1</translation>
     </message>
     <message>
         <source>Car at %1, heading %2</source>
         <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto in %1, diretta %2</translation>
     </message>
     <message>
         <source>Car stopped off the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto ferma fuori dal tabellone</translation>
     </message>
     <message>
         <source>Car stopped at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto ferma in %1</translation>
     </message>
 </context>
 <context>
@@ -840,12 +879,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You failed to make it to the Top Ten</source>
         <extracomment>shown under the banner after a win whose points are too few for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: the line under the banner has a fixed width.</translatorcomment>
+        <translation>Peccato, non sei nella Top Ten</translation>
     </message>
     <message>
         <source>Your points is ranked #%1 in the Top Ten</source>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Italian is correct. &quot;#&quot; is not used for ranks in Italian, &quot;%1º posto&quot; is.</translatorcomment>
+        <translation>Sei al %1º posto nella Top Ten</translation>
     </message>
 </context>
 </TS>

@@ -6,57 +6,60 @@
     <message>
         <source>About Roadshift</source>
         <extracomment>the about box&apos;s title; keep the game&apos;s name Roadshift as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Over Roadshift</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>the about box&apos;s first tab, which shows the game&apos;s picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>Stats</source>
         <extracomment>the about box&apos;s second tab, with the numbers of games played, won and lost</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: "Statistieken" is more than twice the tab's English word; "Stand" (the tally of games won and lost) is as short as "Stats".</translatorcomment>
+        <translation>Stand</translation>
     </message>
     <message>
         <source>This game (accumulative)</source>
         <extracomment>a heading in the statistics: the numbers below count every game since the first start</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>"Cumulatief" is an office word; "all games so far" says the same to a family.</translatorcomment>
+        <translation>Alle potjes tot nu toe</translation>
     </message>
     <message>
         <source>Number of times you opened this game </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zo vaak heb je het spel geopend </translation>
     </message>
     <message>
         <source>Total number of games played until now </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gespeelde potjes in totaal </translation>
     </message>
     <message>
         <source>Total number of blocks the car pass through </source>
         <extracomment>a caption in the statistics, right-aligned beside its number: how many road tiles the car has driven over; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip ("pass") is not copied; "blocks" are the road tiles (tegels), shortened to fit beside the number.</translatorcomment>
+        <translation>Door de auto bereden tegels </translation>
     </message>
     <message>
         <source>This session</source>
         <extracomment>a heading in the statistics: the numbers below count the games since the game was started</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deze sessie</translation>
     </message>
     <message>
         <source>Number of games won </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen potjes </translation>
     </message>
     <message>
         <source>Number of games lost </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verloren potjes </translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>the button that closes the about box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -64,16 +67,16 @@
     <message>
         <source>Speech brief</source>
         <extracomment>the game now speaks only events and answers, not every confirmation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spraak kort</translation>
     </message>
     <message>
         <source>Speech silent</source>
         <extracomment>the game&apos;s own announcements are off; the screen reader still reads the places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spraak uit</translation>
     </message>
     <message>
         <source>Speech full</source>
-        <translation type="unfinished"></translation>
+        <translation>Spraak volledig</translation>
     </message>
 </context>
 <context>
@@ -81,7 +84,7 @@
     <message>
         <source>. </source>
         <extracomment>between sentences the game says at the same moment (&quot;The car is off. You lost: ...&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
@@ -90,50 +93,55 @@
         <source>Roadshift, a puzzle game: slide and turn road tiles to lead a car that drives by itself
 into one of the exits.</source>
         <extracomment>the first lines of --help; keep the line break where a line would pass 80 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift, een puzzelspel: schuif en draai wegtegels om een auto die vanzelf
+rijdt naar een van de uitgangen te leiden.</translation>
     </message>
     <message>
         <source>Show this help and leave.</source>
         <extracomment>what --help does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deze hulp tonen en stoppen.</translation>
     </message>
     <message>
         <source>Show the version and leave.</source>
         <extracomment>what --version does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De versie tonen en stoppen.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is a word on the command line that is no option</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Onverwacht argument '%1'.</translation>
     </message>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.
 </source>
         <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Probeer '%1 --help'.
+</translation>
     </message>
     <message>
         <source>roadshift: the answer could not be written: %1</source>
         <extracomment>on standard error when --help or --version could not print; %1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: het antwoord kon niet worden geschreven: %1</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Waarde ontbreekt na '%1'.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 </source>
         <extracomment>%1 is the program&apos;s name; &quot;[options]&quot; stands for the options listed below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: %1 [opties]
+</translation>
     </message>
     <message>
         <source>Without options the game starts. The options every Qt program takes,
 such as -platform, -style and -reverse, are passed on to Qt.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Zonder opties start het spel. De opties die elk Qt-programma kent,
+zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
+</translation>
     </message>
 </context>
 <context>
@@ -141,56 +149,61 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>How to play</source>
         <extracomment>the title of the box with the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spelregels</translation>
     </message>
     <message>
         <source>Objective</source>
         <extracomment>a heading in the rules: what the game is about</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Doel</translation>
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip ("it pass") is not copied. "Countdown" is the usual word in Dutch, also for children.</translatorcomment>
+        <translation>Als de countdown op nul staat, gaat je auto rijden. Leg een goede weg waarover hij kan rijden. Voor elke wegtegel waar hij overheen rijdt, krijg je 10 punten.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
         <extracomment>in the rules, beside a picture of an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Je wint als je de auto naar een “uitgang” weet te loodsen.</translation>
     </message>
     <message>
         <source>How to play?</source>
         <extracomment>a heading in the rules, over the mouse buttons&apos; use</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>"Hoe speel je?" would repeat the box's title; "Besturing" (controls) names what follows and is shorter.</translatorcomment>
+        <translation>Besturing</translation>
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
         <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>"the blank tile" is the empty place (het lege vak), as everywhere else in the game.</translatorcomment>
+        <translation>Met de LINKERMUISKNOP schuif je een tegel in het lege vak.</translation>
     </message>
     <message>
         <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
         <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Met de RECHTERMUISKNOP draai je een tegel met de klok mee.</translation>
     </message>
     <message>
         <source>Get the idea?</source>
         <extracomment>the last heading in the rules: have you understood?</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snap je het?</translation>
     </message>
     <message>
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: "slimmerik" is the friendly Dutch word for a clever person, child or grown-up, with no gender; "fellow" has no such Dutch match.</translatorcomment>
+        <translation>Jij bent vast een slimmerik! Veel plezier! ^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>
         <extracomment>the button that closes the rules: I have understood</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK, begrepen!</translation>
     </message>
     <message>
         <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q), as they are printed on most keyboards in the Netherlands and Belgium. "Volledig, kort of uit" match the speech modes' names.</translatorcomment>
+        <translation>Toetsen: de pijltjes bewegen over het bord en lezen elk vak voor. Space schuift de tegel, of laat de tent springen. R draait de tegel. W zegt waar de weg heen gaat. C zegt waar de auto is. Shift met een pijltje leest de hele rij of kolom. Home gaat naar de auto, E naar het lege vak, X naar de dichtstbijzijnde uitgang. G laat de auto nu vertrekken. P pauzeert. N of F2 start een spel. Escape haalt de banner weg. V zet de spraak op volledig, kort of uit. Tab gaat tussen het bord en de knoppen. F1 is deze hulp; Ctrl+Q stopt het spel.</translation>
     </message>
 </context>
 <context>
@@ -198,67 +211,76 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Lettered on one line on the 60 px exit tile: "EINDE!" (the end) is shorter than "THE END!"; "FINISH!" was longer.</translatorcomment>
+        <translation>EINDE!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>"START" is the Dutch word too.</translatorcomment>
+        <translation>START</translation>
     </message>
     <message>
         <source>Pts</source>
         <extracomment>lettered after the score&apos;s big digits: a short form of &quot;points&quot;, at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The usual Dutch short form of "punten".</translatorcomment>
+        <translation>Ptn</translation>
     </message>
     <message>
         <source>CLICK TO PLAY!</source>
         <extracomment>lettered in big capitals on the banner under the board before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>"KLIK OM TE SPELEN!" would be 30 % longer; "click and play!" is as long as the English.</translatorcomment>
+        <translation>KLIK EN SPEEL!</translation>
     </message>
     <message>
         <source>SORRY! YOU LOST!</source>
         <extracomment>lettered in big capitals on the banner when the car has left the road</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HELAAS! VERLOREN!</translation>
     </message>
     <message>
         <source>CONGRATS! YOU WON!</source>
         <extracomment>lettered in big dancing capitals on the banner when the car has reached an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>"GEFELICITEERD!" alone is almost as long as the whole English line; "HOERA!" (hooray) is the family cheer and shorter.</translatorcomment>
+        <translation>HOERA! GEWONNEN!</translation>
     </message>
     <message>
         <source>GOOD LUCK!</source>
         <extracomment>lettered in big rainbow capitals on the banner while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>"Veel succes!" is what Dutch people wish before a game or test; "VEEL GELUK" sounds like a birthday wish.</translatorcomment>
+        <translation>VEEL SUCCES!</translation>
     </message>
     <message>
         <source>...YOU NEED LOTS OF &apos;EM</source>
         <extracomment>the small line under &quot;GOOD LUCK!&quot;: a friendly joke, you will need lots of luck; translate in spirit, in capitals, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: "good luck ... and you will need it". The English plural "'em" has no Dutch match; as long as the English.</translatorcomment>
+        <translation>...EN DAT HEB JE NODIG</translation>
     </message>
     <message>
         <source>Left-Click on the tile to move it from point A to point B</source>
         <extracomment>caption under the rules&apos; first picture: a tile slides into the empty place next to it, from A to B; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Linksklik schuift de tegel van punt A naar punt B</translation>
     </message>
     <message>
         <source>Right-click on the tile to rotate it clockwise</source>
         <extracomment>caption under the rules&apos; second picture; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsklik draait de tegel met de klok mee</translation>
     </message>
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>START and EINDE! as lettered on the sign and the exit tiles; "van start tot einde" also reads as a Dutch phrase.</translatorcomment>
+        <translation>Leid de rijdende auto van START tot EINDE!</translation>
     </message>
     <message>
         <source>PAUSED</source>
         <extracomment>lettered in big capitals on the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PAUZE</translation>
     </message>
     <message>
         <source>press P to play on</source>
         <extracomment>the smaller line under &quot;PAUSED&quot;; P is the key, keep it as P</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: "druk op P om verder te spelen" is much longer than the English line.</translatorcomment>
+        <translation>verder met P</translation>
     </message>
 </context>
 <context>
@@ -266,119 +288,125 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>board</source>
         <extracomment>the name a screen reader gives the board of tiles, which the arrow keys move over</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>speelbord</translation>
     </message>
     <message>
         <source>paused</source>
         <extracomment>the name a screen reader gives the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gepauzeerd</translation>
     </message>
     <message>
         <source>Roadshift v%1</source>
         <extracomment>the window&apos;s title: keep the game&apos;s name Roadshift as it is; %1 is the version, e.g. 1.00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift v%1</translation>
     </message>
     <message>
         <source>START!</source>
         <extracomment>the red word to click under the board that starts a game; very short (about 7 letters)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>START!</translation>
     </message>
     <message>
         <source>About Game</source>
         <extracomment>a button that opens the about box with the statistics</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: "Over het spel" would be 30 % longer than the button's English text.</translatorcomment>
+        <translation>Spelinfo</translation>
     </message>
     <message>
         <source>How to Play</source>
         <extracomment>a button that opens the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spelregels</translation>
     </message>
     <message>
         <source>Exit game</source>
         <extracomment>a button that closes the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>"Spel afsluiten" would be too long for the button; "Stoppen" (quit) is shorter than the English.</translatorcomment>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>Number of exitpoint</source>
         <extracomment>the heading over the number of exits on the board, 1 to 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English slip ("exitpoint" singular) is not copied.</translatorcomment>
+        <translation>Aantal uitgangen</translation>
     </message>
     <message>
         <source>More exit points means more chance of winning the game!</source>
         <extracomment>the tooltip of the heading over the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meer uitgangen, meer kans om te winnen!</translation>
     </message>
     <message>
         <source>difficult</source>
         <extracomment>a placeholder under the number of exits, replaced by a difficulty name at once
 ----------
 a placeholder under the countdown, replaced by a joke at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>moeilijk</translation>
     </message>
     <message>
         <source>Car move after...</source>
         <extracomment>the heading over the countdown: how many seconds pass before the car drives off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto vertrekt na...</translation>
     </message>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English misspells on purpose ("Enuff", "built"); the Dutch drops the final -n of "denken" and "bouwen" as people say them, which reads as playful, not as a translator's mistake.</translatorcomment>
+        <translation>Genoeg tijd om vooruit te denke en de weg te bouwe?</translation>
     </message>
     <message>
         <source>sec</source>
         <extracomment>short for seconds, beside the countdown&apos;s number; at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sec</translation>
     </message>
     <message>
         <source>Your name here</source>
         <extracomment>the heading over the box where the player types a name for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jouw naam hier</translation>
     </message>
     <message>
         <source>This name may get into the TOP TEN!</source>
         <extracomment>the name box&apos;s tooltip; TOP TEN is the table of the best scores</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deze naam komt misschien in de TOP TIEN!</translation>
     </message>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jouw naam</translation>
     </message>
     <message>
         <source>TOP</source>
         <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The heading reads TOP / TIEN, the Dutch "top tien" (as in the charts' "Top 40").</translatorcomment>
+        <translation>TOP</translation>
     </message>
     <message>
         <source>TEN</source>
         <extracomment>the second word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The heading reads TOP / TIEN, the Dutch "top tien"; four letters like the other word.</translatorcomment>
+        <translation>TIEN</translation>
     </message>
     <message>
         <source>fewer exits</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minder uitgangen</translation>
     </message>
     <message>
         <source>more exits</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>meer uitgangen</translation>
     </message>
     <message>
         <source>shorter countdown</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kortere countdown</translation>
     </message>
     <message>
         <source>longer countdown</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>langere countdown</translation>
     </message>
     <message>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>auto</translation>
     </message>
 </context>
 <context>
@@ -386,113 +414,118 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>empty place</source>
         <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leeg vak</translation>
     </message>
     <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tent</translation>
     </message>
     <message>
         <source>START sign</source>
-        <translation type="unfinished"></translation>
+        <translation>START-bord</translation>
     </message>
     <message>
         <source>plain tile</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>"gewone tegel" would not say that no road is on it.</translatorcomment>
+        <translation>tegel zonder weg</translation>
     </message>
     <message>
         <source>START, the car waits here</source>
         <extracomment>the sign left of the top-left place, where the car enters the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>START, hier wacht de auto</translation>
     </message>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>%1, car here</source>
         <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, auto hier</translation>
     </message>
     <message>
         <source>straight, open to the left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>recht, open naar links en rechts</translation>
     </message>
     <message>
         <source>straight, open up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>recht, open naar boven en beneden</translation>
     </message>
     <message>
         <source>crossing, open on all sides</source>
         <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kruising, aan alle kanten open</translation>
     </message>
     <message>
         <source>curve, open to the right and down</source>
-        <translation type="unfinished"></translation>
+        <translation>bocht, open naar rechts en beneden</translation>
     </message>
     <message>
         <source>curve, open to the left and down</source>
-        <translation type="unfinished"></translation>
+        <translation>bocht, open naar links en beneden</translation>
     </message>
     <message>
         <source>curve, open up and to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>bocht, open naar boven en rechts</translation>
     </message>
     <message>
         <source>curve, open to the left and up</source>
-        <translation type="unfinished"></translation>
+        <translation>bocht, open naar links en boven</translation>
     </message>
     <message>
         <source>exit, open on all sides</source>
         <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uitgang, aan alle kanten open</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rij %1, kolom %2</translation>
     </message>
     <message>
         <source>%1, row %2, column %3, car here</source>
         <extracomment>a board place: %1 what lies there, then its row and column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, rij %2, kolom %3, auto hier</translation>
     </message>
     <message>
         <source>%1, row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, rij %2, kolom %3</translation>
     </message>
     <message>
         <source>left</source>
         <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction is said with "naar" because it is put into sentences such as "rijdt %1", "%1 geschoven", "eindigt %1 tegen een tent": "naar links" fits all of them.</translatorcomment>
+        <translation>naar links</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction is said with "naar" because it is put into sentences such as "rijdt %1", "%1 geschoven", "eindigt %1 tegen een tent": "naar links" fits all of them.</translatorcomment>
+        <translation>naar rechts</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction is said with "naar" because it is put into sentences such as "rijdt %1", "%1 geschoven", "eindigt %1 tegen een tent": "naar links" fits all of them.</translatorcomment>
+        <translation>naar boven</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction is said with "naar" because it is put into sentences such as "rijdt %1", "%1 geschoven", "eindigt %1 tegen een tent": "naar links" fits all of them.</translatorcomment>
+        <translation>naar beneden</translation>
     </message>
     <message>
         <source>row %1: %2</source>
         <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rij %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
         <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kolom %1: %2</translation>
     </message>
 </context>
 <context>
@@ -500,67 +533,76 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Click here to start playing</source>
         <extracomment>the banner&apos;s tooltip before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klik hier om te beginnen</translation>
     </message>
     <message>
         <source>Click here to replay</source>
         <extracomment>the banner&apos;s tooltip after a lost game</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>After a lost game: "herkansing" (a second chance) is what Dutch players call a replay after failing.</translatorcomment>
+        <translation>Klik hier voor een herkansing</translation>
     </message>
     <message>
         <source>Click here to play again</source>
         <extracomment>the banner&apos;s tooltip after a won game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klik hier om nog eens te spelen</translation>
     </message>
     <message>
         <source>Click here to cancel this game</source>
         <extracomment>the banner&apos;s tooltip while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klik hier om dit spel af te breken</translation>
     </message>
     <message>
         <source>Ultra Hard!</source>
         <extracomment>difficulty shown under the number of exits when there is 1 exit; a playful word, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: "keihard" (rock hard) is the playful Dutch word; shorter than the English.</translatorcomment>
+        <translation>Keihard!</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>difficulty shown under the number of exits when there are 2 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>"Gemiddeld" would be 50 % longer than "Medium"; "Normaal" is what Dutch games call the middle setting.</translatorcomment>
+        <translation>Normaal</translation>
     </message>
     <message>
         <source>Novice</source>
         <extracomment>difficulty shown under the number of exits when there are 3 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>"Beginner" is the usual Dutch word; two letters longer than "Novice", no shorter word says it.</translatorcomment>
+        <translation>Beginner</translation>
     </message>
     <message>
         <source>Kids Only</source>
         <extracomment>difficulty shown under the number of exits when there are 4 exits; a playful joke: this is the easiest setting</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: "kinderspel" (child's play) says both "for kids" and "dead easy".</translatorcomment>
+        <translation>Kinderspel</translation>
     </message>
     <message>
         <source>Walk the dog 1st!</source>
         <extracomment>shown under a countdown of 50 seconds or more: so much time that you could walk the dog first; a joke, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: "de hond uitlaten" is walking the dog; "Eerst de hond uit!" is how a Dutch family says it in a hurry; as long as the English.</translatorcomment>
+        <translation>Eerst de hond uit!</translation>
     </message>
     <message>
         <source>Sit Down and Relax</source>
         <extracomment>shown under a countdown of 40 to 49 seconds: plenty of time; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: "lekker relaxen" (have a nice relax) is the everyday Dutch for it; the literal "Ga zitten en ontspan" is longer and stiff.</translatorcomment>
+        <translation>Lekker relaxen</translation>
     </message>
     <message>
         <source>Take it Easy</source>
         <extracomment>shown under a countdown of 30 to 39 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: the Dutch idiom for "easy does it".</translatorcomment>
+        <translation>Rustig aan</translation>
     </message>
     <message>
         <source>Think Faster!</source>
         <extracomment>shown under a countdown of 20 to 29 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Denk sneller!</translation>
     </message>
     <message>
         <source>Mission Impossible!</source>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The film keeps its English title in the Netherlands; "Missie onmogelijk!" follows its word order, is understood by children too and is a little narrower than the English in its 126 px label ("Onmogelijke missie!" would just fill it).</translatorcomment>
+        <translation>Missie onmogelijk!</translation>
     </message>
 </context>
 <context>
@@ -568,19 +610,19 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>roadshift: the records could not be saved in %1: %2</source>
         <extracomment>one line on standard error; %1 is a file, %2 the reason the system gave</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: de scores konden niet worden opgeslagen in %1: %2</translation>
     </message>
     <message>
         <source>the lock cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>de vergrendeling kan niet worden gemaakt</translation>
     </message>
     <message>
         <source>the file system refused the write</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestandssysteem weigerde het schrijven</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen gewoon bestand</translation>
     </message>
 </context>
 <context>
@@ -588,251 +630,253 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>a score read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punt</numerusform>
+            <numerusform>%n punten</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>two sentences a screen reader says one after the other: %1 the first, which brings its own punctuation, %2 the second, which gets its full stop here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>Score: %1</source>
         <extracomment>the score under the board, read by a screen reader; %1 is the points, e.g. &quot;230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Score: %1</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>a sentence of its own: %1 is the score, e.g. &quot;Score: 230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The car leaves in under a second</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De auto vertrekt binnen een seconde</translation>
     </message>
     <message numerus="yes">
         <source>The car leaves in %n second(s)</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De auto vertrekt over %n seconde</numerusform>
+            <numerusform>De auto vertrekt over %n seconden</numerusform>
         </translation>
     </message>
     <message>
         <source>Rank %1: %2, %3</source>
         <extracomment>a row of the top-ten table read by a screen reader, e.g. &quot;Rank 1: Racer, 230 points&quot;: %1 the rank, %2 the player&apos;s name, %3 the points</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plaats %1: %2, %3</translation>
     </message>
     <message>
         <source>no name</source>
         <extracomment>said for a top-ten row whose player left the name box empty</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>geen naam</translation>
     </message>
     <message>
         <source>The road reaches the exit at %1 at once</source>
-        <translation type="unfinished"></translation>
+        <translation>De weg komt direct bij de uitgang op %1</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a tent at %2</source>
         <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De weg eindigt direct, %1 tegen een tent op %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into the empty place at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De weg eindigt direct, %1 tegen het lege vak op %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a closed side at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De weg eindigt direct, %1 tegen een dichte kant op %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De weg eindigt direct, %1 van het bord af</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>
         <extracomment>%1 is a place (row 6, column 8); %n the road tiles on the way</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De weg komt na %n tegel bij de uitgang op %1</numerusform>
+            <numerusform>De weg komt na %n tegels bij de uitgang op %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
         <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De weg loopt %n tegel tot %1 en eindigt dan %2 tegen een tent</numerusform>
+            <numerusform>De weg loopt %n tegels tot %1 en eindigt dan %2 tegen een tent</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De weg loopt %n tegel tot %1 en eindigt dan %2 tegen het lege vak</numerusform>
+            <numerusform>De weg loopt %n tegels tot %1 en eindigt dan %2 tegen het lege vak</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
         <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De weg loopt %n tegel tot %1 en eindigt dan %2 tegen een dichte kant</numerusform>
+            <numerusform>De weg loopt %n tegels tot %1 en eindigt dan %2 tegen een dichte kant</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De weg loopt %n tegel tot %1 en gaat dan %2 van het bord af</numerusform>
+            <numerusform>De weg loopt %n tegels tot %1 en gaat dan %2 van het bord af</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s), then loops back to %1</source>
         <extracomment>the road comes back into itself; the car would drive round and round</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De weg loopt %n tegel en komt dan terug bij %1</numerusform>
+            <numerusform>De weg loopt %n tegels en komt dan terug bij %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschoven; het lege vak is nu hier</translation>
     </message>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
         <extracomment>the tent jumps into the empty place wherever it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tent gesprongen naar %1; het lege vak is nu hier, op %2</translation>
     </message>
     <message>
         <source>Cannot slide: not next to the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuiven kan niet: niet naast het lege vak</translation>
     </message>
     <message>
         <source>Cannot slide: the car is here</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuiven kan niet: de auto staat hier</translation>
     </message>
     <message>
         <source>Cannot slide: this is the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuiven kan niet: dit is het lege vak</translation>
     </message>
     <message>
         <source>No game running; press N to start one</source>
         <extracomment>a key on the board while no game is being played</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen spel bezig; druk op N om er een te starten</translation>
     </message>
     <message>
         <source>Cannot turn a tent</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Built like the "Schuiven kan niet" answers so that the most useful words come first.</translatorcomment>
+        <translation>Draaien kan niet: dit is een tent</translation>
     </message>
     <message>
         <source>Cannot turn the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Draaien kan niet: dit is het lege vak</translation>
     </message>
     <message>
         <source>Cannot turn the exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Draaien kan niet: dit is de uitgang</translation>
     </message>
     <message>
         <source>New game. Exit at %1; the car leaves in %2 seconds</source>
         <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel. Uitgang op %1; de auto vertrekt over %2 seconden</translation>
     </message>
     <message>
         <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel. Uitgangen op %1; de auto vertrekt over %2 seconden</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
         <extracomment>the difficulty panel: %1 the number of exits, %2 the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uitgangen: %1; countdown: %2 seconden</translation>
     </message>
     <message>
         <source>1 second</source>
         <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 seconde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seconden</translation>
     </message>
     <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De auto vertrekt</translation>
     </message>
     <message>
         <source>You won! %1 points, rank %2 in the top ten</source>
         <extracomment>%1 points, %2 the row the score took in the top ten</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen! %1 punten, plaats %2 in de top tien</translation>
     </message>
     <message>
         <source>You won! %1 points, not in the top ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen! %1 punten, niet in de top tien</translation>
     </message>
     <message>
         <source>You lost: the car ran into a tent at %1</source>
         <extracomment>%1 is the place of the tent the car ran into</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verloren: de auto reed tegen een tent op %1</translation>
     </message>
     <message>
         <source>You lost: the car ran into the empty place at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren: de auto reed het lege vak in op %1</translation>
     </message>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verloren: %1 is dicht voor een auto die %2 rijdt</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren: de auto reed van het bord af</translation>
     </message>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Order changed: the direction ("naar rechts") reads naturally before "van het bord af", the place comes last.</translatorcomment>
+        <translation>Verloren: de auto reed %2 van het bord af, bij %1</translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren</translation>
     </message>
     <message>
         <source>Paused; press P to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Gepauzeerd; druk op P om verder te gaan</translation>
     </message>
     <message>
         <source>Going on</source>
-        <translation type="unfinished"></translation>
+        <translation>We gaan verder</translation>
     </message>
     <message>
         <source>Car waits at START</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto wacht bij START</translation>
     </message>
     <message>
         <source>Car waits at START; countdown %1</source>
         <extracomment>%1 seconds before the car leaves</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto wacht bij START; countdown %1</translation>
     </message>
     <message>
         <source>Car at %1, heading %2</source>
         <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto op %1, rijdt %2</translation>
     </message>
     <message>
         <source>Car stopped off the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto gestopt buiten het bord</translation>
     </message>
     <message>
         <source>Car stopped at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto gestopt op %1</translation>
     </message>
 </context>
 <context>
@@ -840,12 +884,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You failed to make it to the Top Ten</source>
         <extracomment>shown under the banner after a win whose points are too few for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: the line under the banner has a fixed width.</translatorcomment>
+        <translation>Helaas niet in de top tien</translation>
     </message>
     <message>
         <source>Your points is ranked #%1 in the Top Ten</source>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip ("points is") is the English text's own charm; the Dutch is correct. "#" is not used for ranks in Dutch, "plaats" is.</translatorcomment>
+        <translation>Je staat op plaats %1 in de top tien</translation>
     </message>
 </context>
 </TS>

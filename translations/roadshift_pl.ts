@@ -6,57 +6,61 @@
     <message>
         <source>About Roadshift</source>
         <extracomment>the about box&apos;s title; keep the game&apos;s name Roadshift as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O grze Roadshift</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>the about box&apos;s first tab, which shows the game&apos;s picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O grze</translation>
     </message>
     <message>
         <source>Stats</source>
         <extracomment>the about box&apos;s second tab, with the numbers of games played, won and lost</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Statystyki&quot; is twice as long as the tab&apos;s English word; &quot;Bilans&quot; (the tally of games won and lost) is as short.</translatorcomment>
+        <translation>Bilans</translation>
     </message>
     <message>
         <source>This game (accumulative)</source>
         <extracomment>a heading in the statistics: the numbers below count every game since the first start</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Łącznie/skumulowane&quot; reads like an office report; &quot;all games so far&quot; says the same to a family.</translatorcomment>
+        <translation>Wszystkie gry dotąd</translation>
     </message>
     <message>
         <source>Number of times you opened this game </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>A noun phrase: the Polish past tense in the second person marks the player&apos;s gender (otworzyłeś/otworzyłaś), which the game does not know.</translatorcomment>
+        <translation>Liczba uruchomień gry </translation>
     </message>
     <message>
         <source>Total number of games played until now </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rozegrane gry łącznie </translation>
     </message>
     <message>
         <source>Total number of blocks the car pass through </source>
         <extracomment>a caption in the statistics, right-aligned beside its number: how many road tiles the car has driven over; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;pass&quot;) is not copied; shortened to fit beside the number.</translatorcomment>
+        <translation>Kafelki przejechane przez auto </translation>
     </message>
     <message>
         <source>This session</source>
         <extracomment>a heading in the statistics: the numbers below count the games since the game was started</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ta sesja</translation>
     </message>
     <message>
         <source>Number of games won </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wygrane gry </translation>
     </message>
     <message>
         <source>Number of games lost </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przegrane gry </translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>the button that closes the about box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -64,16 +68,16 @@
     <message>
         <source>Speech brief</source>
         <extracomment>the game now speaks only events and answers, not every confirmation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Komunikaty: krótkie</translation>
     </message>
     <message>
         <source>Speech silent</source>
         <extracomment>the game&apos;s own announcements are off; the screen reader still reads the places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Komunikaty: wyłączone</translation>
     </message>
     <message>
         <source>Speech full</source>
-        <translation type="unfinished"></translation>
+        <translation>Komunikaty: pełne</translation>
     </message>
 </context>
 <context>
@@ -81,7 +85,7 @@
     <message>
         <source>. </source>
         <extracomment>between sentences the game says at the same moment (&quot;The car is off. You lost: ...&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
@@ -90,50 +94,55 @@
         <source>Roadshift, a puzzle game: slide and turn road tiles to lead a car that drives by itself
 into one of the exits.</source>
         <extracomment>the first lines of --help; keep the line break where a line would pass 80 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift, gra logiczna: przesuwaj i obracaj kafelki z drogą, by doprowadzić
+auto, które jedzie samo, do jednej z met.</translation>
     </message>
     <message>
         <source>Show this help and leave.</source>
         <extracomment>what --help does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje tę pomoc i kończy.</translation>
     </message>
     <message>
         <source>Show the version and leave.</source>
         <extracomment>what --version does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje wersję i kończy.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is a word on the command line that is no option</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nieoczekiwany argument &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.
 </source>
         <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Spróbuj &apos;%1 --help&apos;.
+</translation>
     </message>
     <message>
         <source>roadshift: the answer could not be written: %1</source>
         <extracomment>on standard error when --help or --version could not print; %1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: nie udało się wypisać odpowiedzi: %1</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brak wartości po &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 </source>
         <extracomment>%1 is the program&apos;s name; &quot;[options]&quot; stands for the options listed below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: %1 [opcje]
+</translation>
     </message>
     <message>
         <source>Without options the game starts. The options every Qt program takes,
 such as -platform, -style and -reverse, are passed on to Qt.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bez opcji uruchamia się gra. Opcje, które zna każdy program Qt,
+takie jak -platform, -style i -reverse, są przekazywane do Qt.
+</translation>
     </message>
 </context>
 <context>
@@ -141,56 +150,60 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>How to play</source>
         <extracomment>the title of the box with the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zasady gry</translation>
     </message>
     <message>
         <source>Objective</source>
         <extracomment>a heading in the rules: what the game is about</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cel gry</translation>
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gdy odliczanie dojdzie do zera, twoje auto ruszy. Ułóż mu właściwą drogę. Za każdy kafelek drogi, przez który przejedzie, dostajesz 10 punktów.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
         <extracomment>in the rules, beside a picture of an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Meta&quot; (the finish) is the word lettered on the exit tiles (META!), so the rules use it too.</translatorcomment>
+        <translation>Wygrywasz, gdy doprowadzisz auto do „mety”.</translation>
     </message>
     <message>
         <source>How to play?</source>
         <extracomment>a heading in the rules, over the mouse buttons&apos; use</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Jak grać?&quot; would repeat the box&apos;s title; &quot;Sterowanie&quot; (controls) names what follows.</translatorcomment>
+        <translation>Sterowanie</translation>
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
         <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LEWYM PRZYCISKIEM MYSZY przesuwasz kafelek na puste pole.</translation>
     </message>
     <message>
         <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
         <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRAWYM PRZYCISKIEM MYSZY obracasz kafelek zgodnie z ruchem wskazówek zegara.</translation>
     </message>
     <message>
         <source>Get the idea?</source>
         <extracomment>the last heading in the rules: have you understood?</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wszystko jasne?</translation>
     </message>
     <message>
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;bystra głowa&quot; (a bright head) is friendly praise that fits a girl, a boy or a grown-up; &quot;fellow&quot; has no gender-free Polish word.</translatorcomment>
+        <translation>Wiem, że z ciebie bystra głowa! Miłej zabawy! ^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>
         <extracomment>the button that closes the rules: I have understood</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK, jasne!</translation>
     </message>
     <message>
         <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Tab, Ctrl+Q), as printed on most keyboards sold in Poland.</translatorcomment>
+        <translation>Klawisze: strzałki przesuwają po planszy i odczytują każde pole. Space przesuwa kafelek albo każe skoczyć namiotowi. R obraca kafelek. W mówi, dokąd prowadzi droga. C mówi, gdzie jest auto. Shift ze strzałką odczytuje cały rząd lub kolumnę. Home przenosi do auta, E do pustego pola, X do najbliższej mety. G od razu wysyła auto w drogę. P wstrzymuje grę. N lub F2 zaczyna grę. Escape chowa baner. V przełącza komunikaty: pełne, krótkie lub wyłączone. Tab przechodzi między planszą a przyciskami. F1 to ta pomoc; Ctrl+Q kończy grę.</translation>
     </message>
 </context>
 <context>
@@ -198,67 +211,76 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;KONIEC!&quot; sounds like the end of a film and is one long word on a 60 px tile; &quot;META!&quot; (the finish line) is what a Polish race writes on its last tile, and it is shorter.</translatorcomment>
+        <translation>META!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>Pts</source>
         <extracomment>lettered after the score&apos;s big digits: a short form of &quot;points&quot;, at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The usual Polish short form of &quot;punkty&quot;, three letters.</translatorcomment>
+        <translation>pkt</translation>
     </message>
     <message>
         <source>CLICK TO PLAY!</source>
         <extracomment>lettered in big capitals on the banner under the board before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Click and play!&quot;: one letter longer than the English.</translatorcomment>
+        <translation>KLIKNIJ I GRAJ!</translation>
     </message>
     <message>
         <source>SORRY! YOU LOST!</source>
         <extracomment>lettered in big capitals on the banner when the car has left the road</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Bad luck! Lost!&quot;: nouns instead of &quot;przegrałeś/przegrałaś&quot;, which would mark the player&apos;s gender; as long as the English.</translatorcomment>
+        <translation>PECH! PRZEGRANA!</translation>
     </message>
     <message>
         <source>CONGRATS! YOU WON!</source>
         <extracomment>lettered in big dancing capitals on the banner when the car has reached an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Bravo! Won!&quot;: the noun avoids the gendered past tense (wygrałeś/wygrałaś); shorter than the English.</translatorcomment>
+        <translation>BRAWO! WYGRANA!</translation>
     </message>
     <message>
         <source>GOOD LUCK!</source>
         <extracomment>lettered in big rainbow capitals on the banner while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>POWODZENIA!</translation>
     </message>
     <message>
         <source>...YOU NEED LOTS OF &apos;EM</source>
         <extracomment>the small line under &quot;GOOD LUCK!&quot;: a friendly joke, you will need lots of luck; translate in spirit, in capitals, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;good luck ... and loads of it&quot;. The English plural &quot;&apos;em&quot; has no Polish match; shorter than the English.</translatorcomment>
+        <translation>...I TO CAŁE MNÓSTWO</translation>
     </message>
     <message>
         <source>Left-Click on the tile to move it from point A to point B</source>
         <extracomment>caption under the rules&apos; first picture: a tile slides into the empty place next to it, from A to B; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lewy klik przesuwa kafelek z punktu A do punktu B</translation>
     </message>
     <message>
         <source>Right-click on the tile to rotate it clockwise</source>
         <extracomment>caption under the rules&apos; second picture; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;zgodnie z ruchem wskazówek zegara&quot; would not fit three short lines; &quot;obrót w prawo&quot; is the usual Polish for a clockwise turn.</translatorcomment>
+        <translation>Prawy klik obraca kafelek w prawo</translation>
     </message>
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>START and META! as lettered on the sign and the exit tiles; Polish would inflect them (do mety), so they stand uninflected after &quot;znak&quot; (sign) and &quot;pole&quot; (place).</translatorcomment>
+        <translation>Prowadź auto od znaku START do pola META!</translation>
     </message>
     <message>
         <source>PAUSED</source>
         <extracomment>lettered in big capitals on the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PAUZA</translation>
     </message>
     <message>
         <source>press P to play on</source>
         <extracomment>the smaller line under &quot;PAUSED&quot;; P is the key, keep it as P</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;wciśnij P, by grać dalej&quot; is a third longer than the English line.</translatorcomment>
+        <translation>wciśnij P i graj</translation>
     </message>
 </context>
 <context>
@@ -266,119 +288,125 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>board</source>
         <extracomment>the name a screen reader gives the board of tiles, which the arrow keys move over</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>plansza</translation>
     </message>
     <message>
         <source>paused</source>
         <extracomment>the name a screen reader gives the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pauza</translation>
     </message>
     <message>
         <source>Roadshift v%1</source>
         <extracomment>the window&apos;s title: keep the game&apos;s name Roadshift as it is; %1 is the version, e.g. 1.00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift v%1</translation>
     </message>
     <message>
         <source>START!</source>
         <extracomment>the red word to click under the board that starts a game; very short (about 7 letters)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>START!</translation>
     </message>
     <message>
         <source>About Game</source>
         <extracomment>a button that opens the about box with the statistics</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O grze</translation>
     </message>
     <message>
         <source>How to Play</source>
         <extracomment>a button that opens the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zasady gry</translation>
     </message>
     <message>
         <source>Exit game</source>
         <extracomment>a button that closes the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Number of exitpoint</source>
         <extracomment>the heading over the number of exits on the board, 1 to 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Meta&quot; (finish) is the exit tiles&apos; word throughout (lettered META!); &quot;met&quot; is its genitive plural.</translatorcomment>
+        <translation>Liczba met</translation>
     </message>
     <message>
         <source>More exit points means more chance of winning the game!</source>
         <extracomment>the tooltip of the heading over the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Więcej met to większa szansa na wygraną!</translation>
     </message>
     <message>
         <source>difficult</source>
         <extracomment>a placeholder under the number of exits, replaced by a difficulty name at once
 ----------
 a placeholder under the countdown, replaced by a joke at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trudność</translation>
     </message>
     <message>
         <source>Car move after...</source>
         <extracomment>the heading over the countdown: how many seconds pass before the car drives off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto rusza za...</translation>
     </message>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English misspells on purpose (&quot;Enuff&quot;, &quot;built&quot;); the Polish uses the slang &quot;styknie&quot; (= wystarczy) and the schoolchild&apos;s spelling slip &quot;zbódować&quot; (zbudować), which read as playful, not as the translator&apos;s mistakes.</translatorcomment>
+        <translation>Styknie ci czasu, żeby pomyśleć zawczasu i zbódować drogę?</translation>
     </message>
     <message>
         <source>sec</source>
         <extracomment>short for seconds, beside the countdown&apos;s number; at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The colloquial short form; &quot;s&quot; alone looks lost beside the number.</translatorcomment>
+        <translation>sek</translation>
     </message>
     <message>
         <source>Your name here</source>
         <extracomment>the heading over the box where the player types a name for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Twoje imię tutaj&quot; is clumsy in Polish; &quot;type your name&quot; is the usual heading over a name box, and shorter.</translatorcomment>
+        <translation>Wpisz imię</translation>
     </message>
     <message>
         <source>This name may get into the TOP TEN!</source>
         <extracomment>the name box&apos;s tooltip; TOP TEN is the table of the best scores</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>To imię może trafić do TOP 10!</translation>
     </message>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Twoje imię</translation>
     </message>
     <message>
         <source>TOP</source>
         <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Polish charts say &quot;TOP 10&quot; (spoken &quot;top dziesięć&quot;), not &quot;top ten&quot; nor a Polish phrase; so the heading is TOP / 10 and &quot;Top 10&quot; is used in every other text.</translatorcomment>
+        <translation>TOP</translation>
     </message>
     <message>
         <source>TEN</source>
         <extracomment>the second word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Polish charts say &quot;TOP 10&quot; (spoken &quot;top dziesięć&quot;), not &quot;top ten&quot; nor a Polish phrase; so the heading is TOP / 10 and &quot;Top 10&quot; is used in every other text.</translatorcomment>
+        <translation>10</translation>
     </message>
     <message>
         <source>fewer exits</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mniej met</translation>
     </message>
     <message>
         <source>more exits</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>więcej met</translation>
     </message>
     <message>
         <source>shorter countdown</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>krótsze odliczanie</translation>
     </message>
     <message>
         <source>longer countdown</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dłuższe odliczanie</translation>
     </message>
     <message>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>auto</translation>
     </message>
 </context>
 <context>
@@ -386,113 +414,118 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>empty place</source>
         <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>puste pole</translation>
     </message>
     <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>namiot</translation>
     </message>
     <message>
         <source>START sign</source>
-        <translation type="unfinished"></translation>
+        <translation>znak START</translation>
     </message>
     <message>
         <source>plain tile</source>
-        <translation type="unfinished"></translation>
+        <translation>kafelek bez drogi</translation>
     </message>
     <message>
         <source>START, the car waits here</source>
         <extracomment>the sign left of the top-left place, where the car enters the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>START, tu czeka auto</translation>
     </message>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>%1, car here</source>
         <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, tu jest auto</translation>
     </message>
     <message>
         <source>straight, open to the left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>prosta, otwarta w lewo i w prawo</translation>
     </message>
     <message>
         <source>straight, open up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>prosta, otwarta w górę i w dół</translation>
     </message>
     <message>
         <source>crossing, open on all sides</source>
         <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>skrzyżowanie, otwarte na wszystkie strony</translation>
     </message>
     <message>
         <source>curve, open to the right and down</source>
-        <translation type="unfinished"></translation>
+        <translation>zakręt, otwarty w prawo i w dół</translation>
     </message>
     <message>
         <source>curve, open to the left and down</source>
-        <translation type="unfinished"></translation>
+        <translation>zakręt, otwarty w lewo i w dół</translation>
     </message>
     <message>
         <source>curve, open up and to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>zakręt, otwarty w górę i w prawo</translation>
     </message>
     <message>
         <source>curve, open to the left and up</source>
-        <translation type="unfinished"></translation>
+        <translation>zakręt, otwarty w lewo i w górę</translation>
     </message>
     <message>
         <source>exit, open on all sides</source>
         <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>meta, otwarta na wszystkie strony</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>This place name stays in the nominative; sentences put it after &quot;pole&quot; (place) or &quot;na polu&quot; (at the place), as one says &quot;pole A5&quot;.</translatorcomment>
+        <translation>rząd %1, kolumna %2</translation>
     </message>
     <message>
         <source>%1, row %2, column %3, car here</source>
         <extracomment>a board place: %1 what lies there, then its row and column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, rząd %2, kolumna %3, tu jest auto</translation>
     </message>
     <message>
         <source>%1, row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, rząd %2, kolumna %3</translation>
     </message>
     <message>
         <source>left</source>
         <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;jedzie %1&quot;, &quot;prowadzi %1 w namiot&quot;, &quot;przesunięty %1&quot;), so they carry their preposition: &quot;w lewo&quot;.</translatorcomment>
+        <translation>w lewo</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;jedzie %1&quot;, &quot;prowadzi %1 w namiot&quot;, &quot;przesunięty %1&quot;), so they carry their preposition: &quot;w lewo&quot;.</translatorcomment>
+        <translation>w prawo</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;jedzie %1&quot;, &quot;prowadzi %1 w namiot&quot;, &quot;przesunięty %1&quot;), so they carry their preposition: &quot;w lewo&quot;.</translatorcomment>
+        <translation>w górę</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are only used inside sentences (&quot;jedzie %1&quot;, &quot;prowadzi %1 w namiot&quot;, &quot;przesunięty %1&quot;), so they carry their preposition: &quot;w lewo&quot;.</translatorcomment>
+        <translation>w dół</translation>
     </message>
     <message>
         <source>row %1: %2</source>
         <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rząd %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
         <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kolumna %1: %2</translation>
     </message>
 </context>
 <context>
@@ -500,67 +533,74 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Click here to start playing</source>
         <extracomment>the banner&apos;s tooltip before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij, aby zacząć grę</translation>
     </message>
     <message>
         <source>Click here to replay</source>
         <extracomment>the banner&apos;s tooltip after a lost game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij, aby spróbować znowu</translation>
     </message>
     <message>
         <source>Click here to play again</source>
         <extracomment>the banner&apos;s tooltip after a won game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij, aby zagrać jeszcze raz</translation>
     </message>
     <message>
         <source>Click here to cancel this game</source>
         <extracomment>the banner&apos;s tooltip while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij, aby przerwać tę grę</translation>
     </message>
     <message>
         <source>Ultra Hard!</source>
         <extracomment>difficulty shown under the number of exits when there is 1 exit; a playful word, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;hardkor&quot; is the playful Polish slang for &quot;really tough&quot;; shorter than the English.</translatorcomment>
+        <translation>Hardkor!</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>difficulty shown under the number of exits when there are 2 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Średni</translation>
     </message>
     <message>
         <source>Novice</source>
         <extracomment>difficulty shown under the number of exits when there are 3 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Początkujący&quot; (beginner) is twice as long as the English; on a scale Hardkor - Średni - Łatwy - Dla dzieci &quot;Łatwy&quot; (easy) says the same.</translatorcomment>
+        <translation>Łatwy</translation>
     </message>
     <message>
         <source>Kids Only</source>
         <extracomment>difficulty shown under the number of exits when there are 4 exits; a playful joke: this is the easiest setting</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke kept: &quot;for kids&quot; says &quot;dead easy&quot; in Polish too.</translatorcomment>
+        <translation>Dla dzieci</translation>
     </message>
     <message>
         <source>Walk the dog 1st!</source>
         <extracomment>shown under a countdown of 50 seconds or more: so much time that you could walk the dog first; a joke, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;you have time to walk the dog&quot;; the literal &quot;Najpierw wyprowadź psa!&quot; is longer and loses the point.</translatorcomment>
+        <translation>Zdążysz wyjść z psem!</translation>
     </message>
     <message>
         <source>Sit Down and Relax</source>
         <extracomment>shown under a countdown of 40 to 49 seconds: plenty of time; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>As long as the English.</translatorcomment>
+        <translation>Usiądź i odpocznij</translation>
     </message>
     <message>
         <source>Take it Easy</source>
         <extracomment>shown under a countdown of 30 to 39 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;no hurry&quot;.</translatorcomment>
+        <translation>Bez pośpiechu</translation>
     </message>
     <message>
         <source>Think Faster!</source>
         <extracomment>shown under a countdown of 20 to 29 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Myśl szybciej!</translation>
     </message>
     <message>
         <source>Mission Impossible!</source>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The film runs in Poland under its English title, but the Polish words are understood by children too and are shorter.</translatorcomment>
+        <translation>Misja niemożliwa!</translation>
     </message>
 </context>
 <context>
@@ -568,19 +608,19 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>roadshift: the records could not be saved in %1: %2</source>
         <extracomment>one line on standard error; %1 is a file, %2 the reason the system gave</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: nie udało się zapisać wyników w %1: %2</translation>
     </message>
     <message>
         <source>the lock cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można założyć blokady</translation>
     </message>
     <message>
         <source>the file system refused the write</source>
-        <translation type="unfinished"></translation>
+        <translation>system plików odmówił zapisu</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest zwykły plik</translation>
     </message>
 </context>
 <context>
@@ -588,259 +628,268 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>a score read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punkt</numerusform>
+            <numerusform>%n punkty</numerusform>
+            <numerusform>%n punktów</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>two sentences a screen reader says one after the other: %1 the first, which brings its own punctuation, %2 the second, which gets its full stop here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>Score: %1</source>
         <extracomment>the score under the board, read by a screen reader; %1 is the points, e.g. &quot;230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Punkty: 230 punktów&quot; would repeat the word; &quot;Wynik&quot; (score) does not.</translatorcomment>
+        <translation>Wynik: %1</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>a sentence of its own: %1 is the score, e.g. &quot;Score: 230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The car leaves in under a second</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto rusza za niecałą sekundę</translation>
     </message>
     <message numerus="yes">
         <source>The car leaves in %n second(s)</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Auto rusza za %n sekundę</numerusform>
+            <numerusform>Auto rusza za %n sekundy</numerusform>
+            <numerusform>Auto rusza za %n sekund</numerusform>
         </translation>
     </message>
     <message>
         <source>Rank %1: %2, %3</source>
         <extracomment>a row of the top-ten table read by a screen reader, e.g. &quot;Rank 1: Racer, 230 points&quot;: %1 the rank, %2 the player&apos;s name, %3 the points</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce %1: %2, %3</translation>
     </message>
     <message>
         <source>no name</source>
         <extracomment>said for a top-ten row whose player left the name box empty</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bez imienia</translation>
     </message>
     <message>
         <source>The road reaches the exit at %1 at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Droga od razu dochodzi do mety na polu %1</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a tent at %2</source>
         <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Droga od razu się kończy: prowadzi %1 w namiot na polu %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into the empty place at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;w puste pole na polu %2&quot; would say &quot;pole&quot; twice; the place follows after a comma.</translatorcomment>
+        <translation>Droga od razu się kończy: prowadzi %1 w puste pole, %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a closed side at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Droga od razu się kończy: prowadzi %1 na zamknięty bok kafelka na polu %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Droga od razu się kończy: prowadzi %1 poza planszę</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>
         <extracomment>%1 is a place (row 6, column 8); %n the road tiles on the way</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Droga dochodzi do mety na polu %1 po %n kafelku</numerusform>
+            <numerusform>Droga dochodzi do mety na polu %1 po %n kafelkach</numerusform>
+            <numerusform>Droga dochodzi do mety na polu %1 po %n kafelkach</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
         <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Droga biegnie przez %n kafelek do pola %1, a potem prowadzi %2 w namiot</numerusform>
+            <numerusform>Droga biegnie przez %n kafelki do pola %1, a potem prowadzi %2 w namiot</numerusform>
+            <numerusform>Droga biegnie przez %n kafelków do pola %1, a potem prowadzi %2 w namiot</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Droga biegnie przez %n kafelek do pola %1, a potem prowadzi %2 w puste pole</numerusform>
+            <numerusform>Droga biegnie przez %n kafelki do pola %1, a potem prowadzi %2 w puste pole</numerusform>
+            <numerusform>Droga biegnie przez %n kafelków do pola %1, a potem prowadzi %2 w puste pole</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
         <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Droga biegnie przez %n kafelek do pola %1, a potem prowadzi %2 na zamknięty bok kafelka</numerusform>
+            <numerusform>Droga biegnie przez %n kafelki do pola %1, a potem prowadzi %2 na zamknięty bok kafelka</numerusform>
+            <numerusform>Droga biegnie przez %n kafelków do pola %1, a potem prowadzi %2 na zamknięty bok kafelka</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Droga biegnie przez %n kafelek do pola %1, a potem wychodzi %2 poza planszę</numerusform>
+            <numerusform>Droga biegnie przez %n kafelki do pola %1, a potem wychodzi %2 poza planszę</numerusform>
+            <numerusform>Droga biegnie przez %n kafelków do pola %1, a potem wychodzi %2 poza planszę</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s), then loops back to %1</source>
         <extracomment>the road comes back into itself; the car would drive round and round</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Droga biegnie przez %n kafelek, a potem wraca do pola %1</numerusform>
+            <numerusform>Droga biegnie przez %n kafelki, a potem wraca do pola %1</numerusform>
+            <numerusform>Droga biegnie przez %n kafelków, a potem wraca do pola %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kafelek przesunięty %1; teraz tu jest puste pole</translation>
     </message>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
         <extracomment>the tent jumps into the empty place wherever it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Namiot skoczył na pole %1; teraz tu jest puste pole, %2</translation>
     </message>
     <message>
         <source>Cannot slide: not next to the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie da się przesunąć: kafelek nie leży obok pustego pola</translation>
     </message>
     <message>
         <source>Cannot slide: the car is here</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie da się przesunąć: tu jest auto</translation>
     </message>
     <message>
         <source>Cannot slide: this is the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie da się przesunąć: to jest puste pole</translation>
     </message>
     <message>
         <source>No game running; press N to start one</source>
         <extracomment>a key on the board while no game is being played</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gra nie trwa; wciśnij N, by zacząć nową</translation>
     </message>
     <message>
         <source>Cannot turn a tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie da się obrócić namiotu</translation>
     </message>
     <message>
         <source>Cannot turn the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie da się obrócić pustego pola</translation>
     </message>
     <message>
         <source>Cannot turn the exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie da się obrócić mety</translation>
     </message>
     <message>
         <source>New game. Exit at %1; the car leaves in %2 seconds</source>
         <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;sekund&quot; (genitive plural) is right for every countdown the game offers (10, 20, 30, 40, 50 seconds); the text is not a plural message.</translatorcomment>
+        <translation>Nowa gra. Meta na polu %1; auto rusza za %2 sekund</translation>
     </message>
     <message>
         <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;sekund&quot; (genitive plural) is right for every countdown the game offers (10, 20, 30, 40, 50 seconds); the text is not a plural message.</translatorcomment>
+        <translation>Nowa gra. Mety na polach %1; auto rusza za %2 sekund</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
         <extracomment>the difficulty panel: %1 the number of exits, %2 the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;sekund&quot; (genitive plural) is right for every countdown the game offers (10, 20, 30, 40, 50 seconds); the text is not a plural message.</translatorcomment>
+        <translation>Mety: %1; odliczanie: %2 sekund</translation>
     </message>
     <message>
         <source>1 second</source>
         <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 sekunda</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Said only for 2 and 3 seconds left, which take &quot;sekundy&quot;; the text is not a plural message.</translatorcomment>
+        <translation>%1 sekundy</translation>
     </message>
     <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto ruszyło</translation>
     </message>
     <message>
         <source>You won! %1 points, rank %2 in the top ten</source>
         <extracomment>%1 points, %2 the row the score took in the top ten</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Punkty: %1&quot; (points: 230) avoids the number agreement that &quot;%1 punktów&quot; would need in a text that is not a plural message.</translatorcomment>
+        <translation>Wygrana! Punkty: %1, miejsce %2 w Top 10</translation>
     </message>
     <message>
         <source>You won! %1 points, not in the top ten</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Punkty: %1&quot; (points: 230) avoids the number agreement that &quot;%1 punktów&quot; would need in a text that is not a plural message.</translatorcomment>
+        <translation>Wygrana! Punkty: %1, poza Top 10</translation>
     </message>
     <message>
         <source>You lost: the car ran into a tent at %1</source>
         <extracomment>%1 is the place of the tent the car ran into</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przegrana: auto wjechało w namiot na polu %1</translation>
     </message>
     <message>
         <source>You lost: the car ran into the empty place at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegrana: auto wjechało w puste pole, %1</translation>
     </message>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przegrana: pole %1 jest zamknięte dla auta jadącego %2</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegrana: auto zjechało z planszy</translation>
     </message>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przegrana: auto zjechało z planszy na polu %1, jadąc %2</translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Przegrana&quot; (a loss): the noun avoids the gendered past tense &quot;przegrałeś/przegrałaś&quot;.</translatorcomment>
+        <translation>Przegrana</translation>
     </message>
     <message>
         <source>Paused; press P to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza; wciśnij P, by grać dalej</translation>
     </message>
     <message>
         <source>Going on</source>
-        <translation type="unfinished"></translation>
+        <translation>Gramy dalej</translation>
     </message>
     <message>
         <source>Car waits at START</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto czeka przy znaku START</translation>
     </message>
     <message>
         <source>Car waits at START; countdown %1</source>
         <extracomment>%1 seconds before the car leaves</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto czeka przy znaku START; odliczanie: %1</translation>
     </message>
     <message>
         <source>Car at %1, heading %2</source>
         <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto na polu %1, jedzie %2</translation>
     </message>
     <message>
         <source>Car stopped off the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto stoi poza planszą</translation>
     </message>
     <message>
         <source>Car stopped at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto stoi na polu %1</translation>
     </message>
 </context>
 <context>
@@ -848,12 +897,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You failed to make it to the Top Ten</source>
         <extracomment>shown under the banner after a win whose points are too few for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: the line under the banner has a fixed width; &quot;this time outside the Top 10&quot;.</translatorcomment>
+        <translation>Tym razem poza Top 10</translation>
     </message>
     <message>
         <source>Your points is ranked #%1 in the Top Ten</source>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Polish is correct. Polish writes a rank as &quot;3. miejsce&quot;, not with &quot;#&quot;.</translatorcomment>
+        <translation>Twój wynik: %1. miejsce w Top 10</translation>
     </message>
 </context>
 </TS>

@@ -6,57 +6,60 @@
     <message>
         <source>About Roadshift</source>
         <extracomment>the about box&apos;s title; keep the game&apos;s name Roadshift as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Roadshift</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>the about box&apos;s first tab, which shows the game&apos;s picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Stats</source>
         <extracomment>the about box&apos;s second tab, with the numbers of games played, won and lost</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Estatísticas&quot; is more than twice the tab&apos;s English word; &quot;Placar&quot; (the tally of games won and lost) is about as short.</translatorcomment>
+        <translation>Placar</translation>
     </message>
     <message>
         <source>This game (accumulative)</source>
         <extracomment>a heading in the statistics: the numbers below count every game since the first start</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Acumulado&quot; is an office word; &quot;all games&quot; says the same to a family and is shorter.</translatorcomment>
+        <translation>Todas as partidas</translation>
     </message>
     <message>
         <source>Number of times you opened this game </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vezes que você abriu o jogo </translation>
     </message>
     <message>
         <source>Total number of games played until now </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total de partidas jogadas até agora </translation>
     </message>
     <message>
         <source>Total number of blocks the car pass through </source>
         <extracomment>a caption in the statistics, right-aligned beside its number: how many road tiles the car has driven over; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;pass&quot;) is not copied; shortened to fit beside the number.</translatorcomment>
+        <translation>Peças percorridas pelo carro </translation>
     </message>
     <message>
         <source>This session</source>
         <extracomment>a heading in the statistics: the numbers below count the games since the game was started</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esta sessão</translation>
     </message>
     <message>
         <source>Number of games won </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partidas ganhas </translation>
     </message>
     <message>
         <source>Number of games lost </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partidas perdidas </translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>the button that closes the about box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -64,16 +67,17 @@
     <message>
         <source>Speech brief</source>
         <extracomment>the game now speaks only events and answers, not every confirmation</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Avisos&quot; (announcements) rather than &quot;fala&quot;: it is the game&apos;s own announcements that change; the same words are used in the key help (&quot;V deixa os avisos completos, breves ou desligados&quot;).</translatorcomment>
+        <translation>Avisos breves</translation>
     </message>
     <message>
         <source>Speech silent</source>
         <extracomment>the game&apos;s own announcements are off; the screen reader still reads the places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avisos desligados</translation>
     </message>
     <message>
         <source>Speech full</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos completos</translation>
     </message>
 </context>
 <context>
@@ -81,7 +85,7 @@
     <message>
         <source>. </source>
         <extracomment>between sentences the game says at the same moment (&quot;The car is off. You lost: ...&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
@@ -90,50 +94,55 @@
         <source>Roadshift, a puzzle game: slide and turn road tiles to lead a car that drives by itself
 into one of the exits.</source>
         <extracomment>the first lines of --help; keep the line break where a line would pass 80 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift, um jogo de quebra-cabeça: deslize e gire peças de estrada para levar
+um carro que anda sozinho até uma das saídas.</translation>
     </message>
     <message>
         <source>Show this help and leave.</source>
         <extracomment>what --help does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra esta ajuda e sai.</translation>
     </message>
     <message>
         <source>Show the version and leave.</source>
         <extracomment>what --version does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a versão e sai.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is a word on the command line that is no option</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.
 </source>
         <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Tente &apos;%1 --help&apos;.
+</translation>
     </message>
     <message>
         <source>roadshift: the answer could not be written: %1</source>
         <extracomment>on standard error when --help or --version could not print; %1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: não foi possível escrever a resposta: %1</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Falta um valor depois de &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 </source>
         <extracomment>%1 is the program&apos;s name; &quot;[options]&quot; stands for the options listed below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opções]
+</translation>
     </message>
     <message>
         <source>Without options the game starts. The options every Qt program takes,
 such as -platform, -style and -reverse, are passed on to Qt.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sem opções, o jogo começa. As opções que todo programa Qt aceita,
+como -platform, -style e -reverse, são repassadas ao Qt.
+</translation>
     </message>
 </context>
 <context>
@@ -141,56 +150,60 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>How to play</source>
         <extracomment>the title of the box with the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Como jogar</translation>
     </message>
     <message>
         <source>Objective</source>
         <extracomment>a heading in the rules: what the game is about</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo</translation>
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied.</translatorcomment>
+        <translation>Quando a contagem regressiva chegar a zero, seu carro começa a andar. Monte um bom caminho para ele. Para cada peça de estrada que ele percorrer, você ganha 10 pontos.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
         <extracomment>in the rules, beside a picture of an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Você ganha se conseguir levar o carro até uma “saída”.</translation>
     </message>
     <message>
         <source>How to play?</source>
         <extracomment>a heading in the rules, over the mouse buttons&apos; use</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Como jogar?&quot; would repeat the box&apos;s title; &quot;Controles&quot; names what follows and is shorter.</translatorcomment>
+        <translation>Controles</translation>
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
         <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Use o BOTÃO ESQUERDO DO MOUSE para deslizar a peça para a casa vazia.</translation>
     </message>
     <message>
         <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
         <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Use o BOTÃO DIREITO DO MOUSE para girar a peça no sentido horário.</translation>
     </message>
     <message>
         <source>Get the idea?</source>
         <extracomment>the last heading in the rules: have you understood?</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Entendeu?</translation>
     </message>
     <message>
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;você é fera&quot; is the friendly Brazilian praise (&quot;you&apos;re ace&quot;) for a child or grown-up alike, with no gender, which &quot;fellow&quot; would need in Portuguese.</translatorcomment>
+        <translation>Sei que você é fera! Divirta-se! ^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>
         <extracomment>the button that closes the rules: I have understood</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK! Entendi!</translation>
     </message>
     <message>
         <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q), as they are printed on the keys and in the key list elsewhere. &quot;V&quot; words match the Announcements texts (&quot;Avisos ...&quot;).</translatorcomment>
+        <translation>Teclas: as setas andam pelo tabuleiro e leem cada casa. Space desliza a peça ou faz a barraca pular. R gira a peça. W diz aonde a estrada leva. C diz onde está o carro. Shift com uma seta lê a linha ou a coluna inteira. Home vai até o carro, E até a casa vazia, X até a saída mais próxima. G faz o carro partir agora. P pausa. N ou F2 começa uma partida. Escape tira a faixa da tela. V deixa os avisos completos, breves ou desligados. Tab alterna entre o tabuleiro e os botões. F1 é esta ajuda; Ctrl+Q sai do jogo.</translation>
     </message>
 </context>
 <context>
@@ -198,67 +211,75 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;FIM!&quot; is the literal and natural word and much shorter than the English, which helps on a 60 px tile; with &quot;INÍCIO&quot; on the sign it makes the idiom &quot;do INÍCIO ao FIM&quot; used in the help caption.</translatorcomment>
+        <translation>FIM!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The sign&apos;s word; &quot;LARGADA&quot; (race start) would be 40 % longer than &quot;START&quot;. &quot;INÍCIO&quot; pairs with &quot;FIM!&quot; on the exit tiles (&quot;do início ao fim&quot;) and is used wherever the sign is named.</translatorcomment>
+        <translation>INÍCIO</translation>
     </message>
     <message>
         <source>Pts</source>
         <extracomment>lettered after the score&apos;s big digits: a short form of &quot;points&quot;, at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pts</translation>
     </message>
     <message>
         <source>CLICK TO PLAY!</source>
         <extracomment>lettered in big capitals on the banner under the board before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;CLIQUE PARA JOGAR!&quot; would be 30 % longer; &quot;click and play!&quot; is about as long as the English.</translatorcomment>
+        <translation>CLIQUE E JOGUE!</translation>
     </message>
     <message>
         <source>SORRY! YOU LOST!</source>
         <extracomment>lettered in big capitals on the banner when the car has left the road</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Poxa!&quot; is the everyday, family-friendly Brazilian &quot;oh no!&quot;; &quot;QUE PENA! VOCÊ PERDEU!&quot; would be 40 % longer.</translatorcomment>
+        <translation>POXA! VOCÊ PERDEU!</translation>
     </message>
     <message>
         <source>CONGRATS! YOU WON!</source>
         <extracomment>lettered in big dancing capitals on the banner when the car has reached an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;PARABÉNS! VOCÊ GANHOU!&quot; would be 22 letters of big dancing capitals; &quot;EBA!&quot; (hooray) is the cheerful family word and keeps it shorter than the English.</translatorcomment>
+        <translation>EBA! VOCÊ GANHOU!</translation>
     </message>
     <message>
         <source>GOOD LUCK!</source>
         <extracomment>lettered in big rainbow capitals on the banner while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BOA SORTE!</translation>
     </message>
     <message>
         <source>...YOU NEED LOTS OF &apos;EM</source>
         <extracomment>the small line under &quot;GOOD LUCK!&quot;: a friendly joke, you will need lots of luck; translate in spirit, in capitals, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;e bota X nisso&quot; is the Brazilian idiom for &quot;and plenty of it&quot;; shorter than the English.</translatorcomment>
+        <translation>...E BOTA SORTE NISSO</translation>
     </message>
     <message>
         <source>Left-Click on the tile to move it from point A to point B</source>
         <extracomment>caption under the rules&apos; first picture: a tile slides into the empty place next to it, from A to B; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique esquerdo leva a peça do ponto A ao ponto B</translation>
     </message>
     <message>
         <source>Right-click on the tile to rotate it clockwise</source>
         <extracomment>caption under the rules&apos; second picture; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique direito gira a peça no sentido horário</translation>
     </message>
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>INÍCIO and FIM! as lettered on the sign and the exit tiles; &quot;do início ao fim&quot; (from start to end) is a Portuguese idiom, so the pun of the English survives.</translatorcomment>
+        <translation>Guie o carro do INÍCIO ao FIM!</translation>
     </message>
     <message>
         <source>PAUSED</source>
         <extracomment>lettered in big capitals on the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PAUSA</translation>
     </message>
     <message>
         <source>press P to play on</source>
         <extracomment>the smaller line under &quot;PAUSED&quot;; P is the key, keep it as P</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;aperte P para continuar&quot; is longer than the English line.</translatorcomment>
+        <translation>P para continuar</translation>
     </message>
 </context>
 <context>
@@ -266,119 +287,127 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>board</source>
         <extracomment>the name a screen reader gives the board of tiles, which the arrow keys move over</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tabuleiro</translation>
     </message>
     <message>
         <source>paused</source>
         <extracomment>the name a screen reader gives the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pausado</translation>
     </message>
     <message>
         <source>Roadshift v%1</source>
         <extracomment>the window&apos;s title: keep the game&apos;s name Roadshift as it is; %1 is the version, e.g. 1.00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift v%1</translation>
     </message>
     <message>
         <source>START!</source>
         <extracomment>the red word to click under the board that starts a game; very short (about 7 letters)</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;COMEÇAR!&quot; would be 8 letters; &quot;JOGAR!&quot; (play!) is as long as the English. It is the button, not the START sign, so it need not match &quot;INÍCIO&quot;.</translatorcomment>
+        <translation>JOGAR!</translation>
     </message>
     <message>
         <source>About Game</source>
         <extracomment>a button that opens the about box with the statistics</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Sobre o jogo&quot; would be longer than the button&apos;s English text; &quot;Sobre&quot; alone is the usual Brazilian name of an about button.</translatorcomment>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>How to Play</source>
         <extracomment>a button that opens the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Como Jogar</translation>
     </message>
     <message>
         <source>Exit game</source>
         <extracomment>a button that closes the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Number of exitpoint</source>
         <extracomment>the heading over the number of exits on the board, 1 to 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English slip (&quot;exitpoint&quot;) is not copied.</translatorcomment>
+        <translation>Número de saídas</translation>
     </message>
     <message>
         <source>More exit points means more chance of winning the game!</source>
         <extracomment>the tooltip of the heading over the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mais saídas, mais chances de ganhar!</translation>
     </message>
     <message>
         <source>difficult</source>
         <extracomment>a placeholder under the number of exits, replaced by a difficulty name at once
 ----------
 a placeholder under the countdown, replaced by a joke at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>difícil</translation>
     </message>
     <message>
         <source>Car move after...</source>
         <extracomment>the heading over the countdown: how many seconds pass before the car drives off</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;partir&quot; (leave) is the verb used for the car&apos;s departure everywhere, never &quot;sair&quot;, which would be confused with &quot;saída&quot; (the exit).</translatorcomment>
+        <translation>Carro parte em...</translation>
     </message>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English misspells on purpose (&quot;Enuff&quot;, &quot;built&quot;). Misspelt Portuguese reads as the translator&apos;s mistake, so the playful tone comes from spoken Brazilian instead (&quot;Dá tempo&quot;, &quot;pra&quot;, &quot;né?&quot;).</translatorcomment>
+        <translation>Dá tempo pra pensar antes e montar o caminho, né?</translation>
     </message>
     <message>
         <source>sec</source>
         <extracomment>short for seconds, beside the countdown&apos;s number; at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>seg</translation>
     </message>
     <message>
         <source>Your name here</source>
         <extracomment>the heading over the box where the player types a name for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seu nome aqui</translation>
     </message>
     <message>
         <source>This name may get into the TOP TEN!</source>
         <extracomment>the name box&apos;s tooltip; TOP TEN is the table of the best scores</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Top 10&quot; is how Brazilians name such a table (charts, lists); &quot;TOP DEZ&quot; is not said.</translatorcomment>
+        <translation>Este nome pode entrar no TOP 10!</translation>
     </message>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seu Nome</translation>
     </message>
     <message>
         <source>TOP</source>
         <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Top 10&quot; is the usual Brazilian name of such a table, so the heading is TOP / 10.</translatorcomment>
+        <translation>TOP</translation>
     </message>
     <message>
         <source>TEN</source>
         <extracomment>the second word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Top 10&quot; is the usual Brazilian name of such a table, so the heading is TOP / 10; &quot;DEZ&quot; is not said.</translatorcomment>
+        <translation>10</translation>
     </message>
     <message>
         <source>fewer exits</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>menos saídas</translation>
     </message>
     <message>
         <source>more exits</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mais saídas</translation>
     </message>
     <message>
         <source>shorter countdown</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>contagem regressiva menor</translation>
     </message>
     <message>
         <source>longer countdown</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>contagem regressiva maior</translation>
     </message>
     <message>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>carro</translation>
     </message>
 </context>
 <context>
@@ -386,113 +415,122 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>empty place</source>
         <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;casa&quot; is the board-game word for a square (as in chess); &quot;casa vazia&quot; keeps every reading of the board in one word family (&quot;lê cada casa&quot;).</translatorcomment>
+        <translation>casa vazia</translation>
     </message>
     <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;barraca&quot; is the Brazilian word for a camping tent (&quot;tenda&quot; is a market stall).</translatorcomment>
+        <translation>barraca</translation>
     </message>
     <message>
         <source>START sign</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>INÍCIO as lettered on the sign.</translatorcomment>
+        <translation>placa de INÍCIO</translation>
     </message>
     <message>
         <source>plain tile</source>
-        <translation type="unfinished"></translation>
+        <translation>peça sem estrada</translation>
     </message>
     <message>
         <source>START, the car waits here</source>
         <extracomment>the sign left of the top-left place, where the car enters the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>INÍCIO, o carro espera aqui</translation>
     </message>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>As lettered on the sign.</translatorcomment>
+        <translation>INÍCIO</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>%1, car here</source>
         <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, carro aqui</translation>
     </message>
     <message>
         <source>straight, open to the left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>reta, aberta para a esquerda e para a direita</translation>
     </message>
     <message>
         <source>straight, open up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>reta, aberta para cima e para baixo</translation>
     </message>
     <message>
         <source>crossing, open on all sides</source>
         <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cruzamento, aberto de todos os lados</translation>
     </message>
     <message>
         <source>curve, open to the right and down</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, aberta para a direita e para baixo</translation>
     </message>
     <message>
         <source>curve, open to the left and down</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, aberta para a esquerda e para baixo</translation>
     </message>
     <message>
         <source>curve, open up and to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, aberta para cima e para a direita</translation>
     </message>
     <message>
         <source>curve, open to the left and up</source>
-        <translation type="unfinished"></translation>
+        <translation>curva, aberta para a esquerda e para cima</translation>
     </message>
     <message>
         <source>exit, open on all sides</source>
         <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>saída, aberta de todos os lados</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Feminine nouns on purpose: the spoken sentences say &quot;na %1&quot; (&quot;na linha 2, coluna 3&quot;).</translatorcomment>
+        <translation>linha %1, coluna %2</translation>
     </message>
     <message>
         <source>%1, row %2, column %3, car here</source>
         <extracomment>a board place: %1 what lies there, then its row and column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, linha %2, coluna %3, carro aqui</translation>
     </message>
     <message>
         <source>%1, row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, linha %2, coluna %3</translation>
     </message>
     <message>
         <source>left</source>
         <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Direction words are only used inside sentences (&quot;indo %1&quot;, &quot;vai %1 e dá numa barraca&quot;, &quot;Peça deslizou %1&quot;), so they carry their preposition: &quot;para a esquerda&quot;.</translatorcomment>
+        <translation>para a esquerda</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Direction words are only used inside sentences (&quot;indo %1&quot;, &quot;vai %1 e dá numa barraca&quot;, &quot;Peça deslizou %1&quot;), so they carry their preposition: &quot;para a esquerda&quot;.</translatorcomment>
+        <translation>para a direita</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Direction words are only used inside sentences (&quot;indo %1&quot;, &quot;vai %1 e dá numa barraca&quot;, &quot;Peça deslizou %1&quot;), so they carry their preposition: &quot;para a esquerda&quot;.</translatorcomment>
+        <translation>para cima</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Direction words are only used inside sentences (&quot;indo %1&quot;, &quot;vai %1 e dá numa barraca&quot;, &quot;Peça deslizou %1&quot;), so they carry their preposition: &quot;para a esquerda&quot;.</translatorcomment>
+        <translation>para baixo</translation>
     </message>
     <message>
         <source>row %1: %2</source>
         <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
         <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>coluna %1: %2</translation>
     </message>
 </context>
 <context>
@@ -500,67 +538,75 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Click here to start playing</source>
         <extracomment>the banner&apos;s tooltip before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para começar a jogar</translation>
     </message>
     <message>
         <source>Click here to replay</source>
         <extracomment>the banner&apos;s tooltip after a lost game</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>After a lost game: &quot;try again&quot;.</translatorcomment>
+        <translation>Clique aqui para tentar de novo</translation>
     </message>
     <message>
         <source>Click here to play again</source>
         <extracomment>the banner&apos;s tooltip after a won game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para jogar de novo</translation>
     </message>
     <message>
         <source>Click here to cancel this game</source>
         <extracomment>the banner&apos;s tooltip while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para cancelar esta partida</translation>
     </message>
     <message>
         <source>Ultra Hard!</source>
         <extracomment>difficulty shown under the number of exits when there is 1 exit; a playful word, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: the superlative &quot;dificílimo&quot; (&quot;hardest of hard&quot;) is one word, as long as the English.</translatorcomment>
+        <translation>Dificílimo!</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>difficulty shown under the number of exits when there are 2 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Médio</translation>
     </message>
     <message>
         <source>Novice</source>
         <extracomment>difficulty shown under the number of exits when there are 3 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Iniciante&quot; would be 50 % longer; &quot;Novato&quot; is as long as the English.</translatorcomment>
+        <translation>Novato</translation>
     </message>
     <message>
         <source>Kids Only</source>
         <extracomment>difficulty shown under the number of exits when there are 4 exits; a playful joke: this is the easiest setting</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;moleza&quot; is the Brazilian children&apos;s word for &quot;dead easy&quot;; &quot;Só para crianças&quot; would be far too long.</translatorcomment>
+        <translation>Moleza</translation>
     </message>
     <message>
         <source>Walk the dog 1st!</source>
         <extracomment>shown under a countdown of 50 seconds or more: so much time that you could walk the dog first; a joke, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit, not word for word: &quot;Passeie com o cachorro antes!&quot; is far too long. Offering &quot;a little coffee&quot; is what Brazilians say when there is time to spare; same length as the English.</translatorcomment>
+        <translation>Vai um cafezinho?</translation>
     </message>
     <message>
         <source>Sit Down and Relax</source>
         <extracomment>shown under a countdown of 40 to 49 seconds: plenty of time; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit and shorter; Portuguese does not capitalise every word of a phrase.</translatorcomment>
+        <translation>Sente e relaxe</translation>
     </message>
     <message>
         <source>Take it Easy</source>
         <extracomment>shown under a countdown of 30 to 39 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: the Brazilian idiom for &quot;no hurry&quot;.</translatorcomment>
+        <translation>Sem pressa</translation>
     </message>
     <message>
         <source>Think Faster!</source>
         <extracomment>shown under a countdown of 20 to 29 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pense rápido!</translation>
     </message>
     <message>
         <source>Mission Impossible!</source>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The film&apos;s Brazilian title is &quot;Missão: Impossível&quot;, so the joke carries over; same length as the English.</translatorcomment>
+        <translation>Missão Impossível!</translation>
     </message>
 </context>
 <context>
@@ -568,19 +614,19 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>roadshift: the records could not be saved in %1: %2</source>
         <extracomment>one line on standard error; %1 is a file, %2 the reason the system gave</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: não foi possível salvar os recordes em %1: %2</translation>
     </message>
     <message>
         <source>the lock cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar a trava</translation>
     </message>
     <message>
         <source>the file system refused the write</source>
-        <translation type="unfinished"></translation>
+        <translation>o sistema de arquivos recusou a gravação</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
 </context>
 <context>
@@ -588,251 +634,259 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>a score read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ponto</numerusform>
+            <numerusform>%n pontos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>two sentences a screen reader says one after the other: %1 the first, which brings its own punctuation, %2 the second, which gets its full stop here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>Score: %1</source>
         <extracomment>the score under the board, read by a screen reader; %1 is the points, e.g. &quot;230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Pontos: 230 pontos&quot; would repeat the word; &quot;Pontuação&quot; (the score) does not. &quot;Placar&quot; is the statistics tab.</translatorcomment>
+        <translation>Pontuação: %1</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>a sentence of its own: %1 is the score, e.g. &quot;Score: 230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The car leaves in under a second</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O carro parte em menos de um segundo</translation>
     </message>
     <message numerus="yes">
         <source>The car leaves in %n second(s)</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O carro parte em %n segundo</numerusform>
+            <numerusform>O carro parte em %n segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>Rank %1: %2, %3</source>
         <extracomment>a row of the top-ten table read by a screen reader, e.g. &quot;Rank 1: Racer, 230 points&quot;: %1 the rank, %2 the player&apos;s name, %3 the points</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Ranks are ordinals in Portuguese (&quot;1º lugar&quot;, read &quot;primeiro lugar&quot;); &quot;Posição %1&quot; is also possible but less natural.</translatorcomment>
+        <translation>%1º lugar: %2, %3</translation>
     </message>
     <message>
         <source>no name</source>
         <extracomment>said for a top-ten row whose player left the name box empty</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sem nome</translation>
     </message>
     <message>
         <source>The road reaches the exit at %1 at once</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>%1 is always a place &quot;linha X, coluna Y&quot; (or a list of them), so &quot;na %1&quot; reads &quot;na linha 2, coluna 3&quot;.</translatorcomment>
+        <translation>A estrada chega direto à saída na %1</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a tent at %2</source>
         <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;dar em&quot; (to run into) for &quot;facing ... into&quot;; %1 is a direction (&quot;para a esquerda&quot;), %2 a place (&quot;linha 1, coluna 1&quot;).</translatorcomment>
+        <translation>A estrada termina logo: vai %1 e dá numa barraca na %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into the empty place at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A estrada termina logo: vai %1 e dá na casa vazia na %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a closed side at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A estrada termina logo: vai %1 e dá num lado fechado na %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A estrada termina logo: vai %1 e sai do tabuleiro</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>
         <extracomment>%1 is a place (row 6, column 8); %n the road tiles on the way</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A estrada chega à saída na %1 depois de %n peça</numerusform>
+            <numerusform>A estrada chega à saída na %1 depois de %n peças</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
         <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A estrada percorre %n peça até a %1, depois vai %2 e dá numa barraca</numerusform>
+            <numerusform>A estrada percorre %n peças até a %1, depois vai %2 e dá numa barraca</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A estrada percorre %n peça até a %1, depois vai %2 e dá na casa vazia</numerusform>
+            <numerusform>A estrada percorre %n peças até a %1, depois vai %2 e dá na casa vazia</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
         <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A estrada percorre %n peça até a %1, depois vai %2 e dá num lado fechado</numerusform>
+            <numerusform>A estrada percorre %n peças até a %1, depois vai %2 e dá num lado fechado</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A estrada percorre %n peça até a %1, depois sai do tabuleiro %2</numerusform>
+            <numerusform>A estrada percorre %n peças até a %1, depois sai do tabuleiro %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s), then loops back to %1</source>
         <extracomment>the road comes back into itself; the car would drive round and round</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A estrada percorre %n peça e depois volta para a %1</numerusform>
+            <numerusform>A estrada percorre %n peças e depois volta para a %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peça deslizou %1; agora a casa vazia é aqui</translation>
     </message>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
         <extracomment>the tent jumps into the empty place wherever it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A barraca pulou para a %1; agora a casa vazia é aqui, na %2</translation>
     </message>
     <message>
         <source>Cannot slide: not next to the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Não dá para deslizar: não está ao lado da casa vazia</translation>
     </message>
     <message>
         <source>Cannot slide: the car is here</source>
-        <translation type="unfinished"></translation>
+        <translation>Não dá para deslizar: o carro está aqui</translation>
     </message>
     <message>
         <source>Cannot slide: this is the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Não dá para deslizar: esta é a casa vazia</translation>
     </message>
     <message>
         <source>No game running; press N to start one</source>
         <extracomment>a key on the board while no game is being played</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma partida em andamento; aperte N para começar uma</translation>
     </message>
     <message>
         <source>Cannot turn a tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Não dá para girar uma barraca</translation>
     </message>
     <message>
         <source>Cannot turn the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Não dá para girar a casa vazia</translation>
     </message>
     <message>
         <source>Cannot turn the exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Não dá para girar a saída</translation>
     </message>
     <message>
         <source>New game. Exit at %1; the car leaves in %2 seconds</source>
         <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>%1 is always a place &quot;linha X, coluna Y&quot; (or a list of them), so &quot;na %1&quot; reads &quot;na linha 2, coluna 3&quot;.</translatorcomment>
+        <translation>Nova partida. Saída na %1; o carro parte em %2 segundos</translation>
     </message>
     <message>
         <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>%1 is always a place &quot;linha X, coluna Y&quot; (or a list of them), so &quot;na %1&quot; reads &quot;na linha 2, coluna 3&quot;.</translatorcomment>
+        <translation>Nova partida. Saídas na %1; o carro parte em %2 segundos</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
         <extracomment>the difficulty panel: %1 the number of exits, %2 the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saídas: %1; contagem regressiva: %2 segundos</translation>
     </message>
     <message>
         <source>1 second</source>
         <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 segundo</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundos</translation>
     </message>
     <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O carro partiu</translation>
     </message>
     <message>
         <source>You won! %1 points, rank %2 in the top ten</source>
         <extracomment>%1 points, %2 the row the score took in the top ten</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Ranks are ordinals in Portuguese (&quot;3º lugar&quot;).</translatorcomment>
+        <translation>Você ganhou! %1 pontos, %2º lugar no Top 10</translation>
     </message>
     <message>
         <source>You won! %1 points, not in the top ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Você ganhou! %1 pontos, fora do Top 10</translation>
     </message>
     <message>
         <source>You lost: the car ran into a tent at %1</source>
         <extracomment>%1 is the place of the tent the car ran into</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Você perdeu: o carro bateu numa barraca na %1</translation>
     </message>
     <message>
         <source>You lost: the car ran into the empty place at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Você perdeu: o carro caiu na casa vazia na %1</translation>
     </message>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;a linha 2, coluna 3 está fechada&quot; would sound as if the whole row were closed; &quot;a peça na %1&quot; names the tile.</translatorcomment>
+        <translation>Você perdeu: a peça na %1 está fechada para um carro indo %2</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Você perdeu: o carro saiu do tabuleiro</translation>
     </message>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Você perdeu: o carro saiu do tabuleiro na %1, indo %2</translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Você perdeu</translation>
     </message>
     <message>
         <source>Paused; press P to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausado; aperte P para continuar</translation>
     </message>
     <message>
         <source>Going on</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuando</translation>
     </message>
     <message>
         <source>Car waits at START</source>
-        <translation type="unfinished"></translation>
+        <translation>Carro esperando no INÍCIO</translation>
     </message>
     <message>
         <source>Car waits at START; countdown %1</source>
         <extracomment>%1 seconds before the car leaves</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carro esperando no INÍCIO; contagem regressiva %1</translation>
     </message>
     <message>
         <source>Car at %1, heading %2</source>
         <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carro na %1, indo %2</translation>
     </message>
     <message>
         <source>Car stopped off the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Carro parado fora do tabuleiro</translation>
     </message>
     <message>
         <source>Car stopped at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carro parado na %1</translation>
     </message>
 </context>
 <context>
@@ -840,12 +894,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You failed to make it to the Top Ten</source>
         <extracomment>shown under the banner after a win whose points are too few for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: the line under the banner has a fixed width.</translatorcomment>
+        <translation>Você não entrou no Top 10</translation>
     </message>
     <message>
         <source>Your points is ranked #%1 in the Top Ten</source>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Portuguese is correct. &quot;#&quot; is not used for ranks in Portuguese, the ordinal &quot;%1º lugar&quot; is.</translatorcomment>
+        <translation>Seus pontos: %1º lugar no Top 10</translation>
     </message>
 </context>
 </TS>

@@ -6,57 +6,63 @@
     <message>
         <source>About Roadshift</source>
         <extracomment>the about box&apos;s title; keep the game&apos;s name Roadshift as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Об игре Roadshift</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>the about box&apos;s first tab, which shows the game&apos;s picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Об игре&quot; is 40 % longer than the tab&apos;s English word; &quot;Инфо&quot; is the usual short tab name.</translatorcomment>
+        <translation>Инфо</translation>
     </message>
     <message>
         <source>Stats</source>
         <extracomment>the about box&apos;s second tab, with the numbers of games played, won and lost</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Статистика&quot; is twice the tab&apos;s English length; &quot;Итоги&quot; (the tally) is as short as &quot;Stats&quot;.</translatorcomment>
+        <translation>Итоги</translation>
     </message>
     <message>
         <source>This game (accumulative)</source>
         <extracomment>a heading in the statistics: the numbers below count every game since the first start</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Накопительно&quot; is an office word; &quot;за всё время&quot; (over all time) says the same to a family.</translatorcomment>
+        <translation>За всё время</translation>
     </message>
     <message>
         <source>Number of times you opened this game </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Impersonal (&quot;how many times the game was started&quot;): avoids the gendered past tense of &quot;ты открывал(а)&quot;.</translatorcomment>
+        <translation>Сколько раз игра запускалась </translation>
     </message>
     <message>
         <source>Total number of games played until now </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Всего сыграно партий </translation>
     </message>
     <message>
         <source>Total number of blocks the car pass through </source>
         <extracomment>a caption in the statistics, right-aligned beside its number: how many road tiles the car has driven over; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;pass&quot;) is not copied; &quot;blocks&quot; are the road tiles, so the glossary&apos;s &quot;плитка&quot;.</translatorcomment>
+        <translation>Всего плиток проехала машина </translation>
     </message>
     <message>
         <source>This session</source>
         <extracomment>a heading in the statistics: the numbers below count the games since the game was started</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Сеанс&quot; is a technical word; &quot;этот запуск&quot; (this start of the game) is plain.</translatorcomment>
+        <translation>Этот запуск</translation>
     </message>
     <message>
         <source>Number of games won </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Выиграно партий </translation>
     </message>
     <message>
         <source>Number of games lost </source>
         <extracomment>a caption in the statistics, right-aligned beside its number; keep the closing space</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Проиграно партий </translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>the button that closes the about box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
 </context>
 <context>
@@ -64,16 +70,16 @@
     <message>
         <source>Speech brief</source>
         <extracomment>the game now speaks only events and answers, not every confirmation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Озвучка: краткая</translation>
     </message>
     <message>
         <source>Speech silent</source>
         <extracomment>the game&apos;s own announcements are off; the screen reader still reads the places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Озвучка: выключена</translation>
     </message>
     <message>
         <source>Speech full</source>
-        <translation type="unfinished"></translation>
+        <translation>Озвучка: полная</translation>
     </message>
 </context>
 <context>
@@ -81,7 +87,7 @@
     <message>
         <source>. </source>
         <extracomment>between sentences the game says at the same moment (&quot;The car is off. You lost: ...&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
@@ -90,50 +96,55 @@
         <source>Roadshift, a puzzle game: slide and turn road tiles to lead a car that drives by itself
 into one of the exits.</source>
         <extracomment>the first lines of --help; keep the line break where a line would pass 80 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift — игра-головоломка: двигай и поворачивай плитки с дорогой, чтобы
+машина, которая едет сама, добралась до одного из выездов.</translation>
     </message>
     <message>
         <source>Show this help and leave.</source>
         <extracomment>what --help does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Показать эту справку и выйти.</translation>
     </message>
     <message>
         <source>Show the version and leave.</source>
         <extracomment>what --version does, in the list of options</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Показать версию и выйти.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is a word on the command line that is no option</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Неожиданный аргумент «%1».</translation>
     </message>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.
 </source>
         <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Попробуй «%1 --help».
+</translation>
     </message>
     <message>
         <source>roadshift: the answer could not be written: %1</source>
         <extracomment>on standard error when --help or --version could not print; %1 is the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: не удалось вывести ответ: %1</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нет значения после «%1».</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 </source>
         <extracomment>%1 is the program&apos;s name; &quot;[options]&quot; stands for the options listed below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Использование: %1 [параметры]
+</translation>
     </message>
     <message>
         <source>Without options the game starts. The options every Qt program takes,
 such as -platform, -style and -reverse, are passed on to Qt.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Без параметров запускается игра. Параметры, которые понимает любая программа Qt,
+например -platform, -style и -reverse, передаются Qt.
+</translation>
     </message>
 </context>
 <context>
@@ -141,56 +152,62 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>How to play</source>
         <extracomment>the title of the box with the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Как играть</translation>
     </message>
     <message>
         <source>Objective</source>
         <extracomment>a heading in the rules: what the game is about</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Цель игры</translation>
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied.</translatorcomment>
+        <translation>Когда отсчёт дойдёт до нуля, машина тронется. Проложи для неё подходящую дорогу. За каждую плитку дороги, по которой она проедет, ты получишь 10 очков.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
         <extracomment>in the rules, beside a picture of an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The exit is &quot;выезд&quot; throughout; its tile is lettered ФИНИШ!.</translatorcomment>
+        <translation>Ты победишь, если доведёшь машину до «выезда».</translation>
     </message>
     <message>
         <source>How to play?</source>
         <extracomment>a heading in the rules, over the mouse buttons&apos; use</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Как играть?&quot; would repeat the box&apos;s title; &quot;Управление&quot; (controls) names what follows.</translatorcomment>
+        <translation>Управление</translation>
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
         <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ЛЕВОЙ КНОПКОЙ МЫШИ сдвигай плитку в пустую клетку.</translation>
     </message>
     <message>
         <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
         <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ПРАВОЙ КНОПКОЙ МЫШИ поворачивай плитку по часовой стрелке.</translation>
     </message>
     <message>
         <source>Get the idea?</source>
         <extracomment>the last heading in the rules: have you understood?</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Всё понятно?</translation>
     </message>
     <message>
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;умница&quot; is the warm praise used for children and grown-ups alike and, unlike &quot;молодец, парень&quot;, has no gender.</translatorcomment>
+        <translation>Ты же у нас умница! Приятной игры! ^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>
         <extracomment>the button that closes the rules: I have understood</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Понял!&quot; would be gendered (понял/поняла); &quot;ясно, едем!&quot; (clear, let&apos;s drive) fits a driving game and is as short as the English.</translatorcomment>
+        <translation>Ясно, едем!</translation>
     </message>
     <message>
         <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Key names are kept in Latin letters as in English (Space, Shift, Home, Escape, Ctrl+Q, P, W...): they are the keys&apos; own labels and the game&apos;s shortcuts, whatever the keyboard layout.</translatorcomment>
+        <translation>Клавиши: стрелки ведут по полю и читают каждую клетку. Space сдвигает плитку или заставляет палатку прыгнуть. R поворачивает плитку. W говорит, куда ведёт дорога. C говорит, где машина. Shift со стрелкой читает весь ряд или столбец. Home ведёт к машине, E к пустой клетке, X к ближайшему выезду. G сразу отправляет машину в путь. P ставит паузу. N или F2 начинает игру. Escape убирает баннер. V переключает озвучку: полная, краткая или выключена. Tab переходит между полем и кнопками. F1 — эта справка; Ctrl+Q — выход.</translation>
     </message>
 </context>
 <context>
@@ -198,67 +215,76 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;КОНЕЦ!&quot; sounds like the end of a film; &quot;ФИНИШ!&quot; is what a Russian race writes at its goal, and it is one word on the 60 px tile, shorter than the English.</translatorcomment>
+        <translation>ФИНИШ!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>СТАРТ</translation>
     </message>
     <message>
         <source>Pts</source>
         <extracomment>lettered after the score&apos;s big digits: a short form of &quot;points&quot;, at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;очков&quot; cut to &quot;Очк.&quot; as Russian scoreboards do; if the 3 glyphs plus the narrow dot are too wide beside the digits, &quot;Очк&quot; without the dot is fine.</translatorcomment>
+        <translation>Очк.</translation>
     </message>
     <message>
         <source>CLICK TO PLAY!</source>
         <extracomment>lettered in big capitals on the banner under the board before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;НАЖМИ, ЧТОБЫ ИГРАТЬ!&quot; would be 40 % longer; &quot;жми и играй&quot; (click and play) is shorter than the English.</translatorcomment>
+        <translation>ЖМИ И ИГРАЙ!</translation>
     </message>
     <message>
         <source>SORRY! YOU LOST!</source>
         <extracomment>lettered in big capitals on the banner when the car has left the road</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Ты проиграл&quot; is gendered in Russian; the noun &quot;проигрыш&quot; (a loss) is not, and is shorter.</translatorcomment>
+        <translation>УВЫ! ПРОИГРЫШ!</translation>
     </message>
     <message>
         <source>CONGRATS! YOU WON!</source>
         <extracomment>lettered in big dancing capitals on the banner when the car has reached an exit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Ты выиграл&quot; is gendered in Russian; &quot;ура! победа!&quot; (hooray! victory!) is not, and is much shorter.</translatorcomment>
+        <translation>УРА! ПОБЕДА!</translation>
     </message>
     <message>
         <source>GOOD LUCK!</source>
         <extracomment>lettered in big rainbow capitals on the banner while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>УДАЧИ!</translation>
     </message>
     <message>
         <source>...YOU NEED LOTS OF &apos;EM</source>
         <extracomment>the small line under &quot;GOOD LUCK!&quot;: a friendly joke, you will need lots of luck; translate in spirit, in capitals, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;удачи... и побольше!&quot; (good luck... and plenty of it) is how a Russian jokes a wish bigger; the English &quot;&apos;em&quot; has no match.</translatorcomment>
+        <translation>...И ПОБОЛЬШЕ!</translation>
     </message>
     <message>
         <source>Left-Click on the tile to move it from point A to point B</source>
         <extracomment>caption under the rules&apos; first picture: a tile slides into the empty place next to it, from A to B; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>A and B stay Latin: they are the letters drawn in the picture. Shortened to fit three short lines.</translatorcomment>
+        <translation>Левый щелчок двигает плитку из точки A в точку B</translation>
     </message>
     <message>
         <source>Right-click on the tile to rotate it clockwise</source>
         <extracomment>caption under the rules&apos; second picture; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Правый щелчок вращает плитку по часовой стрелке</translation>
     </message>
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>СТАРТ and ФИНИШ! are the words lettered on the sign and the exit tiles; Russian grammar needs the genitive after от/до (СТАРТА, ФИНИША), which reads as the same words.</translatorcomment>
+        <translation>Веди машину от СТАРТА до ФИНИША!</translation>
     </message>
     <message>
         <source>PAUSED</source>
         <extracomment>lettered in big capitals on the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ПАУЗА</translation>
     </message>
     <message>
         <source>press P to play on</source>
         <extracomment>the smaller line under &quot;PAUSED&quot;; P is the key, keep it as P</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;нажми P, чтобы продолжить&quot; is much longer than the English line; the key P stays Latin.</translatorcomment>
+        <translation>P — играть дальше</translation>
     </message>
 </context>
 <context>
@@ -266,119 +292,126 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>board</source>
         <extracomment>the name a screen reader gives the board of tiles, which the arrow keys move over</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>поле</translation>
     </message>
     <message>
         <source>paused</source>
         <extracomment>the name a screen reader gives the cover over the board while the game is paused</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пауза</translation>
     </message>
     <message>
         <source>Roadshift v%1</source>
         <extracomment>the window&apos;s title: keep the game&apos;s name Roadshift as it is; %1 is the version, e.g. 1.00</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roadshift v%1</translation>
     </message>
     <message>
         <source>START!</source>
         <extracomment>the red word to click under the board that starts a game; very short (about 7 letters)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>СТАРТ!</translation>
     </message>
     <message>
         <source>About Game</source>
         <extracomment>a button that opens the about box with the statistics</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Об игре</translation>
     </message>
     <message>
         <source>How to Play</source>
         <extracomment>a button that opens the rules of the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Как играть&quot; fits too, but &quot;Правила&quot; (rules) is shorter than the English button text.</translatorcomment>
+        <translation>Правила</translation>
     </message>
     <message>
         <source>Exit game</source>
         <extracomment>a button that closes the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>Number of exitpoint</source>
         <extracomment>the heading over the number of exits on the board, 1 to 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English slip (&quot;exitpoint&quot;) is not copied.</translatorcomment>
+        <translation>Число выездов</translation>
     </message>
     <message>
         <source>More exit points means more chance of winning the game!</source>
         <extracomment>the tooltip of the heading over the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Больше выездов — больше шансов на победу!</translation>
     </message>
     <message>
         <source>difficult</source>
         <extracomment>a placeholder under the number of exits, replaced by a difficulty name at once
 ----------
 a placeholder under the countdown, replaced by a joke at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>сложно</translation>
     </message>
     <message>
         <source>Car move after...</source>
         <extracomment>the heading over the countdown: how many seconds pass before the car drives off</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: &quot;Машина поедет через...&quot; is 30 % longer; &quot;старт через...&quot; (start in...) is shorter than the English.</translatorcomment>
+        <translation>Старт через...</translation>
     </message>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English misspells on purpose (&quot;Enuff&quot;, &quot;built&quot;); the Russian does so with the playful spellings &quot;штоб&quot; and &quot;пастроить&quot;, which read as a joke, not as the translator&apos;s mistakes.</translatorcomment>
+        <translation>Хватит времени, штоб всё продумать и пастроить дорогу?</translation>
     </message>
     <message>
         <source>sec</source>
         <extracomment>short for seconds, beside the countdown&apos;s number; at most 3 letters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>сек</translation>
     </message>
     <message>
         <source>Your name here</source>
         <extracomment>the heading over the box where the player types a name for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Твоё имя тут</translation>
     </message>
     <message>
         <source>This name may get into the TOP TEN!</source>
         <extracomment>the name box&apos;s tooltip; TOP TEN is the table of the best scores</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Топ-10&quot; is the usual Russian word for such a table; used for the top ten throughout.</translatorcomment>
+        <translation>Это имя может попасть в ТОП-10!</translation>
     </message>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Твоё имя</translation>
     </message>
     <message>
         <source>TOP</source>
         <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The heading reads ТОП / 10, i.e. &quot;ТОП-10&quot;, the usual Russian name for such a table; &quot;ДЕСЯТКА ЛУЧШИХ&quot; would not fit.</translatorcomment>
+        <translation>ТОП</translation>
     </message>
     <message>
         <source>TEN</source>
         <extracomment>the second word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The heading reads ТОП / 10, i.e. &quot;ТОП-10&quot;, the usual Russian name for such a table; &quot;ДЕСЯТКА&quot; would be more than twice as wide as &quot;TEN&quot;.</translatorcomment>
+        <translation>10</translation>
     </message>
     <message>
         <source>fewer exits</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>меньше выездов</translation>
     </message>
     <message>
         <source>more exits</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the number of exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>больше выездов</translation>
     </message>
     <message>
         <source>shorter countdown</source>
         <extracomment>the name a screen reader gives the &quot;&lt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>сократить отсчёт</translation>
     </message>
     <message>
         <source>longer countdown</source>
         <extracomment>the name a screen reader gives the &quot;&gt;&quot; button beside the countdown&apos;s seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>удлинить отсчёт</translation>
     </message>
     <message>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>машина</translation>
     </message>
 </context>
 <context>
@@ -386,113 +419,118 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>empty place</source>
         <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пустая клетка</translation>
     </message>
     <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>палатка</translation>
     </message>
     <message>
         <source>START sign</source>
-        <translation type="unfinished"></translation>
+        <translation>табличка СТАРТ</translation>
     </message>
     <message>
         <source>plain tile</source>
-        <translation type="unfinished"></translation>
+        <translation>плитка без дороги</translation>
     </message>
     <message>
         <source>START, the car waits here</source>
         <extracomment>the sign left of the top-left place, where the car enters the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>СТАРТ, здесь ждёт машина</translation>
     </message>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>СТАРТ</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>%1, car here</source>
         <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, здесь машина</translation>
     </message>
     <message>
         <source>straight, open to the left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>прямая, открыта влево и вправо</translation>
     </message>
     <message>
         <source>straight, open up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>прямая, открыта вверх и вниз</translation>
     </message>
     <message>
         <source>crossing, open on all sides</source>
         <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>перекрёсток, открыт со всех сторон</translation>
     </message>
     <message>
         <source>curve, open to the right and down</source>
-        <translation type="unfinished"></translation>
+        <translation>поворот, открыт вправо и вниз</translation>
     </message>
     <message>
         <source>curve, open to the left and down</source>
-        <translation type="unfinished"></translation>
+        <translation>поворот, открыт влево и вниз</translation>
     </message>
     <message>
         <source>curve, open up and to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>поворот, открыт вверх и вправо</translation>
     </message>
     <message>
         <source>curve, open to the left and up</source>
-        <translation type="unfinished"></translation>
+        <translation>поворот, открыт влево и вверх</translation>
     </message>
     <message>
         <source>exit, open on all sides</source>
         <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>выезд, открыт со всех сторон</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Places are always spoken in the nominative, set off by a comma or colon in the sentences (&quot;врезалась в палатку, ряд 2, столбец 3&quot;), so no case endings are needed.</translatorcomment>
+        <translation>ряд %1, столбец %2</translation>
     </message>
     <message>
         <source>%1, row %2, column %3, car here</source>
         <extracomment>a board place: %1 what lies there, then its row and column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ряд %2, столбец %3, здесь машина</translation>
     </message>
     <message>
         <source>%1, row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ряд %2, столбец %3</translation>
     </message>
     <message>
         <source>left</source>
         <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are adverbs (влево, вправо, вверх, вниз), which fit every sentence they go into (&quot;едет %1&quot;, &quot;сдвинута %1&quot;, &quot;упирается %1 в палатку&quot;, &quot;съехала с поля %1&quot;).</translatorcomment>
+        <translation>влево</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are adverbs (влево, вправо, вверх, вниз), which fit every sentence they go into (&quot;едет %1&quot;, &quot;сдвинута %1&quot;, &quot;упирается %1 в палатку&quot;, &quot;съехала с поля %1&quot;).</translatorcomment>
+        <translation>вправо</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are adverbs (влево, вправо, вверх, вниз), which fit every sentence they go into (&quot;едет %1&quot;, &quot;сдвинута %1&quot;, &quot;упирается %1 в палатку&quot;, &quot;съехала с поля %1&quot;).</translatorcomment>
+        <translation>вверх</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The direction words are adverbs (влево, вправо, вверх, вниз), which fit every sentence they go into (&quot;едет %1&quot;, &quot;сдвинута %1&quot;, &quot;упирается %1 в палатку&quot;, &quot;съехала с поля %1&quot;).</translatorcomment>
+        <translation>вниз</translation>
     </message>
     <message>
         <source>row %1: %2</source>
         <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ряд %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
         <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>столбец %1: %2</translation>
     </message>
 </context>
 <context>
@@ -500,67 +538,74 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Click here to start playing</source>
         <extracomment>the banner&apos;s tooltip before a game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкни, чтобы начать игру</translation>
     </message>
     <message>
         <source>Click here to replay</source>
         <extracomment>the banner&apos;s tooltip after a lost game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкни и сыграй снова</translation>
     </message>
     <message>
         <source>Click here to play again</source>
         <extracomment>the banner&apos;s tooltip after a won game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкни и сыграй ещё раз</translation>
     </message>
     <message>
         <source>Click here to cancel this game</source>
         <extracomment>the banner&apos;s tooltip while a game runs</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Щёлкни, чтобы прервать игру</translation>
     </message>
     <message>
         <source>Ultra Hard!</source>
         <extracomment>difficulty shown under the number of exits when there is 1 exit; a playful word, translate in spirit</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: the playful &quot;супер-&quot; prefix is how a Russian game box says &quot;ultra&quot;; one word, about as long as the English. The slang &quot;Жесть!&quot; was shorter but too rough for a family game.</translatorcomment>
+        <translation>Суперсложно!</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>difficulty shown under the number of exits when there are 2 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Средний&quot; (as in &quot;средний уровень&quot;, medium level) rather than the adverb &quot;средне&quot;, which sounds like &quot;so-so&quot;.</translatorcomment>
+        <translation>Средний</translation>
     </message>
     <message>
         <source>Novice</source>
         <extracomment>difficulty shown under the number of exits when there are 3 exits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Новичок</translation>
     </message>
     <message>
         <source>Kids Only</source>
         <extracomment>difficulty shown under the number of exits when there are 4 exits; a playful joke: this is the easiest setting</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: &quot;детский сад&quot; (kindergarten) is the Russian idiom for &quot;child&apos;s play&quot;, saying both &quot;for kids&quot; and &quot;dead easy&quot;.</translatorcomment>
+        <translation>Детский сад</translation>
     </message>
     <message>
         <source>Walk the dog 1st!</source>
         <extracomment>shown under a countdown of 50 seconds or more: so much time that you could walk the dog first; a joke, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Joke in spirit: so much time that you could walk the dog first; &quot;пса&quot; (the dog, colloquial) keeps it short.</translatorcomment>
+        <translation>Сперва выгуляй пса!</translation>
     </message>
     <message>
         <source>Sit Down and Relax</source>
         <extracomment>shown under a countdown of 40 to 49 seconds: plenty of time; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit, shorter than the literal &quot;Сядь и расслабься&quot;.</translatorcomment>
+        <translation>Сядь и отдохни</translation>
     </message>
     <message>
         <source>Take it Easy</source>
         <extracomment>shown under a countdown of 30 to 39 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Translated in spirit: &quot;не спеши&quot; (no hurry), shorter than the English.</translatorcomment>
+        <translation>Не спеши</translation>
     </message>
     <message>
         <source>Think Faster!</source>
         <extracomment>shown under a countdown of 20 to 29 seconds; translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Думай быстрее!</translation>
     </message>
     <message>
         <source>Mission Impossible!</source>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The film&apos;s Russian title, known to everyone, and as long as the English.</translatorcomment>
+        <translation>Миссия невыполнима!</translation>
     </message>
 </context>
 <context>
@@ -568,19 +613,19 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>roadshift: the records could not be saved in %1: %2</source>
         <extracomment>one line on standard error; %1 is a file, %2 the reason the system gave</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>roadshift: не удалось сохранить рекорды в %1: %2</translation>
     </message>
     <message>
         <source>the lock cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать блокировку</translation>
     </message>
     <message>
         <source>the file system refused the write</source>
-        <translation type="unfinished"></translation>
+        <translation>файловая система отказала в записи</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>это не обычный файл</translation>
     </message>
 </context>
 <context>
@@ -588,259 +633,273 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>a score read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n очко</numerusform>
+            <numerusform>%n очка</numerusform>
+            <numerusform>%n очков</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2.</source>
         <extracomment>two sentences a screen reader says one after the other: %1 the first, which brings its own punctuation, %2 the second, which gets its full stop here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
         <source>Score: %1</source>
         <extracomment>the score under the board, read by a screen reader; %1 is the points, e.g. &quot;230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Счёт: %1</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>a sentence of its own: %1 is the score, e.g. &quot;Score: 230 points&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>The car leaves in under a second</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Машина тронется меньше чем через секунду</translation>
     </message>
     <message numerus="yes">
         <source>The car leaves in %n second(s)</source>
         <extracomment>the countdown before the car drives off, read by a screen reader</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Машина тронется через %n секунду</numerusform>
+            <numerusform>Машина тронется через %n секунды</numerusform>
+            <numerusform>Машина тронется через %n секунд</numerusform>
         </translation>
     </message>
     <message>
         <source>Rank %1: %2, %3</source>
         <extracomment>a row of the top-ten table read by a screen reader, e.g. &quot;Rank 1: Racer, 230 points&quot;: %1 the rank, %2 the player&apos;s name, %3 the points</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Место %1: %2, %3</translation>
     </message>
     <message>
         <source>no name</source>
         <extracomment>said for a top-ten row whose player left the name box empty</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>без имени</translation>
     </message>
     <message>
         <source>The road reaches the exit at %1 at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Дорога сразу ведёт к выезду, %1</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a tent at %2</source>
         <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дорога сразу упирается %1 в палатку, %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into the empty place at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дорога сразу упирается %1 в пустую клетку, %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a closed side at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дорога сразу упирается %1 в закрытую сторону, %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дорога сразу уходит %1 с поля</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>
         <extracomment>%1 is a place (row 6, column 8); %n the road tiles on the way</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translatorcomment>The place comes last, after a comma, so that it stays in the nominative (&quot;ряд 6, столбец 8&quot;).</translatorcomment>
+        <translation>
+            <numerusform>Дорога через %n плитку доходит до выезда, %1</numerusform>
+            <numerusform>Дорога через %n плитки доходит до выезда, %1</numerusform>
+            <numerusform>Дорога через %n плиток доходит до выезда, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
         <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translatorcomment>&quot;Дорога идёт на %n плитку, последняя: ряд 3, столбец 4, ...&quot;: the last road place is named after a colon so that it stays in the nominative.</translatorcomment>
+        <translation>
+            <numerusform>Дорога идёт на %n плитку, последняя: %1, затем упирается %2 в палатку</numerusform>
+            <numerusform>Дорога идёт на %n плитки, последняя: %1, затем упирается %2 в палатку</numerusform>
+            <numerusform>Дорога идёт на %n плиток, последняя: %1, затем упирается %2 в палатку</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Дорога идёт на %n плитку, последняя: %1, затем упирается %2 в пустую клетку</numerusform>
+            <numerusform>Дорога идёт на %n плитки, последняя: %1, затем упирается %2 в пустую клетку</numerusform>
+            <numerusform>Дорога идёт на %n плиток, последняя: %1, затем упирается %2 в пустую клетку</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
         <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Дорога идёт на %n плитку, последняя: %1, затем упирается %2 в закрытую сторону</numerusform>
+            <numerusform>Дорога идёт на %n плитки, последняя: %1, затем упирается %2 в закрытую сторону</numerusform>
+            <numerusform>Дорога идёт на %n плиток, последняя: %1, затем упирается %2 в закрытую сторону</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Дорога идёт на %n плитку, последняя: %1, затем уходит %2 с поля</numerusform>
+            <numerusform>Дорога идёт на %n плитки, последняя: %1, затем уходит %2 с поля</numerusform>
+            <numerusform>Дорога идёт на %n плиток, последняя: %1, затем уходит %2 с поля</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s), then loops back to %1</source>
         <extracomment>the road comes back into itself; the car would drive round and round</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translatorcomment>&quot;возвращается на ряд 2, столбец 4&quot;: ряд and столбец have the same form in the accusative, so the place needs no ending.</translatorcomment>
+        <translation>
+            <numerusform>Дорога идёт на %n плитку, затем петлёй возвращается на %1</numerusform>
+            <numerusform>Дорога идёт на %n плитки, затем петлёй возвращается на %1</numerusform>
+            <numerusform>Дорога идёт на %n плиток, затем петлёй возвращается на %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Плитка сдвинута %1; здесь теперь пустая клетка</translation>
     </message>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
         <extracomment>the tent jumps into the empty place wherever it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Палатка прыгнула на %1; здесь теперь пустая клетка, %2</translation>
     </message>
     <message>
         <source>Cannot slide: not next to the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя сдвинуть: не рядом с пустой клеткой</translation>
     </message>
     <message>
         <source>Cannot slide: the car is here</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя сдвинуть: здесь машина</translation>
     </message>
     <message>
         <source>Cannot slide: this is the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя сдвинуть: это пустая клетка</translation>
     </message>
     <message>
         <source>No game running; press N to start one</source>
         <extracomment>a key on the board while no game is being played</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Игра не идёт; нажми N, чтобы начать</translation>
     </message>
     <message>
         <source>Cannot turn a tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя повернуть палатку</translation>
     </message>
     <message>
         <source>Cannot turn the empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя повернуть пустую клетку</translation>
     </message>
     <message>
         <source>Cannot turn the exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя повернуть выезд</translation>
     </message>
     <message>
         <source>New game. Exit at %1; the car leaves in %2 seconds</source>
         <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>%2 is a plain number (10 to 50) without a plural form here; &quot;секунд: %2&quot; is the usual Russian way to put a number after its noun without a wrong ending (&quot;22 секунд&quot; would be wrong).</translatorcomment>
+        <translation>Новая игра. Выезд: %1; секунд до старта: %2</translation>
     </message>
     <message>
         <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>%2 is a plain number (10 to 50) without a plural form here; &quot;секунд: %2&quot; is the usual Russian way to put a number after its noun without a wrong ending (&quot;22 секунд&quot; would be wrong).</translatorcomment>
+        <translation>Новая игра. Выезды: %1; секунд до старта: %2</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
         <extracomment>the difficulty panel: %1 the number of exits, %2 the countdown in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>%2 is a plain number (10 to 50) without a plural form here; &quot;секунд: %2&quot; is the usual Russian way to put a number after its noun without a wrong ending (&quot;22 секунд&quot; would be wrong).</translatorcomment>
+        <translation>Выездов: %1; секунд до старта: %2</translation>
     </message>
     <message>
         <source>1 second</source>
         <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 секунда</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The game says this only for 2 and 3 seconds, so the form for 2 to 4 (&quot;секунды&quot;) is right.</translatorcomment>
+        <translation>%1 секунды</translation>
     </message>
     <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Машина поехала</translation>
     </message>
     <message>
         <source>You won! %1 points, rank %2 in the top ten</source>
         <extracomment>%1 points, %2 the row the score took in the top ten</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Очков: %1&quot;: the points are a plain number here, so the noun comes first to avoid a wrong plural ending. &quot;Ты выиграл&quot; would be gendered; &quot;Победа!&quot; is not.</translatorcomment>
+        <translation>Победа! Очков: %1, место %2 в топ-10</translation>
     </message>
     <message>
         <source>You won! %1 points, not in the top ten</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Очков: %1&quot;: the points are a plain number here, so the noun comes first to avoid a wrong plural ending. &quot;Ты выиграл&quot; would be gendered; &quot;Победа!&quot; is not.</translatorcomment>
+        <translation>Победа! Очков: %1, до топ-10 не хватило</translation>
     </message>
     <message>
         <source>You lost: the car ran into a tent at %1</source>
         <extracomment>%1 is the place of the tent the car ran into</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Ты проиграл&quot; would be gendered; &quot;Проигрыш:&quot; (a loss) is not.</translatorcomment>
+        <translation>Проигрыш: машина врезалась в палатку, %1</translation>
     </message>
     <message>
         <source>You lost: the car ran into the empty place at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Проигрыш: машина въехала в пустую клетку, %1</translation>
     </message>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Reordered so the place stays in the nominative at the end.</translatorcomment>
+        <translation>Проигрыш: машина ехала %2 и упёрлась в закрытую сторону, %1</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Проигрыш: машина съехала с поля</translation>
     </message>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Reordered: the direction (%2) follows the verb, the place (%1) comes last in the nominative.</translatorcomment>
+        <translation>Проигрыш: машина съехала с поля %2, %1</translation>
     </message>
     <message>
         <source>You lost</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>&quot;Ты проиграл&quot; would be gendered; &quot;Проигрыш:&quot; (a loss) is not.</translatorcomment>
+        <translation>Проигрыш</translation>
     </message>
     <message>
         <source>Paused; press P to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза; нажми P, чтобы продолжить</translation>
     </message>
     <message>
         <source>Going on</source>
-        <translation type="unfinished"></translation>
+        <translation>Продолжаем</translation>
     </message>
     <message>
         <source>Car waits at START</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Uses the START sign&apos;s name (&quot;табличка СТАРТ&quot;) so that СТАРТ needs no ending.</translatorcomment>
+        <translation>Машина ждёт у таблички СТАРТ</translation>
     </message>
     <message>
         <source>Car waits at START; countdown %1</source>
         <extracomment>%1 seconds before the car leaves</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Машина ждёт у таблички СТАРТ; отсчёт: %1</translation>
     </message>
     <message>
         <source>Car at %1, heading %2</source>
         <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Машина: %1, едет %2</translation>
     </message>
     <message>
         <source>Car stopped off the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Машина стоит за краем поля</translation>
     </message>
     <message>
         <source>Car stopped at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Машина стоит: %1</translation>
     </message>
 </context>
 <context>
@@ -848,12 +907,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You failed to make it to the Top Ten</source>
         <extracomment>shown under the banner after a win whose points are too few for the top-ten table</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>Shortened: the line under the banner has a fixed width; &quot;ты не попал&quot; would also be gendered.</translatorcomment>
+        <translation>До Топ-10 не хватило</translation>
     </message>
     <message>
         <source>Your points is ranked #%1 in the Top Ten</source>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Russian is correct. &quot;#&quot; is not used for ranks in Russian; &quot;1-е место&quot; is.</translatorcomment>
+        <translation>Твои очки: %1-е место в Топ-10</translation>
     </message>
 </context>
 </TS>

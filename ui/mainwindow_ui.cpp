@@ -10,6 +10,7 @@ void MainWindow::showpoint()
     for (const ScoreSprite &s : scoreRow(points)) {
         digit[s.box]->move(s.left, digit[s.box]->y());
         digit[s.box]->setPixmap(picdigits.cell(s.cell));
+        digit[s.box]->show();
     }
 }
 
@@ -39,7 +40,7 @@ void MainWindow::bigmsg_Click()
         gamestate != QLatin1String("WIN"))
         return;
     reset();
-    bigmsg->hide();
+    showBanner(false);
     putcar(static_cast<qint16>(board.blockx[1] - 12), static_cast<qint16>(board.blocky[1] + 18));
     nameCar(0, true);
     Timerbigmsg->stop();
