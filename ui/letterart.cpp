@@ -39,15 +39,17 @@ void record(const QPainter &p, LetterFit fit, const QString &text, const QRectF 
     fits << fit;
 }
 
-// The words of `which` fitted into `box` in `font`, as the English ones would be; the fit is
-// added to `fits`.
+// The words of `which` fitted into `box` in `font`, as the English ones would be, a taller text
+// free to take `headroom` and `footroom` (see fitWordsAt); the fit is added to `fits`.
 QPainterPath fitted(const QPainter &p, Lettering which, const QString &text, const QFont &font,
-                    const QRectF &box, const QString &where, QList<LetterFit> &fits)
+                    const QRectF &box, const QString &where, QList<LetterFit> &fits,
+                    qreal headroom = 0, qreal footroom = 0)
 {
     LetterFit fit;
     const QPainterPath path =
-        fitWords(textPath(text, font), textPath(english(which), font), box, font.pixelSize(), &fit);
-    record(p, fit, text, box, where, fits);
+        fitWordsAt(textPath(text, font), fitScale(textPath(english(which), font), box), box,
+                   font.pixelSize(), &fit, headroom, footroom);
+    record(p, fit, text, box.adjusted(0, -headroom, 0, footroom), where, fits);
     return path;
 }
 
@@ -154,22 +156,26 @@ void startPlateWords(QPainter &p, const QString &where, QList<LetterFit> &fits)
 
 // ---------------------------------------------------------------- banners
 
-// Banner words (outline and shadow included) stay above y = 50.
+// Banner words (outline and shadow included) stay above y = 50 and clear of the frame; a line
+// with accents may take a little more of the height than the English.
 const QRectF wordsBox(40, 5, 400, 38);
+constexpr qreal wordsHeadroom = 1;
+constexpr qreal wordsFootroom = 2;
 
 void bannerWords(QPainter &p, Lettering which, const QBrush &fill, const QColor &rim, int k,
                  QList<LetterFit> &fits)
 {
-    const QPainterPath path = fitted(p, which, translated(which), bannerFont(60), wordsBox,
-                                     sheetPlace("banner", k, "words"), fits);
+    const QPainterPath path =
+        fitted(p, which, translated(which), bannerFont(60), wordsBox,
+               sheetPlace("banner", k, "words"), fits, wordsHeadroom, wordsFootroom);
     outlinedPath(p, path, fill, rim, 4, 2.2);
 }
 
 // Letter by letter, each turned by tilt degrees, alternately raised and lowered by bob; a line
-// taller than box may rise by headroom.
+// taller than box may take headroom above it and footroom below it.
 void dancingWords(QPainter &p, Lettering which, qreal tilt, qreal bob, const QList<QColor> &colours,
-                  const QRectF &box, qreal headroom, qreal pixels, const QColor &rim,
-                  const QString &where, QList<LetterFit> &fits)
+                  const QRectF &box, qreal headroom, qreal footroom, qreal pixels,
+                  const QColor &rim, const QString &where, QList<LetterFit> &fits)
 {
     const QString text = translated(which);
     const QFont font = bannerFont(pixels);
@@ -179,14 +185,14 @@ void dancingWords(QPainter &p, Lettering which, qreal tilt, qreal bob, const QLi
     const QRectF wb = whole.boundingRect();
     LetterFit fit;
     const QRectF placed = fitWordsAt(whole, fitScale(textPath(english(which), font), box), box,
-                                     pixels, &fit, headroom)
+                                     pixels, &fit, headroom, footroom)
                               .boundingRect();
     QTransform place;
     place.translate(placed.center().x(), placed.center().y());
     place.scale(placed.width() / wb.width(), placed.height() / wb.height());
     place.translate(-wb.center().x(), -wb.center().y());
     // The turned and bobbing letters take more room than the line laid straight.
-    QRectF room = box.adjusted(0, -headroom, 0, 0);
+    QRectF room = box.adjusted(0, -headroom, 0, footroom);
     qreal x = 0;
     int coloured = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -325,11 +331,11 @@ QPainterPath fitWords(const QPainterPath &words, const QPainterPath &english, co
 }
 
 QPainterPath fitWordsAt(const QPainterPath &words, qreal englishScale, const QRectF &box,
-                        qreal pixels, LetterFit *fit, qreal headroom)
+                        qreal pixels, LetterFit *fit, qreal headroom, qreal footroom)
 {
     const QRectF b = words.boundingRect();
     qreal sy = englishScale;
-    if (b.height() > 0) sy = qMin(sy, (box.height() + headroom) / b.height());
+    if (b.height() > 0) sy = qMin(sy, (box.height() + headroom + footroom) / b.height());
     qreal sx = sy;
     if (b.width() > 0) sx = qMin(sx, box.width() / b.width());
     if (sx < narrowest * sy) sy = sx / narrowest;
@@ -341,7 +347,9 @@ QPainterPath fitWordsAt(const QPainterPath &words, qreal englishScale, const QRe
     }
     QTransform t;
     const qreal tall = b.height() * sy;
-    t.translate(box.center().x(), tall > box.height() ? box.bottom() - tall / 2 : box.center().y());
+    const qreal over = tall - box.height();
+    const qreal rise = over > 0 ? over * headroom / (headroom + footroom) : 0;
+    t.translate(box.center().x(), over > 0 ? box.top() - rise + tall / 2 : box.center().y());
     t.scale(sx, sy);
     t.translate(-b.center().x(), -b.center().y());
     return t.map(words);
@@ -443,7 +451,7 @@ QList<LetterFit> letterBanner(QPainter &p, int k)
                                   QColor(120, 220, 255)};
         const qreal sign = (k == 2) ? 1 : -1;
         dancingWords(p, Lettering::YouWon, 12 * sign, 2.5 * sign, party, QRectF(24, 9, 432, 32), 4,
-                     60, QColor(20, 40, 90), sheetPlace("banner", k, "words"), fits);
+                     0, 60, QColor(20, 40, 90), sheetPlace("banner", k, "words"), fits);
         break;
     }
     case 4: {
@@ -451,11 +459,12 @@ QList<LetterFit> letterBanner(QPainter &p, int k)
                                     QColor(255, 236, 40),  QColor(170, 255, 110),
                                     QColor(80, 200, 255),  QColor(120, 130, 255),
                                     QColor(220, 120, 255), QColor(255, 110, 200)};
-        dancingWords(p, Lettering::GoodLuck, 0, 0, rainbow, QRectF(14, 4, 452, 27), 0, 60,
+        dancingWords(p, Lettering::GoodLuck, 0, 0, rainbow, QRectF(14, 4, 452, 27), 0, 1, 60,
                      QColor(30, 20, 60), sheetPlace("banner", k, "words"), fits);
         const QPainterPath sub =
             fitted(p, Lettering::LotsOfThem, translated(Lettering::LotsOfThem), bannerFont(30),
-                   QRectF(14, 35.5, 452, 10.5), sheetPlace("banner", k, "second line"), fits);
+                   QRectF(14, 35.5, 452, 10.5), sheetPlace("banner", k, "second line"), fits, 0,
+                   1.5); // the GOOD LUCK! line's rim above, the banner's own line below
         outlinedPath(p, sub, QColor(255, 236, 0), QColor(60, 40, 0), 2.4, 1);
         break;
     }

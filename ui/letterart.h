@@ -45,9 +45,11 @@ constexpr qreal smallestShare = 0.75;
 QPainterPath fitWords(const QPainterPath &words, const QPainterPath &english, const QRectF &box,
                       qreal pixels, LetterFit *fit = nullptr);
 // The same at a scale given for the English words. A text taller than `box` (accents over its
-// capitals) may rise up to `headroom` above it, its foot kept on the box's.
+// capitals, a comma under its line) may take up to `headroom` above it and `footroom` below it,
+// its overflow shared between the two as they allow.
 QPainterPath fitWordsAt(const QPainterPath &words, qreal englishScale, const QRectF &box,
-                        qreal pixels, LetterFit *fit = nullptr, qreal headroom = 0);
+                        qreal pixels, LetterFit *fit = nullptr, qreal headroom = 0,
+                        qreal footroom = 0);
 // The scale at which `path` fills `box` as far as it can, keeping its shape.
 qreal fitScale(const QPainterPath &path, const QRectF &box);
 
