@@ -14,6 +14,17 @@ app_id=io.github.roadshift.Roadshift
 version=1.00
 title="Roadshift v$version"
 icon_sizes=(16 22 24 32 48 64 128 256 512)
+# The languages the game is translated into, one translations/roadshift_<language>.ts each: a new
+# one is not done until the desktop entry and the metadata speak it too.
+source=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
+languages=()
+for ts in "$source"/translations/roadshift_*.ts; do
+    [[ -f $ts ]] && languages+=("$(basename "$ts" .ts | sed 's/^roadshift_//')")
+done
+((${#languages[@]})) || {
+    echo "package: found no translations in $source/translations" >&2
+    exit 1
+}
 
 for tool in cmake cpack dpkg-deb dpkg-shlibdeps dpkg file desktop-file-validate appstreamcli man \
     Xvfb xdotool xprop lintian readelf cmp dpkg-parsechangelog; do
@@ -58,6 +69,7 @@ expected_files() {
     echo "share/applications/$app_id.desktop"
     echo "share/metainfo/$app_id.metainfo.xml"
     echo share/man/man6/roadshift.6.gz
+    echo share/man/de/man6/roadshift.6.gz
     echo share/doc/roadshift/copyright
     echo share/doc/roadshift/changelog.gz
     for size in "${icon_sizes[@]}"; do
@@ -96,25 +108,74 @@ for keyword in sliding tiles road car puzzle; do
     grep -q "<keyword>$keyword</keyword>" "$metainfo" ||
         fail "the metadata lacks the keyword $keyword"
 done
+# Every language of the game finds the menu entry and the software centre's page in its own words:
+# each of the entry's texts, and in the metadata the summary, the caption and as many paragraphs
+# as the English has, since a paragraph missing in one language reads as a gap in its text; and the
+# metadata's list of languages names each, English too.
+for lang in "${languages[@]}"; do
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$lang\]=." "$desktop" ||
+            fail "the desktop entry has no $key[$lang]"
+    done
+done
+/usr/bin/python3 - "$metainfo" "${languages[@]}" >"$tmp/metainfo-languages.log" 2>&1 <<'PYTHON' ||
+import sys
+import xml.etree.ElementTree as ET
+
+lang_key = "{http://www.w3.org/XML/1998/namespace}lang"
+root = ET.parse(sys.argv[1]).getroot()
+missing = []
+listed = {e.text for e in root.findall("languages/lang")}
+for lang in ["en"] + sys.argv[2:]:
+    if lang not in listed:
+        missing.append(f"languages lists no {lang}")
+for lang in sys.argv[2:]:
+    for path in ("summary", "screenshots/screenshot/caption", "keywords/keyword"):
+        if not any(e.get(lang_key) == lang for e in root.findall(path)):
+            missing.append(f"{path} in {lang}")
+    for path in ("description", "releases/release/description"):
+        for description in root.findall(path):
+            english = [p for p in description.findall("p") if lang_key not in p.attrib]
+            translated = [p for p in description.findall("p") if p.get(lang_key) == lang]
+            if len(translated) != len(english):
+                missing.append(f"{path}: {len(translated)} paragraphs in {lang}, {len(english)} in English")
+print("\n".join(missing))
+sys.exit(1 if missing else 0)
+PYTHON
+    fail "the metadata misses translations: $(cat "$tmp/metainfo-languages.log")"
 # The tree check also finds the desktop entry that the metadata's launchable names.
 logged appstreamcli-tree appstreamcli validate-tree --no-net "$root"
 grep -q "<release version=\"$version\" date=\"2026-12-10\"" "$metainfo" ||
     fail "the metadata has no release $version dated 2026-12-10"
 echo "package: ok desktop entry and metadata"
 
-# --- The manual page renders without warnings and says what matters.
-MANWIDTH=80 man --warnings -l "$usr/share/man/man6/roadshift.6.gz" \
-    >"$tmp/man.txt" 2>"$tmp/man.err" || fail "man -l failed: $(cat "$tmp/man.err")"
-[[ ! -s $tmp/man.err ]] || fail "man -l warns: $(cat "$tmp/man.err")"
-for words in "ROADSHIFT(6)" "Roadshift $version" "--version" "--help" "-platform" "rdshfv1.conf" \
-    "Ctrl+Q"; do
-    grep -qF -- "$words" "$tmp/man.txt" || fail "the manual page does not mention '$words'"
-done
-# Words stand one space apart: no line stretched to the margin, no sentence gap before a word
-# that goes on the sentence ("THE END!  exits"), and no full stop after an exclamation mark.
-stretched=$(grep -nE '^ *[^ ].*  [a-z(]|!\.' "$tmp/man.txt") &&
-    fail "the manual page has gaps or '!.' in: $stretched"
-echo "package: ok manual page"
+# --- The manual pages render without warnings and say what matters.
+# usage: check_manual_page <page> <name for the logs> <words it must show>...
+check_manual_page() {
+    local page=$1 name=$2 words
+    shift 2
+    MANWIDTH=80 man --warnings -l "$page" >"$tmp/$name.txt" 2>"$tmp/$name.err" ||
+        fail "man -l $page failed: $(cat "$tmp/$name.err")"
+    [[ ! -s $tmp/$name.err ]] || fail "man -l $page warns: $(cat "$tmp/$name.err")"
+    for words in "ROADSHIFT(6)" "Roadshift $version" "--version" "--help" "-platform" \
+        "rdshfv1.conf" "$@"; do
+        grep -qF -- "$words" "$tmp/$name.txt" || fail "$page does not mention '$words'"
+    done
+    # Words stand one space apart: no line stretched to the margin, no sentence gap before a
+    # word that goes on the sentence ("THE END!  exits"), and no full stop after an exclamation
+    # mark.
+    stretched=$(grep -nE '^ *[^ ].*  [a-z(]|!\.' "$tmp/$name.txt") &&
+        fail "$page has gaps or '!.' in: $stretched"
+    return 0
+}
+check_manual_page "$usr/share/man/man6/roadshift.6.gz" man "Ctrl+Q"
+# The German page is read in a UTF-8 locale, so that its umlauts show as such; German sets one
+# space after a full stop, so no punctuation is followed by a gap but a list item's number.
+LC_ALL=C.UTF-8 check_manual_page "$usr/share/man/de/man6/roadshift.6.gz" man-de "Ctrl+Q" \
+    "Straßenplättchen" "SPIELANLEITUNG"
+gaps=$(grep -nE '^ +.*[.,;:!?)]  +[^ ]' "$tmp/man-de.txt" | grep -vE '^[0-9]+: +[0-9]+\.  +[^ ]') &&
+    fail "the German manual page has a gap after punctuation in: $gaps"
+echo "package: ok manual pages"
 
 # --- The command line answers with no display at all: no window could even be tried.
 game=$usr/bin/roadshift

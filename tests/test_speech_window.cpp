@@ -98,6 +98,8 @@ class TestSpeechWindow : public QObject
     {
         MainWindow w;
         w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCoreApplication::processEvents(); // the focus settled: what is said goes out at once
         w.Cmd_cr_Click();
         w.cmd_cl_Click();
         QCoreApplication::processEvents();
@@ -114,6 +116,25 @@ class TestSpeechWindow : public QObject
         QVERIFY(w.announcer->voice() != voice); // the next one, in case the first is still read
         QCOMPARE(w.announcer->voice()->accessibleName(),
                  QStringLiteral("Exits: 4; countdown: 20 seconds"));
+    }
+
+    // A game started from a control the banner comes to cover: the board takes the focus, and
+    // the new game is announced only once the screen reader has had time to read the board's
+    // place, as it drops a notification that comes with a focus move.
+    void newGameWaitsForTheFocus()
+    {
+        const auto w = boardWindow();
+        QVERIFY(w);
+        w->namebox->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        const QString before = w->announcer->voice()->accessibleName();
+        key(*w, Qt::Key_F2);
+        QCOMPARE(w->focusWidget(), w->boardfocus);
+        QCoreApplication::processEvents();
+        QCOMPARE(w->announcer->voice()->accessibleName(), before);
+        w->announcer->flush();
+        QVERIFY2(w->announcer->voice()->accessibleName().startsWith(QLatin1String("New game.")),
+                 qPrintable(w->announcer->voice()->accessibleName()));
     }
 
     // Space and R on the first board: what happened, or why not, with the board keeping the focus.

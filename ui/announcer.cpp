@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -38,12 +39,19 @@ Announcer::Announcer(QWidget *parent) : QWidget(parent)
     setGeometry(0, 0, 1, 1);
     for (auto &v : voices)
         v = new AnnouncerVoice(this);
+    // A sentence said as the focus moves waits until the screen reader has taken in the move:
+    // it reads the newly focused place first, and would otherwise drop the sentence.
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        focusmoving = true;
+        QTimer::singleShot(0, this, [this] { focusmoving = false; });
+    });
 }
 
 void Announcer::say(const QString &sentence)
 {
     last = sentence;
-    if (pending.isEmpty()) QTimer::singleShot(0, this, &Announcer::flush);
+    if (pending.isEmpty())
+        QTimer::singleShot(focusmoving ? afterFocusMs : 0, this, &Announcer::flush);
     pending << sentence;
 }
 

@@ -23,15 +23,18 @@ class Announcer : public QWidget
     explicit Announcer(QWidget *parent);
 
     void say(const QString &sentence);
+    // Sends what was said so far now (tests call it rather than wait).
+    void flush();
     // The sentence given last (tests read it).
     QString said() const { return last; }
     // The notification that spoke last, or is about to.
     const AnnouncerVoice *voice() const { return voices[turn]; }
 
   private:
-    void flush();
     std::array<AnnouncerVoice *, 4> voices{};
     std::size_t turn = 0;
     QStringList pending;
     QString last;
+    bool focusmoving = false; // the focus moved in this turn of the event loop
+    static constexpr int afterFocusMs = 300;
 };
