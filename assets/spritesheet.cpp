@@ -22,12 +22,13 @@ QString sheetFile(const QString &name, int ratio)
 
 } // namespace
 
-SpriteSheet::SpriteSheet(const QString &name, int rows, int columns)
-    : SpriteSheet(name, rows, columns, screenRatio())
+SpriteSheet::SpriteSheet(const QString &name, int rows, int columns, CellWords words)
+    : SpriteSheet(name, rows, columns, screenRatio(), std::move(words))
 {
 }
 
-SpriteSheet::SpriteSheet(const QString &name, int rows, int columns, int ratio)
+SpriteSheet::SpriteSheet(const QString &name, int rows, int columns, int ratio, CellWords words)
+    : m_words(std::move(words))
 {
     // Only the file's header is read here; the pixels wait for the first cell().
     ratio = (ratio == 2) ? 2 : 1;
@@ -72,12 +73,23 @@ void SpriteSheet::cut() const
         part.setDevicePixelRatio(m_ratio);
         m_cells.append(QPixmap::fromImage(std::move(part)));
     }
+    m_lettered.fill(false, m_cells.size());
 }
 
 QPixmap SpriteSheet::cell(int k) const
 {
     if (!m_cut) cut();
-    return (k >= 0 && k < m_cells.size()) ? m_cells.at(k) : QPixmap();
+    if (k < 0 || k >= m_cells.size()) return {};
+    if (m_words && !m_lettered.at(k)) {
+        // Only the cells shown are lettered, each once: the first frame waits for no other.
+        m_lettered[k] = true;
+        QPainter painter(&m_cells[k]);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        m_words(painter, k);
+    }
+    return m_cells.at(k);
 }
 
 QSize SpriteSheet::cellSize() const

@@ -3,6 +3,7 @@
 
 #include "assets/spritesheet.h"
 #include "ui/fonts.h"
+#include "ui/letterart.h"
 #include "ui/textfit.h"
 
 #include <QCloseEvent>
@@ -104,7 +105,7 @@ HelpBox::HelpBox(QWidget *mainWindow)
 {
     setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
 
-    const SpriteSheet pictures(QStringLiteral("help"), 1, 3);
+    const SpriteSheet pictures(QStringLiteral("help"), 1, 3, letterHelp);
     const auto picture = [this, &pictures](const char *name, int cell, int y) {
         auto *label = new QLabel(this);
         label->setObjectName(QLatin1String(name));
