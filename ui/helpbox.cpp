@@ -133,7 +133,8 @@ HelpBox::HelpBox(QWidget *mainWindow)
         {"Label1",
          false,
          {175, 25, 181, 71},
-         //: in the rules, beside a picture of the countdown
+         //: in the rules, beside a picture of the countdown; its room holds about a third more
+         //: than the English, no more
          QT_TR_NOOP("When the countdown reaches zero, your car will start moving. You must set a "
                     "proper path for the car to move around. For each tile of road it pass "
                     "through, you will gain 10 points.")},
@@ -151,7 +152,8 @@ HelpBox::HelpBox(QWidget *mainWindow)
         {"Label3",
          false,
          {175, 175, 166, 36},
-         //: in the rules: a left click on a tile beside the empty place slides it there
+         //: in the rules: a left click on a tile beside the empty place slides it there; its room
+         //: holds about a third more than the English, no more
          QT_TR_NOOP("Use LEFT MOUSE BUTTON to shift the road into the blank tile.")},
         {"Label5",
          false,
