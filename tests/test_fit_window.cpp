@@ -126,14 +126,6 @@ QStringList clipped(QWidget *root, const QList<const QWidget *> &data = {})
     return cut;
 }
 
-QList<const QWidget *> topTenNames(const MainWindow &w)
-{
-    QList<const QWidget *> names;
-    for (int n = 1; n <= topTenRows; ++n)
-        names << w.topname[n];
-    return names;
-}
-
 QStringList clippedIn(MainWindow &w)
 {
     return clipped(&w, topTenNames(w));

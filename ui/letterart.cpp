@@ -425,24 +425,34 @@ QList<LetterFit> letterDigit(QPainter &p, int k)
     return fits;
 }
 
+namespace {
+
+// A banner word's fill: light at the letters' top, full in their middle, deep at their foot.
+QLinearGradient bannerShade(const QColor &top, const QColor &middle, const QColor &foot)
+{
+    QLinearGradient shade(0, 8, 0, 44);
+    shade.setColorAt(0, top);
+    shade.setColorAt(0.5, middle);
+    shade.setColorAt(1, foot);
+    return shade;
+}
+
+} // namespace
+
 QList<LetterFit> letterBanner(QPainter &p, int k)
 {
     QList<LetterFit> fits;
     switch (k) {
     case 0: {
-        QLinearGradient gold(0, 8, 0, 44);
-        gold.setColorAt(0, QColor(255, 250, 150));
-        gold.setColorAt(0.5, QColor(255, 226, 0));
-        gold.setColorAt(1, QColor(255, 170, 0));
-        bannerWords(p, Lettering::ClickToPlay, gold, QColor(90, 40, 0), k, fits);
+        bannerWords(p, Lettering::ClickToPlay,
+                    bannerShade(QColor(255, 250, 150), QColor(255, 226, 0), QColor(255, 170, 0)),
+                    QColor(90, 40, 0), k, fits);
         break;
     }
     case 1: {
-        QLinearGradient red(0, 8, 0, 44);
-        red.setColorAt(0, QColor(255, 120, 110));
-        red.setColorAt(0.5, QColor(240, 30, 30));
-        red.setColorAt(1, QColor(170, 0, 10));
-        bannerWords(p, Lettering::YouLost, red, QColor(255, 250, 235), k, fits);
+        bannerWords(p, Lettering::YouLost,
+                    bannerShade(QColor(255, 120, 110), QColor(240, 30, 30), QColor(170, 0, 10)),
+                    QColor(255, 250, 235), k, fits);
         break;
     }
     case 2:
