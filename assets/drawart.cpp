@@ -1,6 +1,8 @@
 // Draws every picture sheet of the game, at 1x and 2x, into PNG files, and the program's icon:
-// drawart <picture folder> [<icon theme folder>].
+// drawart <picture folder> [<icon theme folder>]. The pictures' words are not drawn here: the game
+// letters them in the player's language (ui/letterart).
 #include "core/version.h"
+#include "ui/letterart.h"
 
 #include <QDir>
 #include <QFont>
@@ -45,60 +47,6 @@ const QColor plainBlue(0, 0, 255);
 const QColor outlineDark(24, 24, 40);
 const QColor signBlue(22, 96, 196);
 const QColor carRed(214, 32, 32);
-
-// ---------------------------------------------------------------- text helpers
-
-QFont artFont(const QString &family, qreal pixels, int weight = QFont::Bold)
-{
-    QFont f(family);
-    f.setPixelSize(qMax(1, qRound(pixels)));
-    f.setWeight(static_cast<QFont::Weight>(weight));
-    // Unhinted outlines so that the 1x and 2x drawings have the same shapes and layout.
-    f.setHintingPreference(QFont::PreferNoHinting);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
-
-QPainterPath textPath(const QString &text, const QFont &font)
-{
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    return path;
-}
-
-// Moves and scales a path, keeping its shape, so it fills box as far as it can, centred.
-QPainterPath fitPath(const QPainterPath &path, const QRectF &box)
-{
-    const QRectF b = path.boundingRect();
-    const qreal s = qMin(box.width() / b.width(), box.height() / b.height());
-    QTransform t;
-    t.translate(box.center().x(), box.center().y());
-    t.scale(s, s);
-    t.translate(-b.center().x(), -b.center().y());
-    return t.map(path);
-}
-
-// Paints a path with a dark rim, an optional drop shadow and a fill.
-void outlinedPath(QPainter &p, const QPainterPath &path, const QBrush &fill, const QColor &rim,
-                  qreal rimWidth, qreal shadow = 0)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    QPen pen(rim, rimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    if (shadow > 0) {
-        QColor shade(0, 0, 0, 90);
-        p.setPen(QPen(shade, rimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(shade);
-        p.drawPath(path.translated(shadow, shadow));
-    }
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawPath(path);
-    p.restore();
-}
 
 // ---------------------------------------------------------------- tiles
 
@@ -282,8 +230,8 @@ void tentTile(QPainter &p)
     tent(p);
 }
 
-// The finish: a crossing with "THE" / "END!" over it in the given letter colour.
-void endTile(QPainter &p, const QColor &letters)
+// The finish: a crossing with chequered bands; the game letters its words over it.
+void endTile(QPainter &p)
 {
     crossingTile(p, false);
     // Chequered finish bands across the arms, just inside the edges of the junction.
@@ -301,14 +249,10 @@ void endTile(QPainter &p, const QColor &letters)
         p.restore();
     }
     p.restore();
-    const QFont font = artFont(QStringLiteral("DejaVu Sans"), 15, QFont::Black);
-    QPainterPath the = fitPath(textPath(QStringLiteral("THE"), font), QRectF(14, 14, 32, 13));
-    QPainterPath end = fitPath(textPath(QStringLiteral("END!"), font), QRectF(9, 31, 42, 13));
-    outlinedPath(p, the, letters, outlineDark, 3.2);
-    outlinedPath(p, end, letters, outlineDark, 3.2);
 }
 
-// The START plate, tall and narrow, in the left 15 x 60 of a tile-sized box.
+// The START plate, tall and narrow, in the left 15 x 60 of a tile-sized box; the game letters
+// its word.
 void startPlate(QPainter &p)
 {
     p.save();
@@ -322,15 +266,6 @@ void startPlate(QPainter &p)
     p.setBrush(face);
     p.setPen(QPen(Qt::white, 1.4));
     p.drawRoundedRect(QRectF(1.5, 2.5, 12.5, 54), 3, 3);
-    const QString word = QStringLiteral("START");
-    const QFont font = artFont(QStringLiteral("DejaVu Sans"), 11, QFont::Black);
-    for (int i = 0; i < word.size(); ++i) {
-        const QRectF box(3, 4.8 + i * 10.2, 9.5, 9);
-        const QPainterPath letter = fitPath(textPath(word.mid(i, 1), font), box);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawPath(letter);
-    }
     p.restore();
 }
 
@@ -384,13 +319,13 @@ void drawTile(QPainter &p, int type)
         p.fillRect(QRectF(0, 0, tileSide, tileSide), plainBlue);
         break;
     case 9:
-        endTile(p, QColor(255, 224, 0));
+        endTile(p); // the words tell the three apart
         break;
     case 10:
-        endTile(p, QColor(255, 255, 255));
+        endTile(p); // the words tell the three apart
         break;
     case 11:
-        endTile(p, QColor(150, 150, 156));
+        endTile(p); // the words tell the three apart
         break;
     case 12:
         tentTile(p);
@@ -505,12 +440,8 @@ void digitCell(QPainter &p, int k)
         ice.setColorAt(0.55, QColor(120, 200, 255));
         ice.setColorAt(1, QColor(70, 150, 240));
         outlinedPath(p, digit, ice, QColor(10, 34, 90), 3.2, 1.6);
-    } else {
-        const QFont font = artFont(QStringLiteral("DejaVu Sans"), 16, QFont::Black);
-        QPainterPath pts = textPath(QStringLiteral("Pts"), font);
-        pts = fitPath(pts, QRectF(2, 24, 32, 16));
-        outlinedPath(p, pts, QColor(255, 230, 0), QColor(90, 40, 0), 2.6, 1.2);
     }
+    // Cell 10 is the unit after the score: the game letters it.
 }
 
 void bannerBackground(QPainter &p)
@@ -524,100 +455,10 @@ void bannerBackground(QPainter &p)
     p.fillRect(QRectF(2, 2, 1, 76), frameLight);
 }
 
-// Banner words (outline and shadow included) stay above y = 50.
-const QRectF wordsBox(40, 5, 400, 38);
-
-QFont bannerFont(qreal pixels)
-{
-    return artFont(QStringLiteral("Comic Neue"), pixels, QFont::Bold);
-}
-
-void bannerWords(QPainter &p, const QString &text, const QBrush &fill, const QColor &rim)
-{
-    const QPainterPath path = fitPath(textPath(text, bannerFont(60)), wordsBox);
-    outlinedPath(p, path, fill, rim, 4, 2.2);
-}
-
-// Letter by letter, each turned by tilt degrees, alternately raised and lowered by bob.
-void dancingWords(QPainter &p, const QString &text, qreal tilt, qreal bob,
-                  const QList<QColor> &colours, const QRectF &box, qreal pixels, const QColor &rim)
-{
-    const QFont font = bannerFont(pixels);
-    const QFontMetricsF fm(font);
-    // Lay out the whole line first to find its scale.
-    QPainterPath whole = textPath(text, font);
-    const QRectF wb = whole.boundingRect();
-    const qreal s = qMin(box.width() / wb.width(), box.height() / wb.height());
-    QTransform place;
-    place.translate(box.center().x(), box.center().y());
-    place.scale(s, s);
-    place.translate(-wb.center().x(), -wb.center().y());
-    qreal x = 0;
-    int coloured = 0;
-    for (int i = 0; i < text.size(); ++i) {
-        const QString ch = text.mid(i, 1);
-        const qreal advance = fm.horizontalAdvance(ch);
-        if (ch != QLatin1String(" ")) {
-            QPainterPath glyph;
-            glyph.addText(x, 0, font, ch);
-            const QPointF c = glyph.boundingRect().center();
-            QTransform turn;
-            turn.translate(c.x(), c.y() + ((coloured % 2) ? bob : -bob));
-            turn.rotate(tilt);
-            turn.translate(-c.x(), -c.y());
-            glyph = place.map(turn.map(glyph));
-            outlinedPath(p, glyph, colours.at(coloured % colours.size()), rim, 3.6, 2);
-            ++coloured;
-        }
-        x += advance;
-    }
-}
-
-void bannerCell(QPainter &p, int k)
+// The banners' words are lettered by the game over the plain banner.
+void bannerCell(QPainter &p, int)
 {
     bannerBackground(p);
-    switch (k) {
-    case 0: {
-        QLinearGradient gold(0, 8, 0, 44);
-        gold.setColorAt(0, QColor(255, 250, 150));
-        gold.setColorAt(0.5, QColor(255, 226, 0));
-        gold.setColorAt(1, QColor(255, 170, 0));
-        bannerWords(p, QStringLiteral("CLICK TO PLAY!"), gold, QColor(90, 40, 0));
-        break;
-    }
-    case 1: {
-        QLinearGradient red(0, 8, 0, 44);
-        red.setColorAt(0, QColor(255, 120, 110));
-        red.setColorAt(0.5, QColor(240, 30, 30));
-        red.setColorAt(1, QColor(170, 0, 10));
-        bannerWords(p, QStringLiteral("SORRY! YOU LOST!"), red, QColor(255, 250, 235));
-        break;
-    }
-    case 2:
-    case 3: {
-        const QList<QColor> party{QColor(255, 226, 0), QColor(255, 255, 255), QColor(255, 150, 40),
-                                  QColor(120, 220, 255)};
-        const qreal sign = (k == 2) ? 1 : -1;
-        dancingWords(p, QStringLiteral("CONGRATS! YOU WON!"), 12 * sign, 2.5 * sign, party,
-                     QRectF(24, 9, 432, 32), 60, QColor(20, 40, 90));
-        break;
-    }
-    case 4: {
-        const QList<QColor> rainbow{QColor(255, 60, 60),   QColor(255, 150, 30),
-                                    QColor(255, 236, 40),  QColor(170, 255, 110),
-                                    QColor(80, 200, 255),  QColor(120, 130, 255),
-                                    QColor(220, 120, 255), QColor(255, 110, 200)};
-        dancingWords(p, QStringLiteral("GOOD LUCK!"), 0, 0, rainbow, QRectF(14, 4, 452, 27), 60,
-                     QColor(30, 20, 60));
-        const QPainterPath sub =
-            fitPath(textPath(QStringLiteral("...YOU NEED LOTS OF 'EM"), bannerFont(30)),
-                    QRectF(14, 35.5, 452, 10.5));
-        outlinedPath(p, sub, QColor(255, 236, 0), QColor(60, 40, 0), 2.4, 1);
-        break;
-    }
-    default:
-        break;
-    }
 }
 
 // ---------------------------------------------------------------- help pictures
@@ -629,40 +470,6 @@ void miniTile(QPainter &p, int type, const QRectF &where)
     p.scale(where.width() / tileSide, where.height() / tileSide);
     p.setClipRect(QRectF(0, 0, tileSide, tileSide));
     drawTile(p, type);
-    p.restore();
-}
-
-const QStringList helpCaptions{
-    QStringLiteral("Left-Click on the tile to move it from point A to point B"),
-    QStringLiteral("Right-click on the tile to rotate it clockwise"),
-    QStringLiteral("Guide the moving car from START until THE END!"),
-};
-const QRectF captionBox(6, 70, 148, 36);
-constexpr int captionFlags = Qt::AlignCenter | Qt::TextWordWrap;
-
-// The largest size at which every caption's wrapped lines fit its box, so all match.
-QFont captionFont()
-{
-    QFont font = artFont(QStringLiteral("Liberation Sans"), 12, QFont::Bold);
-    for (int px = 13; px > 7; --px) {
-        font.setPixelSize(px);
-        bool fits = true;
-        for (const QString &text : helpCaptions) {
-            const QRectF need = QFontMetricsF(font).boundingRect(captionBox, captionFlags, text);
-            fits =
-                fits && need.width() <= captionBox.width() && need.height() <= captionBox.height();
-        }
-        if (fits) break;
-    }
-    return font;
-}
-
-void caption(QPainter &p, int k)
-{
-    p.save();
-    p.setFont(captionFont());
-    p.setPen(QColor(30, 40, 60));
-    p.drawText(captionBox, captionFlags, helpCaptions.at(k));
     p.restore();
 }
 
@@ -765,7 +572,6 @@ void helpCell(QPainter &p, int k)
         badge(p, QStringLiteral("A"), a.bottomLeft() + QPointF(2, -2), QColor(30, 90, 200));
         badge(p, QStringLiteral("B"), b.bottomLeft() + QPointF(2, -2), QColor(30, 90, 200));
         mouseIcon(p, a.center() + QPointF(6, 2), true);
-        caption(p, k);
         break;
     }
     case 1: {
@@ -786,7 +592,6 @@ void helpCell(QPainter &p, int k)
         arrowHead(p, tip + QPointF(qSin(end), qCos(end)) * 3,
                   qRadiansToDegrees(std::atan2(qCos(end), qSin(end))), ink, 8);
         mouseIcon(p, QPointF(124, 42), false);
-        caption(p, k);
         break;
     }
     default: {
@@ -801,13 +606,13 @@ void helpCell(QPainter &p, int k)
         drawTile(p, 23);
         p.restore();
         p.save();
-        p.translate(5, top + s / 2 - 30 * 0.9);
-        p.scale(0.9, 0.9);
+        p.translate(helpSignOrigin());
+        p.scale(helpSignScale, helpSignScale);
         startPlate(p);
         p.restore();
         miniTile(p, 1, QRectF(row, top, s, s));
         miniTile(p, 1, QRectF(row + s, top, s, s));
-        miniTile(p, 9, QRectF(row + 2 * s, top, s, s));
+        miniTile(p, 9, helpExitTile());
         p.setPen(QPen(QColor(0, 0, 0, 70), 1));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(row, top, 3 * s, s));
@@ -819,7 +624,6 @@ void helpCell(QPainter &p, int k)
         p.setPen(QPen(ink, 2, Qt::DashLine, Qt::RoundCap));
         p.drawLine(QPointF(52, top + s + 5), QPointF(28 + 2.5 * s - 6, top + s + 5));
         arrowHead(p, QPointF(28 + 2.5 * s, top + s + 5), 0, ink, 7);
-        caption(p, k);
         break;
     }
     }
@@ -962,7 +766,8 @@ void pausedPicture(QPainter &p)
         const QPointF stripe[] = {{x, 360}, {x + 24, 360}, {x + 24 + 360, 0}, {x + 360, 0}};
         p.drawPolygon(stripe, 4);
     }
-    // The sign in the middle: the pause mark, the word and the key that ends it.
+    // The sign in the middle: the pause mark; the game letters the word and the key that ends it
+    // below it.
     const QRectF sign(70, 80, 340, 200);
     p.setBrush(signBlue);
     p.setPen(QPen(laneWhite, 6));
@@ -974,17 +779,6 @@ void pausedPicture(QPainter &p)
     p.setBrush(laneWhite);
     p.drawRoundedRect(QRectF(212, 100, 20, 56), 4, 4);
     p.drawRoundedRect(QRectF(248, 100, 20, 56), 4, 4);
-    QLinearGradient gold(0, 168, 0, 226);
-    gold.setColorAt(0, QColor(255, 250, 150));
-    gold.setColorAt(0.5, QColor(255, 226, 0));
-    gold.setColorAt(1, QColor(255, 170, 0));
-    const QPainterPath word =
-        fitPath(textPath(QStringLiteral("PAUSED"), bannerFont(60)), QRectF(100, 166, 280, 58));
-    outlinedPath(p, word, gold, QColor(60, 30, 0), 5, 2.5);
-    const QPainterPath hint = fitPath(
-        textPath(QStringLiteral("press P to play on"), artFont(QStringLiteral("Comic Neue"), 24)),
-        QRectF(120, 236, 240, 26));
-    outlinedPath(p, hint, laneWhite, outlineDark, 2.5);
     p.restore();
 }
 

@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QTimer>
 
 namespace {
@@ -23,13 +24,13 @@ QString sheetFile(const QString &name, int ratio)
 
 } // namespace
 
-SpriteSheet::SpriteSheet(const QString &name, int rows, int columns)
-    : SpriteSheet(name, rows, columns, screenRatio())
+SpriteSheet::SpriteSheet(const QString &name, int rows, int columns, CellWords words)
+    : SpriteSheet(name, rows, columns, screenRatio(), std::move(words))
 {
 }
 
-SpriteSheet::SpriteSheet(const QString &name, int rows, int columns, int ratio)
-    : m_name(name), m_ratio(ratio == 2 ? 2 : 1)
+SpriteSheet::SpriteSheet(const QString &name, int rows, int columns, int ratio, CellWords words)
+    : m_name(name), m_ratio(ratio == 2 ? 2 : 1), m_words(std::move(words))
 {
     // Nothing is looked up yet: even asking whether a compiled-in file exists reads its first
     // bytes, and the program's pages are mapped from the file in runs. The first cell does it.
@@ -106,6 +107,14 @@ QPixmap SpriteSheet::cell(int k) const
         part.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
         part.setDevicePixelRatio(m_ratio);
         m_cells[k] = QPixmap::fromImage(std::move(part));
+        if (m_words) {
+            // Only the cells shown are lettered: the first frame waits for no other.
+            QPainter painter(&m_cells[k]);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            m_words(painter, k);
+        }
         if (--m_uncut == 0) m_sheet.reset();
     }
     return m_cells.at(k);

@@ -3,6 +3,7 @@
 
 #include "ui/presentation.h"
 #include "ui/spokennames.h"
+#include "ui/textfit.h"
 
 void MainWindow::Timercarin_Timer()
 {
@@ -100,5 +101,6 @@ void MainWindow::youwin()
     updatetopten(1);
     if (toprank <= topTenRows) topTenWins.append({playername, points});
     labelbig->setText(topTenResultLine(toprank));
+    fitText(labelbig);
     say(winSentence(points, toprank), Weight::Event);
 }

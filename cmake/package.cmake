@@ -71,8 +71,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
-# The faces ui/fonts.cpp puts in place of the layout's fonts, and the one that draws emoji in a
-# player's name. They only make the game look as drawn: without them Qt falls back to the
+# The faces ui/fonts.cpp puts in place of the layout's fonts, the one that letters Cyrillic where
+# Comic Neue has none (Andika), and the one that draws emoji in a player's name. They only make the game look as drawn: without them Qt falls back to the
 # system's default faces (fontconfig itself depends on one, as a rule DejaVu Sans) and the game
 # starts and reads the same, a wider face cutting a heading short here and there. So they are
 # recommended, which apt installs by default, rather than required. One package a line.
@@ -80,6 +80,7 @@ set(ROADSHIFT_RECOMMENDED_FONTS
     fonts-dejavu-core
     fonts-liberation
     fonts-comic-neue
+    fonts-sil-andika
     fonts-dseg
     fonts-noto-color-emoji
 )

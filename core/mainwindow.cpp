@@ -6,6 +6,7 @@
 #include "records/namevalidator.h"
 #include "ui/fonts.h"
 #include "ui/presentation.h"
+#include "ui/textfit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -126,6 +127,7 @@ void MainWindow::buildControls()
     Label8->setGeometry(435, 428, 66, 31);
     Label8->setFont(layoutFont(QStringLiteral("Comic Sans MS"), 11.25, true));
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    fitText(Label8);
     setTextColour(Label8, rgb(255, 0, 0));
     Label8->setCursor(Qt::PointingHandCursor);
     connect(Label8, &ClickLabel::clicked, this, &MainWindow::Label8_Click);
@@ -199,6 +201,7 @@ QPushButton *MainWindow::addButton(const QString &text, const QRect &geometry, b
     b->setGeometry(geometry);
     b->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, bold));
     b->setFocusPolicy(Qt::TabFocus); // the keyboard's Tab reaches it, a mouse click gives no focus
+    fitText(b);
     connect(b, &QPushButton::clicked, this, click);
     return b;
 }
@@ -215,6 +218,7 @@ void MainWindow::buildSettingsPanel()
         l->setAlignment(align);
         l->setTextFormat(Qt::PlainText);
         setTextColour(l, colour);
+        fitText(l);
         return l;
     };
     const QFont heading = layoutFont(QStringLiteral("Comic Sans MS"), 9.75, true);
@@ -237,8 +241,10 @@ void MainWindow::buildSettingsPanel()
     //: short for seconds, beside the countdown's number; at most 3 letters
     Label6 = label(tr("sec"), 265, 405, 21, 21, heading, cyan);
     //: a placeholder under the countdown, replaced by a joke at once
+    // Centred in the whole gap between its neighbours (the English jokes fill only the middle
+    // 126 pixels), so that a longer one needs less narrowing.
     Label7 =
-        label(tr("difficult"), 190, 425, 126, 26, word, lightBlue, Qt::AlignHCenter | Qt::AlignTop);
+        label(tr("difficult"), 176, 425, 154, 26, word, lightBlue, Qt::AlignHCenter | Qt::AlignTop);
 
     Cmd_el = addButton(QStringLiteral("<"), {80, 400, 21, 21}, true, &MainWindow::Cmd_el_Click);
     Cmd_er = addButton(QStringLiteral(">"), {135, 400, 21, 21}, true, &MainWindow::Cmd_er_Click);
@@ -270,6 +276,10 @@ void MainWindow::buildTopTenPanel()
         setTextColour(l, c);
         l->move(x, y);
         l->adjustSize();
+        // A longer word has the room up to the panel's edge, and is narrowed to keep within it.
+        constexpr int panelRight = 520 + 101;
+        l->resize(qMax(l->width(), panelRight - x), l->height());
+        fitText(l);
         return l;
     };
     //: the first word of the top-ten table's heading "TOP TEN", on its own line; very short

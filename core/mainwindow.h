@@ -13,6 +13,7 @@
 #include "records/recordsfile.h"
 #include "records/topten.h"
 #include "ui/announcements.h"
+#include "ui/letterart.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -154,11 +155,12 @@ class MainWindow : public QWidget
     QTimer *Timerbigmsg = nullptr;
 
     // Sprite sheets, alive for the whole run.
-    SpriteSheet picblocks{QStringLiteral("tiles"), 12, 2};
+    // The pictures' words are lettered over them in the player's language as each is shown.
+    SpriteSheet picblocks{QStringLiteral("tiles"), 12, 2, letterTile};
     SpriteSheet piccars{QStringLiteral("cars"), 2, 10};
-    SpriteSheet picdigits{QStringLiteral("digits"), 1, 11};
-    SpriteSheet picbigmsg{QStringLiteral("banners"), 6, 1};
-    SpriteSheet picpause{QStringLiteral("paused"), 1, 1};
+    SpriteSheet picdigits{QStringLiteral("digits"), 1, 11, letterDigit};
+    SpriteSheet picbigmsg{QStringLiteral("banners"), 6, 1, letterBanner};
+    SpriteSheet picpause{QStringLiteral("paused"), 1, 1, letterPaused};
 
   signals:
     // Emitted once the records are saved; main() ends the program on it.

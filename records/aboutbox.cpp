@@ -5,6 +5,7 @@
 #include "core/numbertext.h"
 #include "records/recordsfile.h"
 #include "ui/fonts.h"
+#include "ui/textfit.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -82,6 +83,7 @@ AboutBox::AboutBox(QWidget *mainWindow, const QLabel *labelwon, const QLabel *la
         label->setFont(headingFont);
         setTextColour(label, QColor(192, 0, 0));
         label->setGeometry(10, y, captionRight + valueWidth, rowHeight);
+        fitText(label);
     };
     const auto row = [&](const QString &caption, int y, const char *name, const QString &value,
                          const QColor &colour) {
@@ -89,6 +91,7 @@ AboutBox::AboutBox(QWidget *mainWindow, const QLabel *labelwon, const QLabel *la
         c->setFont(captionFont);
         c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         c->setGeometry(0, y, captionRight, rowHeight);
+        fitText(c);
         QLabel *v = plainLabel(value, m_statsPage);
         v->setObjectName(QLatin1String(name));
         v->setFont(valueFont);
@@ -124,6 +127,7 @@ AboutBox::AboutBox(QWidget *mainWindow, const QLabel *labelwon, const QLabel *la
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(280, 295, 104, 23);
     ok->setDefault(true);
+    fitText(ok);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }
 

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Plays the real game under Xvfb with xdotool and checks the records it leaves behind.
 #
-# usage: tests/e2e_game.sh <roadshift binary>
+# usage: tests/e2e_game.sh <roadshift binary> <lettered_sheet binary>
 # Needs Xvfb, xdotool, xwininfo and ImageMagick (import, convert, compare). The game only ever
 # sees a throwaway XDG_CONFIG_HOME. On failure the temporary folder (screenshots, game output)
 # is kept and its path printed.
 set -euo pipefail
 
-binary=$(realpath "${1:?usage: e2e_game.sh <roadshift binary>}")
-banners=$(realpath "$(dirname "$0")/../assets/banners.png")
+binary=$(realpath "${1:?usage: e2e_game.sh <roadshift binary> <lettered_sheet binary>}")
+lettered_sheet=$(realpath "${2:?usage: e2e_game.sh <roadshift binary> <lettered_sheet binary>}")
 title="Roadshift v1.00"
 
 for tool in Xvfb xdotool xwininfo import convert compare; do
@@ -54,6 +54,11 @@ wait_until() {
     done
     return 1
 }
+
+# --- The banners as the game letters them in this desktop's language, to tell them apart.
+banners=$tmp/banners.png
+XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=offscreen "$lettered_sheet" banners "$banners" 1 \
+    >"$tmp/lettered.log" 2>&1 || fail "no lettered banners: $(cat "$tmp/lettered.log")"
 
 # --- The display.
 source "$(dirname "$0")/xvfb.sh"

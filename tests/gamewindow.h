@@ -45,6 +45,15 @@ template <class Box> Box *openBox()
     return nullptr;
 }
 
+// The top ten's name labels: the players' own words, not the game's.
+inline QList<const QWidget *> topTenNames(const MainWindow &w)
+{
+    QList<const QWidget *> names;
+    for (int n = 1; n <= topTenRows; ++n)
+        names << w.topname[n];
+    return names;
+}
+
 inline QImage shown(const QLabel *l)
 {
     return l->pixmap().toImage();

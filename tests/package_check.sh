@@ -269,7 +269,7 @@ for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6; do
 done
 # The faces only make it look as drawn: recommended, not required.
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for package in fonts-dejavu-core fonts-liberation fonts-comic-neue fonts-dseg \
+for package in fonts-dejavu-core fonts-liberation fonts-comic-neue fonts-sil-andika fonts-dseg \
     fonts-noto-color-emoji; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$recommends" ||
         fail "the package does not recommend $package: $recommends"

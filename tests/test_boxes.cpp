@@ -6,6 +6,7 @@
 #include "records/shutdownsignals.h"
 #include "records/store.h"
 #include "ui/helpbox.h"
+#include "ui/letterart.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -279,7 +280,7 @@ void TestBoxes::helpContent()
     QVERIFY(box->height() > 351);
 
     // Each picture is a different cell of the sheet, in the layout's order.
-    const SpriteSheet sheet(QStringLiteral("help"), 1, 3);
+    const SpriteSheet sheet(QStringLiteral("help"), 1, 3, letterHelp);
     const QList<std::pair<const char *, int>> pictures{
         {"Picture1", 0}, {"Picture2", 1}, {"Picture3", 2}};
     for (const auto &[name, cell] : pictures) {

@@ -67,14 +67,6 @@ QStringList englishLeft(QWidget *root, const QList<const QWidget *> &data = {})
     return left;
 }
 
-QList<const QWidget *> topTenNames(const MainWindow &w)
-{
-    QList<const QWidget *> names;
-    for (int n = 1; n <= topTenRows; ++n)
-        names << w.topname[n];
-    return names;
-}
-
 #define VERIFY_ALL_TRANSLATED(root, ...)                                                           \
     do {                                                                                           \
         const QStringList left = englishLeft(root, ##__VA_ARGS__);                                 \

@@ -158,7 +158,7 @@ wie -platform, -style und -reverse, werden an Qt weitergegeben.
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
-        <extracomment>in the rules, beside a picture of the countdown</extracomment>
+        <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translation>Wenn der Countdown bei null ist, fährt dein Auto los. Lege ihm eine passende Straße. Für jedes Straßenplättchen, über das es fährt, bekommst du 10 Punkte.</translation>
     </message>
     <message>
@@ -174,7 +174,7 @@ wie -platform, -style und -reverse, werden an Qt weitergegeben.
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
-        <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
+        <extracomment>in the rules: a left click on a tile beside the empty place slides it there; its room holds about a third more than the English, no more</extracomment>
         <translation>Mit der LINKEN MAUSTASTE schiebst du ein Plättchen ins freie Feld.</translation>
     </message>
     <message>

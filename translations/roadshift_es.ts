@@ -161,7 +161,7 @@ como -platform, -style y -reverse, se pasan a Qt.
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
-        <extracomment>in the rules, beside a picture of the countdown</extracomment>
+        <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied. &quot;Cuenta regresiva&quot; and &quot;auto&quot; are the words understood from Spain to Latin America (&quot;cuenta atrás&quot;/&quot;coche&quot; are Spain only, &quot;coche&quot; even means pig in parts of Central America).</translatorcomment>
         <translation>Cuando la cuenta regresiva llegue a cero, tu auto arrancará. Prepárale una carretera adecuada. Por cada ficha de carretera que recorra, ganas 10 puntos.</translation>
     </message>
@@ -179,7 +179,7 @@ como -platform, -style y -reverse, se pasan a Qt.
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
-        <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
+        <extracomment>in the rules: a left click on a tile beside the empty place slides it there; its room holds about a third more than the English, no more</extracomment>
         <translatorcomment>The mouse is not named: &quot;ratón&quot; (Spain) and &quot;mouse&quot; (Latin America) differ; &quot;CLIC IZQUIERDO&quot; is understood by both.</translatorcomment>
         <translation>Haz CLIC IZQUIERDO en una ficha para deslizarla a la casilla vacía.</translation>
     </message>

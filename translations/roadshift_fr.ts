@@ -163,7 +163,7 @@ comme -platform, -style et -reverse, sont transmises à Qt.
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
-        <extracomment>in the rules, beside a picture of the countdown</extracomment>
+        <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied; shortened a little (&quot;prepare a good road for it&quot;).</translatorcomment>
         <translation>Quand le compte à rebours arrive à zéro, ta voiture démarre. Prépare-lui une bonne route. Pour chaque tuile de route qu&apos;elle traverse, tu gagnes 10 points.</translation>
     </message>
@@ -171,7 +171,7 @@ comme -platform, -style et -reverse, sont transmises à Qt.
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
         <extracomment>in the rules, beside a picture of an exit</extracomment>
         <translatorcomment>&quot;exit point&quot; is &quot;sortie&quot;, the word used for the exits everywhere in the game.</translatorcomment>
-        <translation>Tu gagnes si tu mènes la voiture jusqu&apos;à une « sortie ».</translation>
+        <translation>Tu gagnes si tu mènes la voiture jusqu&apos;à une «&#xa0;sortie&#xa0;».</translation>
     </message>
     <message>
         <source>How to play?</source>
@@ -181,35 +181,36 @@ comme -platform, -style et -reverse, sont transmises à Qt.
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
-        <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
+        <extracomment>in the rules: a left click on a tile beside the empty place slides it there; its room holds about a third more than the English, no more</extracomment>
         <translation>Le BOUTON GAUCHE de la souris fait glisser une tuile dans la case vide.</translation>
     </message>
     <message>
         <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
         <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
-        <translation>Le BOUTON DROIT de la souris fait tourner une tuile dans le sens des aiguilles d&apos;une montre.</translation>
+        <translatorcomment>Shortened: &quot;dans le sens des aiguilles d&apos;une montre&quot; does not fit the two lines beside the picture even in the narrowest face; &quot;dans le sens horaire&quot; says the same.</translatorcomment>
+        <translation>Le BOUTON DROIT de la souris fait tourner une tuile dans le sens horaire.</translation>
     </message>
     <message>
         <source>Get the idea?</source>
         <extracomment>the last heading in the rules: have you understood?</extracomment>
         <translatorcomment>Familiar, as the English: &quot;got it?&quot;.</translatorcomment>
-        <translation>Tu as pigé ?</translation>
+        <translation>Tu as pigé&#xa0;?</translation>
     </message>
     <message>
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;I know you have your wits about you&quot;; &quot;jugeote&quot; is friendly family French, and unlike &quot;malin&quot; it has no gender, as &quot;fellow&quot; would need one.</translatorcomment>
-        <translation>Je sais que tu as de la jugeote ! Amuse-toi bien ! ^_^</translation>
+        <translation>Je sais que tu as de la jugeote&#xa0;! Amuse-toi bien&#xa0;! ^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>
         <extracomment>the button that closes the rules: I have understood</extracomment>
-        <translation>OK, compris !</translation>
+        <translation>OK, compris&#xa0;!</translation>
     </message>
     <message>
         <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
         <translatorcomment>Key names kept as in English (Space, Shift, Home, Escape, Ctrl+Q) as asked, though French keyboards say Espace, Maj, Origine, Échap. The speech settings use the words of the &quot;Annonces ...&quot; messages.</translatorcomment>
-        <translation>Touches : les flèches parcourent le plateau et lisent chaque case. Space fait glisser la tuile, ou fait sauter la tente. R tourne la tuile. W dit où mène la route. C dit où est la voiture. Shift avec une flèche lit toute la ligne ou la colonne. Home va à la voiture, E à la case vide, X à la sortie la plus proche. G fait partir la voiture tout de suite. P met en pause. N ou F2 lance une partie. Escape ferme la bannière. V règle les annonces : complètes, brèves ou coupées. Tab passe du plateau aux boutons et inversement. F1 affiche cette aide ; Ctrl+Q quitte.</translation>
+        <translation>Touches&#xa0;: les flèches parcourent le plateau et lisent chaque case. Space fait glisser la tuile, ou fait sauter la tente. R tourne la tuile. W dit où mène la route. C dit où est la voiture. Shift avec une flèche lit toute la ligne ou la colonne. Home va à la voiture, E à la case vide, X à la sortie la plus proche. G fait partir la voiture tout de suite. P met en pause. N ou F2 lance une partie. Escape ferme la bannière. V règle les annonces&#xa0;: complètes, brèves ou coupées. Tab passe du plateau aux boutons et inversement. F1 affiche cette aide&#xa0;; Ctrl+Q quitte.</translation>
     </message>
 </context>
 <context>
@@ -236,49 +237,49 @@ comme -platform, -style et -reverse, sont transmises à Qt.
         <source>CLICK TO PLAY!</source>
         <extracomment>lettered in big capitals on the banner under the board before a game</extracomment>
         <translatorcomment>Shortened: &quot;CLIQUE POUR JOUER !&quot; would be 1.4x the English; &quot;click and play!&quot; is 1.1x.</translatorcomment>
-        <translation>CLIQUE ET JOUE !</translation>
+        <translation>CLIQUE ET JOUE&#xa0;!</translation>
     </message>
     <message>
         <source>SORRY! YOU LOST!</source>
         <extracomment>lettered in big capitals on the banner when the car has left the road</extracomment>
         <translatorcomment>&quot;Too bad! Lost!&quot;: as short as the English.</translatorcomment>
-        <translation>DOMMAGE ! PERDU !</translation>
+        <translation>DOMMAGE&#xa0;! PERDU&#xa0;!</translation>
     </message>
     <message>
         <source>CONGRATS! YOU WON!</source>
         <extracomment>lettered in big dancing capitals on the banner when the car has reached an exit</extracomment>
         <translatorcomment>Shortened to match &quot;DOMMAGE ! PERDU !&quot;: &quot;BRAVO ! TU AS GAGNÉ !&quot; would be longer than the English.</translatorcomment>
-        <translation>BRAVO ! GAGNÉ !</translation>
+        <translation>BRAVO&#xa0;! GAGNÉ&#xa0;!</translation>
     </message>
     <message>
         <source>GOOD LUCK!</source>
         <extracomment>lettered in big rainbow capitals on the banner while a game runs</extracomment>
         <translatorcomment>No shorter French wish exists: &quot;BONNE CHANCE&quot; is 12 letters against 8; the &quot;!&quot; follows a no-break space, as French typography wants.</translatorcomment>
-        <translation>BONNE CHANCE !</translation>
+        <translation>BONNE CHANCE&#xa0;!</translation>
     </message>
     <message>
         <source>...YOU NEED LOTS OF &apos;EM</source>
         <extracomment>the small line under &quot;GOOD LUCK!&quot;: a friendly joke, you will need lots of luck; translate in spirit, in capitals, short</extracomment>
         <translatorcomment>Joke in spirit: &quot;good luck ... and you will need it!&quot;. The English plural &quot;&apos;em&quot; has no French match; shorter than the English.</translatorcomment>
-        <translation>...ET IL T&apos;EN FAUDRA !</translation>
+        <translation>...ET IL T&apos;EN FAUDRA&#xa0;!</translation>
     </message>
     <message>
         <source>Left-Click on the tile to move it from point A to point B</source>
         <extracomment>caption under the rules&apos; first picture: a tile slides into the empty place next to it, from A to B; three short lines at most</extracomment>
         <translatorcomment>Shortened and made parallel with the second caption (&quot;left click: the tile slides from point A to point B&quot;).</translatorcomment>
-        <translation>Clic gauche : la tuile glisse du point A au point B</translation>
+        <translation>Clic gauche&#xa0;: la tuile glisse du point A au point B</translation>
     </message>
     <message>
         <source>Right-click on the tile to rotate it clockwise</source>
         <extracomment>caption under the rules&apos; second picture; three short lines at most</extracomment>
         <translatorcomment>Shortened: &quot;dans le sens des aiguilles d&apos;une montre&quot; is too long for the caption; &quot;sens horaire&quot; is the usual short form.</translatorcomment>
-        <translation>Clic droit : la tuile tourne dans le sens horaire</translation>
+        <translation>Clic droit&#xa0;: la tuile tourne dans le sens horaire</translation>
     </message>
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
         <translatorcomment>DÉPART and ARRIVÉE as lettered on the sign and the exit tiles; &quot;du départ à l&apos;arrivée&quot; is also the French idiom for a race from start to finish. &quot;moving&quot; dropped to keep the caption short.</translatorcomment>
-        <translation>Guide la voiture du DÉPART à l&apos;ARRIVÉE !</translation>
+        <translation>Guide la voiture du DÉPART à l&apos;ARRIVÉE&#xa0;!</translation>
     </message>
     <message>
         <source>PAUSED</source>
@@ -313,7 +314,7 @@ comme -platform, -style et -reverse, sont transmises à Qt.
         <source>START!</source>
         <extracomment>the red word to click under the board that starts a game; very short (about 7 letters)</extracomment>
         <translatorcomment>&quot;DÉPART !&quot; would be 8 letters and would mix up the button with the sign; &quot;PLAY!&quot; is 7 characters, as asked.</translatorcomment>
-        <translation>JOUER !</translation>
+        <translation>JOUER&#xa0;!</translation>
     </message>
     <message>
         <source>About Game</source>
@@ -341,7 +342,7 @@ comme -platform, -style et -reverse, sont transmises à Qt.
     <message>
         <source>More exit points means more chance of winning the game!</source>
         <extracomment>the tooltip of the heading over the number of exits</extracomment>
-        <translation>Plus de sorties, plus de chances de gagner !</translation>
+        <translation>Plus de sorties, plus de chances de gagner&#xa0;!</translation>
     </message>
     <message>
         <source>difficult</source>
@@ -360,7 +361,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
         <translatorcomment>The English misspells on purpose (&quot;Enuff&quot;, &quot;built&quot;); French plays the same game with spoken, clipped forms (&quot;T&apos;as&quot;, &quot;d&apos;temps&quot;), which read as playful and not as the translator&apos;s mistakes.</translatorcomment>
-        <translation>T&apos;as assez d&apos;temps pour anticiper et bâtir ta route ?</translation>
+        <translation>T&apos;as assez d&apos;temps pour anticiper et bâtir ta route&#xa0;?</translation>
     </message>
     <message>
         <source>sec</source>
@@ -376,7 +377,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>This name may get into the TOP TEN!</source>
         <extracomment>the name box&apos;s tooltip; TOP TEN is the table of the best scores</extracomment>
-        <translation>Ce nom entrera peut-être dans le TOP 10 !</translation>
+        <translation>Ce nom entrera peut-être dans le TOP 10&#xa0;!</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -532,12 +533,12 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>row %1: %2</source>
         <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
         <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
-        <translation>colonne %1 : %2</translation>
+        <translation>colonne %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -567,7 +568,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Ultra Hard!</source>
         <extracomment>difficulty shown under the number of exits when there is 1 exit; a playful word, translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;costaud&quot; (tough, beefy) is the playful French for a hard level; shorter than the English.</translatorcomment>
-        <translation>Costaud !</translation>
+        <translation>Costaud&#xa0;!</translation>
     </message>
     <message>
         <source>Medium</source>
@@ -590,7 +591,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Walk the dog 1st!</source>
         <extracomment>shown under a countdown of 50 seconds or more: so much time that you could walk the dog first; a joke, translate in spirit, short</extracomment>
         <translatorcomment>Joke in spirit: &quot;walk the dog!&quot; (there is time for it); &quot;d&apos;abord&quot; (first) dropped to stay as short as the English.</translatorcomment>
-        <translation>Promène le chien !</translation>
+        <translation>Promène le chien&#xa0;!</translation>
     </message>
     <message>
         <source>Sit Down and Relax</source>
@@ -607,7 +608,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Think Faster!</source>
         <extracomment>shown under a countdown of 20 to 29 seconds; translate in spirit, short</extracomment>
-        <translation>Réfléchis vite !</translation>
+        <translation>Réfléchis vite&#xa0;!</translation>
     </message>
     <message>
         <source>Mission Impossible!</source>
@@ -654,7 +655,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Score: %1</source>
         <extracomment>the score under the board, read by a screen reader; %1 is the points, e.g. &quot;230 points&quot;</extracomment>
-        <translation>Score : %1</translation>
+        <translation>Score&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1.</source>
@@ -677,7 +678,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Rank %1: %2, %3</source>
         <extracomment>a row of the top-ten table read by a screen reader, e.g. &quot;Rank 1: Racer, 230 points&quot;: %1 the rank, %2 the player&apos;s name, %3 the points</extracomment>
-        <translation>Rang %1 : %2, %3</translation>
+        <translation>Rang %1&#xa0;: %2, %3</translation>
     </message>
     <message>
         <source>no name</source>
@@ -692,22 +693,22 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>The road ends at once, facing %1 into a tent at %2</source>
         <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
         <translatorcomment>Built as &quot;the road stops short: towards the left, a tent at row 1, column 2&quot;, as the direction words carry &quot;vers&quot;.</translatorcomment>
-        <translation>La route s&apos;arrête net : %1, une tente en %2</translation>
+        <translation>La route s&apos;arrête net&#xa0;: %1, une tente en %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into the empty place at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>La route s&apos;arrête net : %1, la case vide en %2</translation>
+        <translation>La route s&apos;arrête net&#xa0;: %1, la case vide en %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 into a closed side at %2</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>La route s&apos;arrête net : %1, un côté fermé en %2</translation>
+        <translation>La route s&apos;arrête net&#xa0;: %1, un côté fermé en %2</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>La route s&apos;arrête net : elle sort du plateau %1</translation>
+        <translation>La route s&apos;arrête net&#xa0;: elle sort du plateau %1</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>
@@ -722,23 +723,23 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
         <translatorcomment>Built like the &quot;s&apos;arrête net&quot; messages: &quot;then stops: towards the left, a tent&quot;.</translatorcomment>
         <translation>
-            <numerusform>La route fait %n tuile jusqu&apos;en %1, puis s&apos;arrête : %2, une tente</numerusform>
-            <numerusform>La route fait %n tuiles jusqu&apos;en %1, puis s&apos;arrête : %2, une tente</numerusform>
+            <numerusform>La route fait %n tuile jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, une tente</numerusform>
+            <numerusform>La route fait %n tuiles jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, une tente</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
         <translation>
-            <numerusform>La route fait %n tuile jusqu&apos;en %1, puis s&apos;arrête : %2, la case vide</numerusform>
-            <numerusform>La route fait %n tuiles jusqu&apos;en %1, puis s&apos;arrête : %2, la case vide</numerusform>
+            <numerusform>La route fait %n tuile jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, la case vide</numerusform>
+            <numerusform>La route fait %n tuiles jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, la case vide</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
         <extracomment>the next tile is not open on the side the road comes from</extracomment>
         <translation>
-            <numerusform>La route fait %n tuile jusqu&apos;en %1, puis s&apos;arrête : %2, un côté fermé</numerusform>
-            <numerusform>La route fait %n tuiles jusqu&apos;en %1, puis s&apos;arrête : %2, un côté fermé</numerusform>
+            <numerusform>La route fait %n tuile jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, un côté fermé</numerusform>
+            <numerusform>La route fait %n tuiles jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, un côté fermé</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -759,29 +760,29 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
-        <translation>Tuile glissée %1 ; la case vide est maintenant ici</translation>
+        <translation>Tuile glissée %1&#xa0;; la case vide est maintenant ici</translation>
     </message>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
         <extracomment>the tent jumps into the empty place wherever it is</extracomment>
-        <translation>La tente a sauté en %1 ; la case vide est maintenant ici, en %2</translation>
+        <translation>La tente a sauté en %1&#xa0;; la case vide est maintenant ici, en %2</translation>
     </message>
     <message>
         <source>Cannot slide: not next to the empty place</source>
-        <translation>Impossible de glisser : pas à côté de la case vide</translation>
+        <translation>Impossible de glisser&#xa0;: pas à côté de la case vide</translation>
     </message>
     <message>
         <source>Cannot slide: the car is here</source>
-        <translation>Impossible de glisser : la voiture est ici</translation>
+        <translation>Impossible de glisser&#xa0;: la voiture est ici</translation>
     </message>
     <message>
         <source>Cannot slide: this is the empty place</source>
-        <translation>Impossible de glisser : c&apos;est la case vide</translation>
+        <translation>Impossible de glisser&#xa0;: c&apos;est la case vide</translation>
     </message>
     <message>
         <source>No game running; press N to start one</source>
         <extracomment>a key on the board while no game is being played</extracomment>
-        <translation>Aucune partie en cours ; appuie sur N pour en lancer une</translation>
+        <translation>Aucune partie en cours&#xa0;; appuie sur N pour en lancer une</translation>
     </message>
     <message>
         <source>Cannot turn a tent</source>
@@ -798,16 +799,16 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>New game. Exit at %1; the car leaves in %2 seconds</source>
         <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation>Nouvelle partie. Sortie en %1 ; la voiture part dans %2 secondes</translation>
+        <translation>Nouvelle partie. Sortie en %1&#xa0;; la voiture part dans %2 secondes</translation>
     </message>
     <message>
         <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation>Nouvelle partie. Sorties en %1 ; la voiture part dans %2 secondes</translation>
+        <translation>Nouvelle partie. Sorties en %1&#xa0;; la voiture part dans %2 secondes</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
         <extracomment>the difficulty panel: %1 the number of exits, %2 the countdown in seconds</extracomment>
-        <translation>Sorties : %1 ; compte à rebours : %2 secondes</translation>
+        <translation>Sorties&#xa0;: %1&#xa0;; compte à rebours&#xa0;: %2 secondes</translation>
     </message>
     <message>
         <source>1 second</source>
@@ -826,35 +827,35 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You won! %1 points, rank %2 in the top ten</source>
         <extracomment>%1 points, %2 the row the score took in the top ten</extracomment>
-        <translation>Gagné ! %1 points, rang %2 dans le Top 10</translation>
+        <translation>Gagné&#xa0;! %1 points, rang %2 dans le Top 10</translation>
     </message>
     <message>
         <source>You won! %1 points, not in the top ten</source>
-        <translation>Gagné ! %1 points, pas dans le Top 10</translation>
+        <translation>Gagné&#xa0;! %1 points, pas dans le Top 10</translation>
     </message>
     <message>
         <source>You lost: the car ran into a tent at %1</source>
         <extracomment>%1 is the place of the tent the car ran into</extracomment>
-        <translation>Perdu : la voiture a percuté une tente en %1</translation>
+        <translation>Perdu&#xa0;: la voiture a percuté une tente en %1</translation>
     </message>
     <message>
         <source>You lost: the car ran into the empty place at %1</source>
-        <translation>Perdu : la voiture est tombée dans la case vide en %1</translation>
+        <translation>Perdu&#xa0;: la voiture est tombée dans la case vide en %1</translation>
     </message>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
         <translatorcomment>&quot;la case en %1&quot; (the place at ...) because a bare &quot;ligne 3, colonne 4&quot; cannot be the subject of the French sentence.</translatorcomment>
-        <translation>Perdu : la case en %1 est fermée à une voiture qui roule %2</translation>
+        <translation>Perdu&#xa0;: la case en %1 est fermée à une voiture qui roule %2</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>
-        <translation>Perdu : la voiture est sortie du plateau</translation>
+        <translation>Perdu&#xa0;: la voiture est sortie du plateau</translation>
     </message>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation>Perdu : la voiture est sortie du plateau en %1, %2</translation>
+        <translation>Perdu&#xa0;: la voiture est sortie du plateau en %1, %2</translation>
     </message>
     <message>
         <source>You lost</source>
@@ -862,7 +863,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Paused; press P to go on</source>
-        <translation>Pause ; appuie sur P pour reprendre</translation>
+        <translation>Pause&#xa0;; appuie sur P pour reprendre</translation>
     </message>
     <message>
         <source>Going on</source>
@@ -875,7 +876,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car waits at START; countdown %1</source>
         <extracomment>%1 seconds before the car leaves</extracomment>
-        <translation>Voiture en attente au DÉPART ; compte à rebours %1</translation>
+        <translation>Voiture en attente au DÉPART&#xa0;; compte à rebours %1</translation>
     </message>
     <message>
         <source>Car at %1, heading %2</source>
@@ -903,7 +904,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Your points is ranked #%1 in the Top Ten</source>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
         <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the French is correct. &quot;#&quot; is not used for ranks in French, &quot;n°&quot; is.</translatorcomment>
-        <translation>Ton score est classé n° %1 au Top 10</translation>
+        <translation>Ton score est classé n°&#xa0;%1 au Top 10</translation>
     </message>
 </context>
 </TS>

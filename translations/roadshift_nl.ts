@@ -16,13 +16,13 @@
     <message>
         <source>Stats</source>
         <extracomment>the about box&apos;s second tab, with the numbers of games played, won and lost</extracomment>
-        <translatorcomment>Shortened: "Statistieken" is more than twice the tab's English word; "Stand" (the tally of games won and lost) is as short as "Stats".</translatorcomment>
+        <translatorcomment>Shortened: &quot;Statistieken&quot; is more than twice the tab&apos;s English word; &quot;Stand&quot; (the tally of games won and lost) is as short as &quot;Stats&quot;.</translatorcomment>
         <translation>Stand</translation>
     </message>
     <message>
         <source>This game (accumulative)</source>
         <extracomment>a heading in the statistics: the numbers below count every game since the first start</extracomment>
-        <translatorcomment>"Cumulatief" is an office word; "all games so far" says the same to a family.</translatorcomment>
+        <translatorcomment>&quot;Cumulatief&quot; is an office word; &quot;all games so far&quot; says the same to a family.</translatorcomment>
         <translation>Alle potjes tot nu toe</translation>
     </message>
     <message>
@@ -38,7 +38,7 @@
     <message>
         <source>Total number of blocks the car pass through </source>
         <extracomment>a caption in the statistics, right-aligned beside its number: how many road tiles the car has driven over; keep the closing space</extracomment>
-        <translatorcomment>The English grammar slip ("pass") is not copied; "blocks" are the road tiles (tegels), shortened to fit beside the number.</translatorcomment>
+        <translatorcomment>The English grammar slip (&quot;pass&quot;) is not copied; &quot;blocks&quot; are the road tiles (tegels), shortened to fit beside the number.</translatorcomment>
         <translation>Door de auto bereden tegels </translation>
     </message>
     <message>
@@ -109,13 +109,13 @@ rijdt naar een van de uitgangen te leiden.</translation>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is a word on the command line that is no option</extracomment>
-        <translation>Onverwacht argument '%1'.</translation>
+        <translation>Onverwacht argument &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.
 </source>
         <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
-        <translation>%1: %2 Probeer '%1 --help'.
+        <translation>%1: %2 Probeer &apos;%1 --help&apos;.
 </translation>
     </message>
     <message>
@@ -126,7 +126,7 @@ rijdt naar een van de uitgangen te leiden.</translation>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
-        <translation>Waarde ontbreekt na '%1'.</translation>
+        <translation>Waarde ontbreekt na &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
@@ -158,8 +158,8 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
-        <extracomment>in the rules, beside a picture of the countdown</extracomment>
-        <translatorcomment>The English grammar slip ("it pass") is not copied. "Countdown" is the usual word in Dutch, also for children.</translatorcomment>
+        <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
+        <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied. &quot;Countdown&quot; is the usual word in Dutch, also for children.</translatorcomment>
         <translation>Als de countdown op nul staat, gaat je auto rijden. Leg een goede weg waarover hij kan rijden. Voor elke wegtegel waar hij overheen rijdt, krijg je 10 punten.</translation>
     </message>
     <message>
@@ -170,13 +170,13 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     <message>
         <source>How to play?</source>
         <extracomment>a heading in the rules, over the mouse buttons&apos; use</extracomment>
-        <translatorcomment>"Hoe speel je?" would repeat the box's title; "Besturing" (controls) names what follows and is shorter.</translatorcomment>
+        <translatorcomment>&quot;Hoe speel je?&quot; would repeat the box&apos;s title; &quot;Besturing&quot; (controls) names what follows and is shorter.</translatorcomment>
         <translation>Besturing</translation>
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
-        <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
-        <translatorcomment>"the blank tile" is the empty place (het lege vak), as everywhere else in the game.</translatorcomment>
+        <extracomment>in the rules: a left click on a tile beside the empty place slides it there; its room holds about a third more than the English, no more</extracomment>
+        <translatorcomment>&quot;the blank tile&quot; is the empty place (het lege vak), as everywhere else in the game.</translatorcomment>
         <translation>Met de LINKERMUISKNOP schuif je een tegel in het lege vak.</translation>
     </message>
     <message>
@@ -192,7 +192,7 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     <message>
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
-        <translatorcomment>Translated in spirit: "slimmerik" is the friendly Dutch word for a clever person, child or grown-up, with no gender; "fellow" has no such Dutch match.</translatorcomment>
+        <translatorcomment>Translated in spirit: &quot;slimmerik&quot; is the friendly Dutch word for a clever person, child or grown-up, with no gender; &quot;fellow&quot; has no such Dutch match.</translatorcomment>
         <translation>Jij bent vast een slimmerik! Veel plezier! ^_^</translation>
     </message>
     <message>
@@ -202,7 +202,7 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     </message>
     <message>
         <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q), as they are printed on most keyboards in the Netherlands and Belgium. "Volledig, kort of uit" match the speech modes' names.</translatorcomment>
+        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q), as they are printed on most keyboards in the Netherlands and Belgium. &quot;Volledig, kort of uit&quot; match the speech modes&apos; names.</translatorcomment>
         <translation>Toetsen: de pijltjes bewegen over het bord en lezen elk vak voor. Space schuift de tegel, of laat de tent springen. R draait de tegel. W zegt waar de weg heen gaat. C zegt waar de auto is. Shift met een pijltje leest de hele rij of kolom. Home gaat naar de auto, E naar het lege vak, X naar de dichtstbijzijnde uitgang. G laat de auto nu vertrekken. P pauzeert. N of F2 start een spel. Escape haalt de banner weg. V zet de spraak op volledig, kort of uit. Tab gaat tussen het bord en de knoppen. F1 is deze hulp; Ctrl+Q stopt het spel.</translation>
     </message>
 </context>
@@ -211,25 +211,25 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translatorcomment>Lettered on one line on the 60 px exit tile: "EINDE!" (the end) is shorter than "THE END!"; "FINISH!" was longer.</translatorcomment>
+        <translatorcomment>Lettered on one line on the 60 px exit tile: &quot;EINDE!&quot; (the end) is shorter than &quot;THE END!&quot;; &quot;FINISH!&quot; was longer.</translatorcomment>
         <translation>EINDE!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
-        <translatorcomment>"START" is the Dutch word too.</translatorcomment>
+        <translatorcomment>&quot;START&quot; is the Dutch word too.</translatorcomment>
         <translation>START</translation>
     </message>
     <message>
         <source>Pts</source>
         <extracomment>lettered after the score&apos;s big digits: a short form of &quot;points&quot;, at most 3 letters</extracomment>
-        <translatorcomment>The usual Dutch short form of "punten".</translatorcomment>
+        <translatorcomment>The usual Dutch short form of &quot;punten&quot;.</translatorcomment>
         <translation>Ptn</translation>
     </message>
     <message>
         <source>CLICK TO PLAY!</source>
         <extracomment>lettered in big capitals on the banner under the board before a game</extracomment>
-        <translatorcomment>"KLIK OM TE SPELEN!" would be 30 % longer; "click and play!" is as long as the English.</translatorcomment>
+        <translatorcomment>&quot;KLIK OM TE SPELEN!&quot; would be 30 % longer; &quot;click and play!&quot; is as long as the English.</translatorcomment>
         <translation>KLIK EN SPEEL!</translation>
     </message>
     <message>
@@ -240,19 +240,19 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     <message>
         <source>CONGRATS! YOU WON!</source>
         <extracomment>lettered in big dancing capitals on the banner when the car has reached an exit</extracomment>
-        <translatorcomment>"GEFELICITEERD!" alone is almost as long as the whole English line; "HOERA!" (hooray) is the family cheer and shorter.</translatorcomment>
+        <translatorcomment>&quot;GEFELICITEERD!&quot; alone is almost as long as the whole English line; &quot;HOERA!&quot; (hooray) is the family cheer and shorter.</translatorcomment>
         <translation>HOERA! GEWONNEN!</translation>
     </message>
     <message>
         <source>GOOD LUCK!</source>
         <extracomment>lettered in big rainbow capitals on the banner while a game runs</extracomment>
-        <translatorcomment>"Veel succes!" is what Dutch people wish before a game or test; "VEEL GELUK" sounds like a birthday wish.</translatorcomment>
+        <translatorcomment>&quot;Veel succes!&quot; is what Dutch people wish before a game or test; &quot;VEEL GELUK&quot; sounds like a birthday wish.</translatorcomment>
         <translation>VEEL SUCCES!</translation>
     </message>
     <message>
         <source>...YOU NEED LOTS OF &apos;EM</source>
         <extracomment>the small line under &quot;GOOD LUCK!&quot;: a friendly joke, you will need lots of luck; translate in spirit, in capitals, short</extracomment>
-        <translatorcomment>Joke in spirit: "good luck ... and you will need it". The English plural "'em" has no Dutch match; as long as the English.</translatorcomment>
+        <translatorcomment>Joke in spirit: &quot;good luck ... and you will need it&quot;. The English plural &quot;&apos;em&quot; has no Dutch match; as long as the English.</translatorcomment>
         <translation>...EN DAT HEB JE NODIG</translation>
     </message>
     <message>
@@ -268,7 +268,7 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translatorcomment>START and EINDE! as lettered on the sign and the exit tiles; "van start tot einde" also reads as a Dutch phrase.</translatorcomment>
+        <translatorcomment>START and EINDE! as lettered on the sign and the exit tiles; &quot;van start tot einde&quot; also reads as a Dutch phrase.</translatorcomment>
         <translation>Leid de rijdende auto van START tot EINDE!</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     <message>
         <source>press P to play on</source>
         <extracomment>the smaller line under &quot;PAUSED&quot;; P is the key, keep it as P</extracomment>
-        <translatorcomment>Shortened: "druk op P om verder te spelen" is much longer than the English line.</translatorcomment>
+        <translatorcomment>Shortened: &quot;druk op P om verder te spelen&quot; is much longer than the English line.</translatorcomment>
         <translation>verder met P</translation>
     </message>
 </context>
@@ -308,7 +308,7 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     <message>
         <source>About Game</source>
         <extracomment>a button that opens the about box with the statistics</extracomment>
-        <translatorcomment>Shortened: "Over het spel" would be 30 % longer than the button's English text.</translatorcomment>
+        <translatorcomment>Shortened: &quot;Over het spel&quot; would be 30 % longer than the button&apos;s English text.</translatorcomment>
         <translation>Spelinfo</translation>
     </message>
     <message>
@@ -319,13 +319,13 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     <message>
         <source>Exit game</source>
         <extracomment>a button that closes the game</extracomment>
-        <translatorcomment>"Spel afsluiten" would be too long for the button; "Stoppen" (quit) is shorter than the English.</translatorcomment>
+        <translatorcomment>&quot;Spel afsluiten&quot; would be too long for the button; &quot;Stoppen&quot; (quit) is shorter than the English.</translatorcomment>
         <translation>Stoppen</translation>
     </message>
     <message>
         <source>Number of exitpoint</source>
         <extracomment>the heading over the number of exits on the board, 1 to 4</extracomment>
-        <translatorcomment>The English slip ("exitpoint" singular) is not copied.</translatorcomment>
+        <translatorcomment>The English slip (&quot;exitpoint&quot; singular) is not copied.</translatorcomment>
         <translation>Aantal uitgangen</translation>
     </message>
     <message>
@@ -348,7 +348,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
-        <translatorcomment>The English misspells on purpose ("Enuff", "built"); the Dutch drops the final -n of "denken" and "bouwen" as people say them, which reads as playful, not as a translator's mistake.</translatorcomment>
+        <translatorcomment>The English misspells on purpose (&quot;Enuff&quot;, &quot;built&quot;); the Dutch drops the final -n of &quot;denken&quot; and &quot;bouwen&quot; as people say them, which reads as playful, not as a translator&apos;s mistake.</translatorcomment>
         <translation>Genoeg tijd om vooruit te denke en de weg te bouwe?</translation>
     </message>
     <message>
@@ -374,13 +374,13 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>TOP</source>
         <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translatorcomment>The heading reads TOP / TIEN, the Dutch "top tien" (as in the charts' "Top 40").</translatorcomment>
+        <translatorcomment>The heading reads TOP / TIEN, the Dutch &quot;top tien&quot; (as in the charts&apos; &quot;Top 40&quot;).</translatorcomment>
         <translation>TOP</translation>
     </message>
     <message>
         <source>TEN</source>
         <extracomment>the second word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translatorcomment>The heading reads TOP / TIEN, the Dutch "top tien"; four letters like the other word.</translatorcomment>
+        <translatorcomment>The heading reads TOP / TIEN, the Dutch &quot;top tien&quot;; four letters like the other word.</translatorcomment>
         <translation>TIEN</translation>
     </message>
     <message>
@@ -427,7 +427,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>plain tile</source>
-        <translatorcomment>"gewone tegel" would not say that no road is on it.</translatorcomment>
+        <translatorcomment>&quot;gewone tegel&quot; would not say that no road is on it.</translatorcomment>
         <translation>tegel zonder weg</translation>
     </message>
     <message>
@@ -499,22 +499,22 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>left</source>
         <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
-        <translatorcomment>The direction is said with "naar" because it is put into sentences such as "rijdt %1", "%1 geschoven", "eindigt %1 tegen een tent": "naar links" fits all of them.</translatorcomment>
+        <translatorcomment>The direction is said with &quot;naar&quot; because it is put into sentences such as &quot;rijdt %1&quot;, &quot;%1 geschoven&quot;, &quot;eindigt %1 tegen een tent&quot;: &quot;naar links&quot; fits all of them.</translatorcomment>
         <translation>naar links</translation>
     </message>
     <message>
         <source>right</source>
-        <translatorcomment>The direction is said with "naar" because it is put into sentences such as "rijdt %1", "%1 geschoven", "eindigt %1 tegen een tent": "naar links" fits all of them.</translatorcomment>
+        <translatorcomment>The direction is said with &quot;naar&quot; because it is put into sentences such as &quot;rijdt %1&quot;, &quot;%1 geschoven&quot;, &quot;eindigt %1 tegen een tent&quot;: &quot;naar links&quot; fits all of them.</translatorcomment>
         <translation>naar rechts</translation>
     </message>
     <message>
         <source>up</source>
-        <translatorcomment>The direction is said with "naar" because it is put into sentences such as "rijdt %1", "%1 geschoven", "eindigt %1 tegen een tent": "naar links" fits all of them.</translatorcomment>
+        <translatorcomment>The direction is said with &quot;naar&quot; because it is put into sentences such as &quot;rijdt %1&quot;, &quot;%1 geschoven&quot;, &quot;eindigt %1 tegen een tent&quot;: &quot;naar links&quot; fits all of them.</translatorcomment>
         <translation>naar boven</translation>
     </message>
     <message>
         <source>down</source>
-        <translatorcomment>The direction is said with "naar" because it is put into sentences such as "rijdt %1", "%1 geschoven", "eindigt %1 tegen een tent": "naar links" fits all of them.</translatorcomment>
+        <translatorcomment>The direction is said with &quot;naar&quot; because it is put into sentences such as &quot;rijdt %1&quot;, &quot;%1 geschoven&quot;, &quot;eindigt %1 tegen een tent&quot;: &quot;naar links&quot; fits all of them.</translatorcomment>
         <translation>naar beneden</translation>
     </message>
     <message>
@@ -538,7 +538,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Click here to replay</source>
         <extracomment>the banner&apos;s tooltip after a lost game</extracomment>
-        <translatorcomment>After a lost game: "herkansing" (a second chance) is what Dutch players call a replay after failing.</translatorcomment>
+        <translatorcomment>After a lost game: &quot;herkansing&quot; (a second chance) is what Dutch players call a replay after failing.</translatorcomment>
         <translation>Klik hier voor een herkansing</translation>
     </message>
     <message>
@@ -554,43 +554,43 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Ultra Hard!</source>
         <extracomment>difficulty shown under the number of exits when there is 1 exit; a playful word, translate in spirit</extracomment>
-        <translatorcomment>Translated in spirit: "keihard" (rock hard) is the playful Dutch word; shorter than the English.</translatorcomment>
+        <translatorcomment>Translated in spirit: &quot;keihard&quot; (rock hard) is the playful Dutch word; shorter than the English.</translatorcomment>
         <translation>Keihard!</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>difficulty shown under the number of exits when there are 2 exits</extracomment>
-        <translatorcomment>"Gemiddeld" would be 50 % longer than "Medium"; "Normaal" is what Dutch games call the middle setting.</translatorcomment>
+        <translatorcomment>&quot;Gemiddeld&quot; would be 50 % longer than &quot;Medium&quot;; &quot;Normaal&quot; is what Dutch games call the middle setting.</translatorcomment>
         <translation>Normaal</translation>
     </message>
     <message>
         <source>Novice</source>
         <extracomment>difficulty shown under the number of exits when there are 3 exits</extracomment>
-        <translatorcomment>"Beginner" is the usual Dutch word; two letters longer than "Novice", no shorter word says it.</translatorcomment>
+        <translatorcomment>&quot;Beginner&quot; is the usual Dutch word; two letters longer than &quot;Novice&quot;, no shorter word says it.</translatorcomment>
         <translation>Beginner</translation>
     </message>
     <message>
         <source>Kids Only</source>
         <extracomment>difficulty shown under the number of exits when there are 4 exits; a playful joke: this is the easiest setting</extracomment>
-        <translatorcomment>Joke in spirit: "kinderspel" (child's play) says both "for kids" and "dead easy".</translatorcomment>
+        <translatorcomment>Joke in spirit: &quot;kinderspel&quot; (child&apos;s play) says both &quot;for kids&quot; and &quot;dead easy&quot;.</translatorcomment>
         <translation>Kinderspel</translation>
     </message>
     <message>
         <source>Walk the dog 1st!</source>
         <extracomment>shown under a countdown of 50 seconds or more: so much time that you could walk the dog first; a joke, translate in spirit, short</extracomment>
-        <translatorcomment>Joke in spirit: "de hond uitlaten" is walking the dog; "Eerst de hond uit!" is how a Dutch family says it in a hurry; as long as the English.</translatorcomment>
+        <translatorcomment>Joke in spirit: &quot;de hond uitlaten&quot; is walking the dog; &quot;Eerst de hond uit!&quot; is how a Dutch family says it in a hurry; as long as the English.</translatorcomment>
         <translation>Eerst de hond uit!</translation>
     </message>
     <message>
         <source>Sit Down and Relax</source>
         <extracomment>shown under a countdown of 40 to 49 seconds: plenty of time; translate in spirit, short</extracomment>
-        <translatorcomment>Translated in spirit: "lekker relaxen" (have a nice relax) is the everyday Dutch for it; the literal "Ga zitten en ontspan" is longer and stiff.</translatorcomment>
+        <translatorcomment>Translated in spirit: &quot;lekker relaxen&quot; (have a nice relax) is the everyday Dutch for it; the literal &quot;Ga zitten en ontspan&quot; is longer and stiff.</translatorcomment>
         <translation>Lekker relaxen</translation>
     </message>
     <message>
         <source>Take it Easy</source>
         <extracomment>shown under a countdown of 30 to 39 seconds; translate in spirit, short</extracomment>
-        <translatorcomment>Translated in spirit: the Dutch idiom for "easy does it".</translatorcomment>
+        <translatorcomment>Translated in spirit: the Dutch idiom for &quot;easy does it&quot;.</translatorcomment>
         <translation>Rustig aan</translation>
     </message>
     <message>
@@ -601,7 +601,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Mission Impossible!</source>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
-        <translatorcomment>The film keeps its English title in the Netherlands; "Missie onmogelijk!" follows its word order, is understood by children too and is a little narrower than the English in its 126 px label ("Onmogelijke missie!" would just fill it).</translatorcomment>
+        <translatorcomment>The film keeps its English title in the Netherlands; &quot;Missie onmogelijk!&quot; follows its word order, is understood by children too and is a little narrower than the English in its 126 px label (&quot;Onmogelijke missie!&quot; would just fill it).</translatorcomment>
         <translation>Missie onmogelijk!</translation>
     </message>
 </context>
@@ -772,7 +772,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Cannot turn a tent</source>
-        <translatorcomment>Built like the "Schuiven kan niet" answers so that the most useful words come first.</translatorcomment>
+        <translatorcomment>Built like the &quot;Schuiven kan niet&quot; answers so that the most useful words come first.</translatorcomment>
         <translation>Draaien kan niet: dit is een tent</translation>
     </message>
     <message>
@@ -841,7 +841,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translatorcomment>Order changed: the direction ("naar rechts") reads naturally before "van het bord af", the place comes last.</translatorcomment>
+        <translatorcomment>Order changed: the direction (&quot;naar rechts&quot;) reads naturally before &quot;van het bord af&quot;, the place comes last.</translatorcomment>
         <translation>Verloren: de auto reed %2 van het bord af, bij %1</translation>
     </message>
     <message>
@@ -890,7 +890,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Your points is ranked #%1 in the Top Ten</source>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
-        <translatorcomment>The English grammar slip ("points is") is the English text's own charm; the Dutch is correct. "#" is not used for ranks in Dutch, "plaats" is.</translatorcomment>
+        <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Dutch is correct. &quot;#&quot; is not used for ranks in Dutch, &quot;plaats&quot; is.</translatorcomment>
         <translation>Je staat op plaats %1 in de top tien</translation>
     </message>
 </context>

@@ -159,7 +159,7 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
-        <extracomment>in the rules, beside a picture of the countdown</extracomment>
+        <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translation>Gdy odliczanie dojdzie do zera, twoje auto ruszy. Ułóż mu właściwą drogę. Za każdy kafelek drogi, przez który przejedzie, dostajesz 10 punktów.</translation>
     </message>
     <message>
@@ -176,13 +176,14 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
-        <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
+        <extracomment>in the rules: a left click on a tile beside the empty place slides it there; its room holds about a third more than the English, no more</extracomment>
         <translation>LEWYM PRZYCISKIEM MYSZY przesuwasz kafelek na puste pole.</translation>
     </message>
     <message>
         <source>Use RIGHT MOUSE BUTTON to rotate the road clockwise.</source>
         <extracomment>in the rules: a right click on a tile turns it a quarter turn</extracomment>
-        <translation>PRAWYM PRZYCISKIEM MYSZY obracasz kafelek zgodnie z ruchem wskazówek zegara.</translation>
+        <translatorcomment>Shortened: &quot;zgodnie z ruchem wskazówek zegara&quot; does not fit the two lines beside the picture even in the narrowest face; turning &quot;w prawo&quot; is the same quarter turn clockwise.</translatorcomment>
+        <translation>PRAWYM PRZYCISKIEM MYSZY obracasz kafelek w prawo.</translation>
     </message>
     <message>
         <source>Get the idea?</source>

@@ -159,7 +159,7 @@ como -platform, -style e -reverse, são repassadas ao Qt.
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
-        <extracomment>in the rules, beside a picture of the countdown</extracomment>
+        <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied.</translatorcomment>
         <translation>Quando a contagem regressiva chegar a zero, seu carro começa a andar. Monte um bom caminho para ele. Para cada peça de estrada que ele percorrer, você ganha 10 pontos.</translation>
     </message>
@@ -176,7 +176,7 @@ como -platform, -style e -reverse, são repassadas ao Qt.
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
-        <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
+        <extracomment>in the rules: a left click on a tile beside the empty place slides it there; its room holds about a third more than the English, no more</extracomment>
         <translation>Use o BOTÃO ESQUERDO DO MOUSE para deslizar a peça para a casa vazia.</translation>
     </message>
     <message>

@@ -161,7 +161,7 @@ such as -platform, -style and -reverse, are passed on to Qt.
     </message>
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
-        <extracomment>in the rules, beside a picture of the countdown</extracomment>
+        <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied.</translatorcomment>
         <translation>Когда отсчёт дойдёт до нуля, машина тронется. Проложи для неё подходящую дорогу. За каждую плитку дороги, по которой она проедет, ты получишь 10 очков.</translation>
     </message>
@@ -179,7 +179,7 @@ such as -platform, -style and -reverse, are passed on to Qt.
     </message>
     <message>
         <source>Use LEFT MOUSE BUTTON to shift the road into the blank tile.</source>
-        <extracomment>in the rules: a left click on a tile beside the empty place slides it there</extracomment>
+        <extracomment>in the rules: a left click on a tile beside the empty place slides it there; its room holds about a third more than the English, no more</extracomment>
         <translation>ЛЕВОЙ КНОПКОЙ МЫШИ сдвигай плитку в пустую клетку.</translation>
     </message>
     <message>

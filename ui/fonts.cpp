@@ -24,6 +24,12 @@ constexpr Substitute substitutes[] = {
     {"DigitMed", "DSEG7 Classic"},
 };
 
+// Faces with no Cyrillic letters, and the look-alike that letters Russian in their place: Andika
+// has Comic Neue's round, plain, friendly build and weight. The other faces carry Cyrillic.
+constexpr Substitute cyrillicFaces[] = {
+    {"Comic Neue", "Andika"},
+};
+
 } // namespace
 
 void installFontSubstitutions()
@@ -46,6 +52,7 @@ QFont layoutFont(const QString &family, double points, bool bold, bool italic)
     static std::once_flag installed;
     std::call_once(installed, installFontSubstitutions);
     QFont font(substituteFamily(family));
+    font.setFamilies(withCyrillic(substituteFamily(family)));
     font.setPixelSize(qMax(1, qRound(points * 96.0 / 72.0)));
     if (family.compare(QLatin1String("Arial Black"), Qt::CaseInsensitive) == 0)
         font.setWeight(QFont::Black);
@@ -57,8 +64,20 @@ QFont layoutFont(const QString &family, double points, bool bold, bool italic)
 
 QFont withColourEmoji(QFont font)
 {
-    font.setFamilies({font.family(), QStringLiteral("Noto Color Emoji")});
+    QStringList families = font.families();
+    if (families.isEmpty()) families << font.family();
+    families.insert(1, QStringLiteral("Noto Color Emoji"));
+    font.setFamilies(families);
     return font;
+}
+
+QStringList withCyrillic(const QString &face)
+{
+    for (const Substitute &s : cyrillicFaces) {
+        if (face.compare(QLatin1String(s.layout), Qt::CaseInsensitive) == 0)
+            return {face, QLatin1String(s.face)};
+    }
+    return {face};
 }
 
 QStringList layoutFamilies()

@@ -18,6 +18,10 @@ QFont layoutFont(const QString &family, double points, bool bold = false, bool i
 // player types, such as names.
 QFont withColourEmoji(QFont font);
 
+// `face` followed by the face that letters Cyrillic in its place when it has no Cyrillic of its
+// own: a list for QFont::setFamilies, tried letter by letter before the system's fallbacks.
+QStringList withCyrillic(const QString &face);
+
 // The installed face that stands in for a layout family; the name itself if it has none.
 QString substituteFamily(const QString &family);
 

@@ -3,6 +3,8 @@
 
 #include "assets/spritesheet.h"
 #include "ui/fonts.h"
+#include "ui/letterart.h"
+#include "ui/textfit.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -103,7 +105,7 @@ HelpBox::HelpBox(QWidget *mainWindow)
 {
     setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
 
-    const SpriteSheet pictures(QStringLiteral("help"), 1, 3);
+    const SpriteSheet pictures(QStringLiteral("help"), 1, 3, letterHelp);
     const auto picture = [this, &pictures](const char *name, int cell, int y) {
         auto *label = new QLabel(this);
         label->setObjectName(QLatin1String(name));
@@ -131,7 +133,8 @@ HelpBox::HelpBox(QWidget *mainWindow)
         {"Label1",
          false,
          {175, 25, 181, 71},
-         //: in the rules, beside a picture of the countdown
+         //: in the rules, beside a picture of the countdown; its room holds about a third more
+         //: than the English, no more
          QT_TR_NOOP("When the countdown reaches zero, your car will start moving. You must set a "
                     "proper path for the car to move around. For each tile of road it pass "
                     "through, you will gain 10 points.")},
@@ -149,7 +152,8 @@ HelpBox::HelpBox(QWidget *mainWindow)
         {"Label3",
          false,
          {175, 175, 166, 36},
-         //: in the rules: a left click on a tile beside the empty place slides it there
+         //: in the rules: a left click on a tile beside the empty place slides it there; its room
+         //: holds about a third more than the English, no more
          QT_TR_NOOP("Use LEFT MOUSE BUTTON to shift the road into the blank tile.")},
         {"Label5",
          false,
@@ -168,9 +172,12 @@ HelpBox::HelpBox(QWidget *mainWindow)
          QT_TR_NOOP("I know you're a smart fellow! Enjoy! ^_^")},
     };
     for (const Text &t : texts) {
-        QLabel *label = t.isHeading ? heading(tr(t.text), t.geometry, this)
-                                    : textLabel(tr(t.text), t.geometry, this);
+        // Some rooms run past the box's edge; a longer text has only the part inside.
+        const QRect room = t.geometry & QRect(QPoint(), helpBoxSize);
+        QLabel *label =
+            t.isHeading ? heading(tr(t.text), room, this) : textLabel(tr(t.text), room, this);
         label->setObjectName(QLatin1String(t.name));
+        fitText(label);
     }
 
     // The keys under the rules, across the whole box: what a player without the mouse needs,
@@ -188,6 +195,7 @@ HelpBox::HelpBox(QWidget *mainWindow)
                                  "the board and the buttons. F1 is this help; Ctrl+Q leaves."),
                   keysRoom, this);
     keys->setObjectName(QStringLiteral("LabelKeys"));
+    fitText(keys);
 
     //: the button that closes the rules: I have understood
     auto *ok = new QPushButton(tr("OK! Got it!"), this);
@@ -195,5 +203,6 @@ HelpBox::HelpBox(QWidget *mainWindow)
     ok->setGeometry(260, keysRoom.bottom() + 6, 96, 25);
     ok->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     ok->setDefault(true);
+    fitText(ok);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }

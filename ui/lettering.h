@@ -21,3 +21,5 @@ enum class Lettering {
 
 // The words of `which`, translated.
 QString letteringText(Lettering which);
+// The same words as written, in English (the text the translations are made from).
+const char *letteringSource(Lettering which);

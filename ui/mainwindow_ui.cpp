@@ -3,6 +3,7 @@
 
 #include "ui/helpbox.h"
 #include "ui/presentation.h"
+#include "ui/textfit.h"
 
 void MainWindow::showpoint()
 {
@@ -58,6 +59,7 @@ void MainWindow::settotalexit(qint16 te)
     totalexit = clampExits(totalexit + te);
     Label2->setText(QString::number(totalexit));
     Label3->setText(exitWord(totalexit));
+    fitText(Label3);
 }
 
 void MainWindow::setcartimein(qint16 cti)
@@ -65,6 +67,7 @@ void MainWindow::setcartimein(qint16 cti)
     cartimein = clampCountdown(cartimein + cti);
     Label5->setText(QString::number(cartimein));
     Label7->setText(countdownWord(cartimein));
+    fitText(Label7);
 }
 
 void MainWindow::Cmd_el_Click()

@@ -1,0 +1,13 @@
+// Texts that fit their controls: a face narrowed just enough for a long translation.
+#pragma once
+
+class QWidget;
+
+// The narrowest a face is drawn, in percent of its own width: narrower letters read badly.
+inline constexpr int narrowestStretch = 75;
+
+// Narrows the face of `control` (a label or a push button) just enough for its text to show whole
+// in its room: on one line, or in the lines of a word-wrapped label; never below
+// narrowestStretch. A text that fits keeps the face the layout gives it, so English looks as
+// designed. Call it with the control in its place, after each change of its text.
+void fitText(QWidget *control);
