@@ -3,8 +3,7 @@
 
 #include "records/aboutbox.h"
 #include "records/recordsfile.h"
-
-#include <QFontMetricsF>
+#include "ui/textfit.h"
 
 namespace {
 
@@ -13,12 +12,8 @@ namespace {
 void showPoints(QLabel *label, const QString &text)
 {
     if (label->text() == text) return; // the table is redrawn on every tick of the car
-    QFont font = label->font();
-    font.setStretch(QFont::Unstretched);
-    const qreal width = QFontMetricsF(font).horizontalAdvance(text);
-    if (width > label->width()) font.setStretch(static_cast<int>(100 * label->width() / width));
-    label->setFont(font);
     label->setText(text);
+    fitText(label);
 }
 
 } // namespace

@@ -324,12 +324,6 @@ qreal fitScale(const QPainterPath &path, const QRectF &box)
     return qMin(box.width() / b.width(), box.height() / b.height());
 }
 
-QPainterPath fitWords(const QPainterPath &words, const QPainterPath &english, const QRectF &box,
-                      qreal pixels, LetterFit *fit)
-{
-    return fitWordsAt(words, fitScale(english, box), box, pixels, fit);
-}
-
 QPainterPath fitWordsAt(const QPainterPath &words, qreal englishScale, const QRectF &box,
                         qreal pixels, LetterFit *fit, qreal headroom, qreal footroom)
 {

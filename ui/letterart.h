@@ -40,13 +40,10 @@ constexpr qreal narrowest = 0.75;
 // The least a text is made smaller than the English words in the same box, as a share.
 constexpr qreal smallestShare = 0.75;
 
-// Places `words` in `box` at the scale `english` takes there (see LetterFit); `pixels` is the
-// size of the face both were laid out in. Fills `fit` when given.
-QPainterPath fitWords(const QPainterPath &words, const QPainterPath &english, const QRectF &box,
-                      qreal pixels, LetterFit *fit = nullptr);
-// The same at a scale given for the English words. A text taller than `box` (accents over its
-// capitals, a comma under its line) may take up to `headroom` above it and `footroom` below it,
-// its overflow shared between the two as they allow.
+// Places `words` in `box` at the scale `englishScale` the English words take there (see
+// LetterFit); `pixels` is the size of the face both were laid out in. Fills `fit` when given. A
+// text taller than `box` (accents over its capitals, a comma under its line) may take up to
+// `headroom` above it and `footroom` below it, its overflow shared between the two as they allow.
 QPainterPath fitWordsAt(const QPainterPath &words, qreal englishScale, const QRectF &box,
                         qreal pixels, LetterFit *fit = nullptr, qreal headroom = 0,
                         qreal footroom = 0);

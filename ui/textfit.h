@@ -1,10 +1,13 @@
 // Texts that fit their controls: a face narrowed just enough for a long translation.
 #pragma once
 
+#include "ui/letterart.h"
+
 class QWidget;
 
-// The narrowest a face is drawn, in percent of its own width: narrower letters read badly.
-inline constexpr int narrowestStretch = 75;
+// The narrowest a face is drawn, in percent of its own width: the same limit as for the words
+// drawn into the pictures, as narrower letters read badly.
+inline constexpr int narrowestStretch = int(narrowest * 100);
 
 // Narrows the face of `control` (a label or a push button) just enough for its text to show whole
 // in its room: on one line, or in the lines of a word-wrapped label; never below
