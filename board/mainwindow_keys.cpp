@@ -1,8 +1,8 @@
 // The main window's keyboard: one key map that calls the same handlers as the mouse.
 #include "core/mainwindow.h"
 
-#include "board/boardfocus.h"
 #include "board/keymark.h"
+#include "speech/boardfocus.h"
 
 #include <QApplication>
 #include <QKeyEvent>

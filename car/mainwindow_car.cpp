@@ -1,8 +1,8 @@
 // The main window's side of the countdown, the drive, the exits and the end of a game.
 #include "core/mainwindow.h"
 
+#include "speech/spokennames.h"
 #include "ui/presentation.h"
-#include "ui/spokennames.h"
 #include "ui/textfit.h"
 
 void MainWindow::Timercarin_Timer()

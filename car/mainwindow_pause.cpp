@@ -1,7 +1,7 @@
 // The main window's side of the pause: P, a minimised window and an open box hold the game.
 #include "core/mainwindow.h"
 
-#include "ui/spokennames.h"
+#include "speech/spokennames.h"
 
 #include <QEvent>
 #include <QProperty>

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "assets/spritesheet.h"
-#include "board/boardfocus.h"
 #include "board/cursor.h"
 #include "board/moves.h"
 #include "car/drive.h"
@@ -12,7 +11,8 @@
 #include "core/newgame.h"
 #include "records/recordsfile.h"
 #include "records/topten.h"
-#include "ui/announcements.h"
+#include "speech/announcements.h"
+#include "speech/boardfocus.h"
 #include "ui/letterart.h"
 
 #include <QLabel>
@@ -216,7 +216,7 @@ class MainWindow : public QWidget
     void nameCountdown();
     void nameTopTen();
 
-    // What the game says (ui/mainwindow_speech.cpp): the window decides when, the rules what.
+    // What the game says (speech/mainwindow_speech.cpp): the window decides when, the rules what.
     void buildSpeech();
     void say(const QString &sentence, Weight weight);
     QString placeReading(qint16 place) const;

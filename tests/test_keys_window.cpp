@@ -5,7 +5,7 @@
 #include "records/aboutbox.h"
 #include "records/store.h"
 #include "roadtest.h"
-#include "ui/announcer.h"
+#include "speech/announcer.h"
 #include "ui/helpbox.h"
 
 #include <QSettings>

@@ -4,8 +4,8 @@
 #include "car/roadtrace.h"
 #include "core/placenames.h"
 #include "roadtest.h"
-#include "ui/announcements.h"
-#include "ui/spokennames.h"
+#include "speech/announcements.h"
+#include "speech/spokennames.h"
 
 Q_DECLARE_METATYPE(Side)
 Q_DECLARE_METATYPE(Verbosity)

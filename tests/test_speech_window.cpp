@@ -1,10 +1,10 @@
 // What a screen reader hears from the real window: the cursor's place, the game's sentences, and
 // the speech setting kept apart from the records.
-#include "board/boardfocus.h"
 #include "core/placenames.h"
 #include "gamewindow.h"
 #include "roadtest.h"
-#include "ui/announcer.h"
+#include "speech/announcer.h"
+#include "speech/boardfocus.h"
 
 #include <QAccessible>
 #include <QDir>

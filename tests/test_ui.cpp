@@ -1,7 +1,7 @@
 // The score row's layout, the banner's tips and the difficulty words.
 #include "roadtest.h"
+#include "speech/spokennames.h"
 #include "ui/presentation.h"
-#include "ui/spokennames.h"
 
 class TestUi : public QObject
 {

@@ -3,7 +3,7 @@
 
 #include "core/placenames.h"
 #include "records/playername.h"
-#include "ui/spokennames.h"
+#include "speech/spokennames.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The notifications the game's announcements go through.
-#include "ui/announcer.h"
+#include "speech/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

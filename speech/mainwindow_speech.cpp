@@ -1,11 +1,11 @@
 // The main window's side of what the game says: when to say it, and the keys that ask for it.
 #include "core/mainwindow.h"
 
-#include "board/boardfocus.h"
 #include "car/roadtrace.h"
 #include "core/placenames.h"
-#include "ui/announcer.h"
-#include "ui/spokennames.h"
+#include "speech/announcer.h"
+#include "speech/boardfocus.h"
+#include "speech/spokennames.h"
 
 #include <QSettings>
 

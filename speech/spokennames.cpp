@@ -1,5 +1,5 @@
 // Spoken forms of the texts and pictures under the board and in the top-ten panel.
-#include "ui/spokennames.h"
+#include "speech/spokennames.h"
 
 #include "car/roadtrace.h"
 #include "core/language.h"

@@ -1,5 +1,5 @@
 // The board as a screen reader sees it: a list whose items are the places.
-#include "board/boardfocus.h"
+#include "speech/boardfocus.h"
 
 #include "core/board.h"
 

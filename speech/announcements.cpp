@@ -1,5 +1,5 @@
 // The announcement rules, the verbosity's stored form and its spoken name.
-#include "ui/announcements.h"
+#include "speech/announcements.h"
 
 #include <QCoreApplication>
 
