@@ -32,6 +32,10 @@ void setTextColour(QWidget *w, const QColor &c)
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 {
+    // The layout is fixed and drawn to be read left to right: neither Qt's -reverse nor a
+    // right-to-left language may mirror it, nor the boxes opened from it.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    setLayoutDirection(Qt::LeftToRight);
     buildControls();
 
     auto makeTimer = [this](int ms, Qt::TimerType type, bool on, void (MainWindow::*tick)()) {

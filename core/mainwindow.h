@@ -8,6 +8,7 @@
 #include "car/pause.h"
 #include "core/board.h"
 #include "core/controls.h"
+#include "core/gamesettings.h"
 #include "core/newgame.h"
 #include "records/recordsfile.h"
 #include "records/topten.h"
@@ -22,6 +23,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class Announcer;
 class KeyMark;
@@ -146,6 +148,8 @@ class MainWindow : public QWidget
     QLabel *pausepic = nullptr;
     // What the game tells a screen reader of its own accord.
     Announcer *announcer = nullptr;
+    // Read when the window is made; written as the player changes a setting.
+    std::unique_ptr<GameSettings> gameSettings;
     Announcements announcements;
 
     QTimer *Timercar = nullptr;

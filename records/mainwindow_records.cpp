@@ -28,7 +28,7 @@ void MainWindow::loadRecords()
     executed = stored.counters.executed;
     tbpass = stored.counters.tbpass;
     labelbp->setText(QStringLiteral("0"));
-    ++executed;
+    executed = addCounter(executed, 1);
 }
 
 void MainWindow::updatetopten(qint16 urank)

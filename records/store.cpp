@@ -9,9 +9,6 @@ namespace {
 
 // Stored points are offset so that the default row reads as a negative number in the file.
 constexpr qint64 pointOffset = 10101;
-constexpr qint64 maxPoints = 32767;
-// Far beyond any real count, and far from qint64's end so that adding a run's games never wraps.
-constexpr qint64 maxCounter = 1'000'000'000'000'000;
 
 const QString general = QStringLiteral("general/");
 // Qt's INI files write a group called "general" as [%General] and read that section back as

@@ -15,6 +15,18 @@ inline const QString recordsName = QStringLiteral("rdshfv1");
 // The characters in reverse order, by code point, so a surrogate pair stays a valid pair.
 QString strev(const QString &stringname);
 
+// Counters never pass this: far beyond any real count, and far from qint64's end, so no sum of
+// two counters can wrap.
+inline constexpr qint64 maxCounter = 1'000'000'000'000'000;
+// The most points a top-ten row can store.
+inline constexpr qint32 maxPoints = 32767;
+
+// Adds to a counter, holding it at maxCounter; `added` is never negative.
+constexpr qint64 addCounter(qint64 counter, qint64 added)
+{
+    return added >= maxCounter - counter ? maxCounter : counter + added;
+}
+
 struct LifetimeCounters
 {
     qint64 executed = 0;

@@ -7,23 +7,11 @@
 #include "speech/boardfocus.h"
 #include "speech/spokennames.h"
 
-#include <QSettings>
-
-namespace {
-
-// Apart from the records, so that no record's key or value ever changes with it.
-QSettings speechSettings()
-{
-    return QSettings(QStringLiteral("roadshift"), QStringLiteral("speech"));
-}
-
-} // namespace
-
 void MainWindow::buildSpeech()
 {
     announcer = new Announcer(this);
-    announcements.verbosity =
-        verbosityFromKey(speechSettings().value(QStringLiteral("verbosity")).toString());
+    gameSettings = std::make_unique<GameSettings>();
+    announcements.verbosity = verbosityFromKey(gameSettings->text(QStringLiteral("verbosity")));
     boardfocus->reading = [this](qint16 place) { return placeReading(place); };
 }
 
@@ -127,7 +115,7 @@ void MainWindow::speakLine(CursorMove m)
 void MainWindow::changeVerbosity()
 {
     announcements.nextVerbosity();
-    speechSettings().setValue(QStringLiteral("verbosity"), verbosityKey(announcements.verbosity));
+    gameSettings->setText(QStringLiteral("verbosity"), verbosityKey(announcements.verbosity));
     say(verbositySentence(announcements.verbosity), Weight::Setting);
 }
 

@@ -3,6 +3,7 @@
 #include "gamewindow.h"
 #include "roadtest.h"
 #include "ui/fonts.h"
+#include "ui/helpbox.h"
 
 using namespace roadtest;
 
@@ -73,6 +74,48 @@ class TestCoreWindow : public QObject
         // Tiles show the picture of their type.
         QCOMPARE(w.block[26]->pixmap().toImage(), w.picblocks.cell(tile::obstacle).toImage());
         QCOMPARE(w.block[8]->pixmap().toImage(), w.picblocks.cell(5).toImage());
+    }
+
+    // Qt's -reverse (or a right-to-left language) leaves the drawn layout as it is: the window and
+    // the help box look as they do left to right, every control reads left to right.
+    void reversedDesktopKeepsTheLayout()
+    {
+        auto picture = [](Qt::LayoutDirection direction) {
+            QGuiApplication::setLayoutDirection(direction);
+            MainWindow w;
+            w.show();
+            w.cmd_help_Click();
+            auto *help = roadtest::openBox<HelpBox>();
+            const std::pair<QImage, QImage> shots{w.grab().toImage(),
+                                                  help ? help->grab().toImage() : QImage()};
+            QList<QWidget *> all = w.findChildren<QWidget *>();
+            all << &w;
+            for (const QWidget *c : all)
+                if (c->layoutDirection() != Qt::LeftToRight) return std::pair<QImage, QImage>{};
+            if (help) help->close();
+            return shots;
+        };
+        const auto leftToRight = picture(Qt::LeftToRight);
+        const auto reversed = picture(Qt::RightToLeft);
+        QVERIFY(!leftToRight.second.isNull());
+        QVERIFY2(!reversed.first.isNull(), "a control of the window reads right to left");
+        // Two windows may differ by a shade where translucent pictures overlap; a mirrored control
+        // differs by far more.
+        auto alike = [](const QImage &a, const QImage &b) {
+            if (a.size() != b.size()) return false;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x) {
+                    const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+                    if (std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                            std::abs(p.blue() - q.blue()) >
+                        48)
+                        return false;
+                }
+            return true;
+        };
+        QVERIFY(alike(reversed.first, leftToRight.first));
+        QVERIFY(alike(reversed.second, leftToRight.second));
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     }
 
     // Everything the player needs lies inside the client area; the run's counters, the parked

@@ -203,6 +203,14 @@ class TestRecordsFile : public QObject
     void failedSaveSaysWhy_data();
     void failedSaveSaysWhy();
     void failedSaveKeepsTheWaitingShares();
+    void journalRemovesOnlyShares();
+    void countersHeldAtTheCap_data();
+    void countersHeldAtTheCap();
+    void shareOutOfRangeIsLeftAlone_data();
+    void shareOutOfRangeIsLeftAlone();
+    void oldLeftoversCleared();
+    void saveKeepsThePermissions_data();
+    void saveKeepsThePermissions();
 };
 
 void TestRecordsFile::pathIsTheSettingsFile()
@@ -695,6 +703,170 @@ void TestRecordsFile::failedSaveKeepsTheWaitingShares()
     QCOMPARE(after.counters.executed, 13);
     QCOMPARE(after.counters.totalgames, 24);
     QCOMPARE(after.counters.tbpass, 40);
+}
+
+// A journal that holds the store's own hash names files for removal once the store is in place:
+// only shares of this store, in its folder, are ever removed, whatever else it names.
+void TestRecordsFile::journalRemovesOnlyShares()
+{
+    const QString dir = freshFolder();
+    const QString victims = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(300, 30), 5, 10, 100);
+    const QStringList outside = {victims + QStringLiteral("/x"), victims + QStringLiteral("/abs")};
+    const QStringList beside = {dir + QStringLiteral("/notes.txt"),
+                                dir + QStringLiteral("/other.conf.share-0000000000001-") +
+                                    QString(32, u'b')};
+    for (const QString &f : outside + beside)
+        writeFile(f, "kept\n");
+    const QString share = QStringLiteral("rdshfv1.conf.share-0000000000002-") + QString(32, u'c');
+    QFile store(path);
+    QVERIFY(store.open(QIODevice::ReadOnly));
+    const QByteArray hash =
+        QCryptographicHash::hash(store.readAll(), QCryptographicHash::Sha256).toHex();
+    writeFile(dir + QStringLiteral("/rdshfv1.conf.merging"),
+              hash + "\n../" + QFileInfo(victims).fileName().toUtf8() + "/x\n" +
+                  QFile::encodeName(outside[1]) + "\nrdshfv1.conf\nnotes.txt\n" +
+                  QFileInfo(beside[1]).fileName().toUtf8() + "\n" + share.toUtf8() + "\n");
+    writeFile(dir + u'/' + share, "roadshift share 1\ngames=1\ntiles=1\n");
+
+    QCOMPARE(saveRun(path, RunRecords{1, 2, {}}), SaveOutcome::Saved);
+    for (const QString &f : outside + beside)
+        QVERIFY2(QFileInfo::exists(f), qPrintable(f));
+    QVERIFY(!QFileInfo::exists(dir + u'/' + share)); // the share the store holds did go
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.counters.executed, 6);
+    QCOMPARE(after.counters.totalgames, 11);
+    QCOMPARE(after.counters.tbpass, 102);
+}
+
+// Every addition to a counter stops at the cap, and a share holding more than the cap is not the
+// game's: it waits untouched and adds nothing.
+void TestRecordsFile::countersHeldAtTheCap_data()
+{
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<QByteArray>("shareGames");
+    QTest::addColumn<qint64>("expected");
+    const qint64 cap = maxCounter;
+    QTest::newRow("below the cap") << cap - 10 << QByteArray("3") << cap - 10 + 3 + 1;
+    QTest::newRow("reaches the cap") << cap - 5 << QByteArray("4") << cap;
+    QTest::newRow("would pass the cap") << cap - 5 << QByteArray("1000") << cap;
+    QTest::newRow("at the cap already") << cap << QByteArray("1") << cap;
+    QTest::newRow("a share of the cap") << qint64(7) << QByteArray::number(cap) << cap;
+    QTest::newRow("a share over the cap")
+        << qint64(7) << QByteArray("999999999999999999") << qint64(8);
+    QTest::newRow("a share at qint64's end")
+        << qint64(7) << QByteArray("9223372036854775807") << qint64(8);
+    QTest::newRow("a share past qint64's end")
+        << qint64(7) << QByteArray("9223372036854775808") << qint64(8);
+}
+
+void TestRecordsFile::countersHeldAtTheCap()
+{
+    QFETCH(qint64, stored);
+    QFETCH(QByteArray, shareGames);
+    QFETCH(qint64, expected);
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, TopTen(), stored, stored, stored);
+    writeFile(dir + QStringLiteral("/rdshfv1.conf.share-0000000000001-") + QString(32, u'a'),
+              "roadshift share 1\ngames=" + shareGames + "\ntiles=" + shareGames + "\n");
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
+    for (int round = 0; round < 2; ++round) {
+        const StoredRecords after = readRecords(path);
+        QCOMPARE(after.counters.totalgames, expected);
+        QCOMPARE(after.counters.tbpass, expected);
+        QVERIFY(after.counters.executed <= maxCounter);
+        QCOMPARE(saveRun(path, RunRecords{0, 0, {}}), SaveOutcome::Saved); // and again: kept
+    }
+}
+
+// A share whose win lies outside what a top-ten row can store is not the game's: the table
+// stays as it was and stays sorted.
+void TestRecordsFile::shareOutOfRangeIsLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("win");
+    QTest::newRow("above the most points") << QByteArray("win=40000 big");
+    QTest::newRow("one above") << QByteArray("win=32768 big");
+    QTest::newRow("negative") << QByteArray("win=-5 small");
+    QTest::newRow("past qint32") << QByteArray("win=4294967396 wrap");
+}
+
+void TestRecordsFile::shareOutOfRangeIsLeftAlone()
+{
+    QFETCH(QByteArray, win);
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, descending(300, 30), 5, 10, 100);
+    const QString share =
+        dir + QStringLiteral("/rdshfv1.conf.share-0000000000001-") + QString(32, u'a');
+    writeFile(share, "roadshift share 1\ngames=1\ntiles=1\n" + win + "\n");
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
+    const StoredRecords after = readRecords(path);
+    QCOMPARE(after.table.toptenpoint, descending(300, 30).toptenpoint);
+    QCOMPARE(after.counters.totalgames, 11);
+    QVERIFY(QFileInfo::exists(share));
+}
+
+// Temporaries a killed save left are cleared once they are a minute old; younger ones may belong
+// to a save going on now and stay.
+void TestRecordsFile::oldLeftoversCleared()
+{
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, TopTen(), 1, 1, 1);
+    const QStringList names = {QStringLiteral("rdshfv1.conf.a1B2c3"),
+                               QStringLiteral("rdshfv1.conf.d4E5f6.new"),
+                               QStringLiteral("rdshfv1.conf.g7H8i9.lock"),
+                               QStringLiteral("rdshfv1.conf.saving-abcdef"),
+                               QStringLiteral("rdshfv1.conf.saving-abcdef.new"),
+                               QStringLiteral("rdshfv1.conf.saving-abcdef.new.lock")};
+    const QStringList notOurs = {
+        QStringLiteral("rdshfv1.conf.backup"), QStringLiteral("rdshfv1.conf.BACKUP"),
+        QStringLiteral("rdshfv1.conf.a1B2c3.txt"), QStringLiteral("other.conf.a1B2c3")};
+    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-61);
+    for (const QString &n : names + notOurs) {
+        writeFile(dir + u'/' + n, "left\n");
+        QFile f(dir + u'/' + n);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    const QStringList young = {QStringLiteral("rdshfv1.conf.j1K2l3"),
+                               QStringLiteral("rdshfv1.conf.saving-m4N5o6.new")};
+    for (const QString &n : young)
+        writeFile(dir + u'/' + n, "now\n");
+
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
+    QStringList expected = notOurs + young;
+    expected.sort();
+    QStringList found = besideTheStore(dir);
+    found.sort();
+    QCOMPARE(found, expected);
+}
+
+// A player who made the store private, or shared it, finds it so after the next save.
+void TestRecordsFile::saveKeepsThePermissions_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("private") << 0600;
+    QTest::newRow("read by the group") << 0640;
+    QTest::newRow("read by all") << 0644;
+}
+
+void TestRecordsFile::saveKeepsThePermissions()
+{
+    QFETCH(int, mode);
+    const QString dir = freshFolder();
+    const QString path = dir + QStringLiteral("/rdshfv1.conf");
+    storeAt(path, TopTen(), 1, 1, 1);
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)) == 0);
+    QCOMPARE(saveRun(path, RunRecords{1, 1, {}}), SaveOutcome::Saved);
+    struct stat st
+    {
+    };
+    QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
+    QCOMPARE(static_cast<int>(st.st_mode & 07777), mode);
+    QCOMPARE(readRecords(path).counters.executed, 2);
 }
 
 ROADSHIFT_TEST_RULES_MAIN(TestRecordsFile)

@@ -612,6 +612,21 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>it is not a plain file</source>
         <translation>es ist keine normale Datei</translation>
     </message>
+    <message>
+        <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
+        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <translation>es ist keine normale Einstellungsdatei; das Spiel beginnt mit seinen eigenen Einstellungen und lässt sie unberührt</translation>
+    </message>
+    <message>
+        <source>it holds no settings the game can read; the game starts from its own settings</source>
+        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; the file is damaged</extracomment>
+        <translation>sie enthält keine Einstellungen, die das Spiel lesen kann; das Spiel beginnt mit seinen eigenen Einstellungen</translation>
+    </message>
+    <message>
+        <source>roadshift: passed over %1: %2</source>
+        <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
+        <translation>roadshift: %1 übergangen: %2</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>

@@ -630,6 +630,21 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>it is not a plain file</source>
         <translation>no es un archivo normal</translation>
     </message>
+    <message>
+        <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
+        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <translation>no es un archivo de configuración normal; el juego empieza con su propia configuración y no lo toca</translation>
+    </message>
+    <message>
+        <source>it holds no settings the game can read; the game starts from its own settings</source>
+        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; the file is damaged</extracomment>
+        <translation>no contiene ninguna configuración que el juego pueda leer; el juego empieza con su propia configuración</translation>
+    </message>
+    <message>
+        <source>roadshift: passed over %1: %2</source>
+        <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
+        <translation>roadshift: se omitió %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>

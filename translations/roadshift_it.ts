@@ -620,6 +620,21 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>it is not a plain file</source>
         <translation>non è un file normale</translation>
     </message>
+    <message>
+        <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
+        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <translation>non è un normale file di impostazioni; il gioco parte con le sue impostazioni e non lo tocca</translation>
+    </message>
+    <message>
+        <source>it holds no settings the game can read; the game starts from its own settings</source>
+        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; the file is damaged</extracomment>
+        <translation>non contiene impostazioni che il gioco possa leggere; il gioco parte con le sue impostazioni</translation>
+    </message>
+    <message>
+        <source>roadshift: passed over %1: %2</source>
+        <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
+        <translation>roadshift: %1 ignorato: %2</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>

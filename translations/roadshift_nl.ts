@@ -624,6 +624,21 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>it is not a plain file</source>
         <translation>het is geen gewoon bestand</translation>
     </message>
+    <message>
+        <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
+        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <translation>het is geen gewoon instellingenbestand; het spel begint met zijn eigen instellingen en laat het met rust</translation>
+    </message>
+    <message>
+        <source>it holds no settings the game can read; the game starts from its own settings</source>
+        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; the file is damaged</extracomment>
+        <translation>het bevat geen instellingen die het spel kan lezen; het spel begint met zijn eigen instellingen</translation>
+    </message>
+    <message>
+        <source>roadshift: passed over %1: %2</source>
+        <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
+        <translation>roadshift: %1 overgeslagen: %2</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>

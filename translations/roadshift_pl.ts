@@ -623,6 +623,21 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>it is not a plain file</source>
         <translation>to nie jest zwykły plik</translation>
     </message>
+    <message>
+        <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
+        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <translation>to nie jest zwykły plik ustawień; gra zaczyna z własnymi ustawieniami i go nie rusza</translation>
+    </message>
+    <message>
+        <source>it holds no settings the game can read; the game starts from its own settings</source>
+        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; the file is damaged</extracomment>
+        <translation>nie zawiera ustawień, które gra potrafi odczytać; gra zaczyna z własnymi ustawieniami</translation>
+    </message>
+    <message>
+        <source>roadshift: passed over %1: %2</source>
+        <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
+        <translation>roadshift: pominięto %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>
