@@ -5,9 +5,11 @@ void MainWindow::block_MouseDown(qint16 index, MouseButton button)
 {
     const PressResult press = decidePress(board, index, button, carstate.carblock,
                                           gamestate == QLatin1String("PLAY") && !pause.paused());
+    const RoadTrace before = roadAhead();
     if (press.rotate) rotateblock(index);
     if (press.refused) startBlink(index);
     if (press.block1 != 0) swapblock(press.block1, press.block2);
+    soundPress(press, index, before);
 }
 
 void MainWindow::swapblock(qint16 block1, qint16 block2)

@@ -56,8 +56,8 @@ void MainWindow::buildKeys()
 
 QList<QWidget *> MainWindow::focusChain() const
 {
-    return {boardfocus, Cmd_el, Cmd_er,    cmd_cl,   Cmd_cr,
-            namebox,    Label8, cmd_about, cmd_help, cmd_exit};
+    return {boardfocus, Cmd_el,    Cmd_er,   cmd_cl,   Cmd_cr,   namebox,
+            Label8,     cmd_about, cmd_help, cmd_exit, cmd_sound};
 }
 
 bool MainWindow::underBanner(const QWidget *control) const
@@ -157,6 +157,9 @@ bool MainWindow::gameKey(const QKeyEvent *event)
     case Qt::Key_P:
         pauseKey();
         return true;
+    case Qt::Key_M:
+        cmd_sound_Click();
+        return true;
     default:
         return false;
     }
@@ -172,8 +175,12 @@ void MainWindow::cursorKey(CursorMove m)
 {
     if (pause.paused()) return; // the board is out of sight
     const qint16 before = cursor.place;
+    const bool wasShown = cursor.shown;
     cursor.move(m);
     showCursor();
+    // Soft, and placed by column: a click for a step, a bump at the edge.
+    if (wasShown)
+        playSound(cursor.place == before ? Sound::CursorBump : Sound::CursorClick, cursor.place);
     // At an edge, or where the key only shows the cursor, nothing moves for the screen reader
     // to hear: the place is told again.
     if (cursor.place == before && !boardfocus->arriving())

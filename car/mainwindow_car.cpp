@@ -14,10 +14,13 @@ void MainWindow::Timercarin_Timer()
         Timercarin->stop();
         Labelcartimein->hide();
         say(departureSentence(), Weight::Event);
+        playSound(Sound::Departure, 1);
         reentry(1, Side::Left);
     } else {
         nameCountdown();
         speakSecondsLeft();
+        if (const std::optional<Cue> tick = tickCue(cartimein - countdown.cartimeinct))
+            playSound(tick->sound, 0, tick->pitch);
     }
 }
 
@@ -40,13 +43,16 @@ void MainWindow::reentry(qint16 toblock, Side entrypoint)
     nameCar(carstate.carblock, false); // before the end of a game renames the exits
     switch (outcome) {
     case Outcome::Lose:
+        playSound(lossSound(traceRoad(board, toblock, entrypoint).end), from);
         youlose();
         speakLoss(from, toblock, entrypoint);
         break;
     case Outcome::Win:
+        playSound(Sound::Win, toblock);
         youwin();
         break;
     case Outcome::Drive:
+        playSound(Sound::CarStep, toblock);
         points = addPoints(points, blockpoint);
         showpoint();
         break;

@@ -61,7 +61,9 @@ void MainWindow::pauseKey()
 {
     const bool before = pause.paused();
     pauseFor(PauseReason::Key, !pause.has(PauseReason::Key));
-    if (pause.paused() != before) say(pauseSentence(pause.paused()), Weight::Event);
+    if (pause.paused() == before) return;
+    playSound(pause.paused() ? Sound::Pause : Sound::Resume);
+    say(pauseSentence(pause.paused()), Weight::Event);
 }
 
 void MainWindow::changeEvent(QEvent *event)

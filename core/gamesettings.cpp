@@ -23,7 +23,7 @@ QString gameSettingsPath()
 GameSettings::GameSettings(const QString &file) : path(file)
 {
     if (!usableSideFile(file, settingsLimit)) {
-        //: on standard error, after "passed over <the settings file>:"; a FIFO or a folder stood there
+        //: on standard error, after "passed over <settings file>:"; a FIFO or a folder is there
         sayPassedOver(path, QCoreApplication::translate(
                                 "Records", "it is not a plain settings file; the game starts "
                                            "from its own settings and leaves it alone"));

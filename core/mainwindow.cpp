@@ -4,6 +4,7 @@
 #include "core/version.h"
 #include "records/namebox.h"
 #include "records/namevalidator.h"
+#include "sound/soundplayer.h"
 #include "ui/fonts.h"
 #include "ui/presentation.h"
 #include "ui/textfit.h"
@@ -36,7 +37,9 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     // right-to-left language may mirror it, nor the boxes opened from it.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     setLayoutDirection(Qt::LeftToRight);
+    gameSettings = std::make_unique<GameSettings>();
     buildControls();
+    buildSound();
 
     auto makeTimer = [this](int ms, Qt::TimerType type, bool on, void (MainWindow::*tick)()) {
         auto *t = new QTimer(this);
@@ -387,6 +390,8 @@ void MainWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (centred) return;
     centred = true;
+    // Nothing about sound is on the way to the first frame: the player starts once it is out.
+    QTimer::singleShot(300, sound, &SoundPlayer::start);
     if (const QScreen *s = screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(s->availableGeometry().center());
@@ -453,6 +458,7 @@ void MainWindow::restart()
     Timercarin->start();
     Labelcartimein->show();
     gamestate = QStringLiteral("PLAY");
+    playSound(Sound::NewGame);
     speakNewGame();
 }
 

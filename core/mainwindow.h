@@ -6,12 +6,14 @@
 #include "board/moves.h"
 #include "car/drive.h"
 #include "car/pause.h"
+#include "car/roadtrace.h"
 #include "core/board.h"
 #include "core/controls.h"
 #include "core/gamesettings.h"
 #include "core/newgame.h"
 #include "records/recordsfile.h"
 #include "records/topten.h"
+#include "sound/soundcues.h"
 #include "speech/announcements.h"
 #include "speech/boardfocus.h"
 #include "ui/letterart.h"
@@ -26,6 +28,7 @@
 #include <memory>
 
 class Announcer;
+class SoundPlayer;
 class KeyMark;
 class QKeyEvent;
 
@@ -132,6 +135,9 @@ class MainWindow : public QWidget
     QPushButton *cmd_about = nullptr;
     QPushButton *cmd_help = nullptr;
     QPushButton *cmd_exit = nullptr;
+    QPushButton *cmd_sound = nullptr; // sound on and off, as M
+    SoundPlayer *sound = nullptr;
+    void cmd_sound_Click();
     QLineEdit *namebox = nullptr;
     Shape *rankbox = nullptr;
     QList<QWidget *> bannercovers; // what the banner hides whole, beneath it
@@ -236,6 +242,15 @@ class MainWindow : public QWidget
     void jumpTo(qint16 place);
     qint16 nearestExit() const;
     bool speechKey(int key, bool shift);
+
+    // What the game plays (sound/mainwindow_sound.cpp): the window decides when, the rules what.
+    void buildSound();
+    void playSound(Sound s, qint16 place = 0, float pitch = 1.0F);
+    // The road ahead of the car as a move may change it: from its next place while it drives,
+    // else from START.
+    RoadTrace roadAhead() const;
+    void soundPress(const PressResult &press, qint16 index, const RoadTrace &before);
+    void showSoundState();
 
     void drawBanner(); // puts the banner's cell into its box once the box is on show
 

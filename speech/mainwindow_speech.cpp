@@ -10,7 +10,6 @@
 void MainWindow::buildSpeech()
 {
     announcer = new Announcer(this);
-    gameSettings = std::make_unique<GameSettings>();
     announcements.verbosity = verbosityFromKey(gameSettings->text(QStringLiteral("verbosity")));
     boardfocus->reading = [this](qint16 place) { return placeReading(place); };
 }

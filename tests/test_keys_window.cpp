@@ -284,8 +284,9 @@ class TestKeysWindow : public QObject
         MainWindow w;
         QCOMPARE(w.focusWidget(), w.namebox);
         QVERIFY(!w.focusring->isVisibleTo(&w));
-        const QList<QWidget *> intro{w.Label8, w.cmd_about, w.cmd_help, w.cmd_exit, w.boardfocus,
-                                     w.Cmd_el, w.Cmd_er,    w.cmd_cl,   w.Cmd_cr,   w.namebox};
+        const QList<QWidget *> intro{w.Label8,    w.cmd_about,  w.cmd_help, w.cmd_exit,
+                                     w.cmd_sound, w.boardfocus, w.Cmd_el,   w.Cmd_er,
+                                     w.cmd_cl,    w.Cmd_cr,     w.namebox};
         for (QWidget *next : intro) {
             key(w, Qt::Key_Tab);
             QCOMPARE(w.focusWidget(), next);
@@ -300,7 +301,8 @@ class TestKeysWindow : public QObject
         w.restart(); // the banner covers the panel, START! and the name box
         key(w, Qt::Key_Right);
         QCOMPARE(w.focusWidget(), w.boardfocus);
-        for (QWidget *next : QList<QWidget *>{w.cmd_about, w.cmd_help, w.cmd_exit, w.boardfocus}) {
+        for (QWidget *next :
+             QList<QWidget *>{w.cmd_about, w.cmd_help, w.cmd_exit, w.cmd_sound, w.boardfocus}) {
             key(w, Qt::Key_Tab);
             QCOMPARE(w.focusWidget(), next);
         }
@@ -316,7 +318,7 @@ class TestKeysWindow : public QObject
     void focusedControlsTakeSpaceAndEnter()
     {
         MainWindow w;
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 7; ++i)
             key(w, Qt::Key_Tab);
         QCOMPARE(w.focusWidget(), w.Cmd_el);
         key(w, Qt::Key_Space);

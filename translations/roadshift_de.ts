@@ -203,6 +203,11 @@ wie -platform, -style und -reverse, werden an Qt weitergegeben.
         <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q) so that they match the key list elsewhere.</translatorcomment>
         <translation>Tasten: Die Pfeiltasten bewegen dich über das Spielbrett und lesen jedes Feld vor. Space schiebt das Plättchen oder lässt das Zelt springen. R dreht das Plättchen. W sagt, wohin die Straße führt. C sagt, wo das Auto ist. Shift mit einem Pfeil liest die ganze Reihe oder Spalte. Home springt zum Auto, E zum freien Feld, X zur nächsten Ausfahrt. G schickt das Auto sofort los. P hält das Spiel an. N oder F2 startet ein Spiel. Escape räumt das Banner weg. V stellt die Ansagen auf ausführlich, kurz oder stumm. Tab wechselt zwischen Spielbrett und Knöpfen. F1 ist diese Hilfe; Ctrl+Q beendet.</translation>
     </message>
+    <message>
+        <source>M turns the sounds off and on.</source>
+        <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
+        <translation>M schaltet die Töne aus und wieder ein.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -399,6 +404,28 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
         <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>the sound switch&apos;s name for a screen reader and its tooltip</extracomment>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Sound is on: click or press M to silence it</source>
+        <translation>Ton ist an: klicken oder M drücken, um ihn auszuschalten</translation>
+    </message>
+    <message>
+        <source>Sound is off: click or press M to hear it</source>
+        <translation>Ton ist aus: klicken oder M drücken, um ihn einzuschalten</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Ton aus</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Ton an</translation>
     </message>
 </context>
 <context>
@@ -614,7 +641,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
-        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <extracomment>on standard error, after &quot;passed over &lt;settings file&gt;:&quot;; a FIFO or a folder is there</extracomment>
         <translation>es ist keine normale Einstellungsdatei; das Spiel beginnt mit seinen eigenen Einstellungen und lässt sie unberührt</translation>
     </message>
     <message>
@@ -626,6 +653,24 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>roadshift: passed over %1: %2</source>
         <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
         <translation>roadshift: %1 übergangen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>roadshift: playing without sound: %1</source>
+        <extracomment>one line on standard error when the game cannot play sound; %1 is why</extracomment>
+        <translation>roadshift: Spiel ohne Ton: %1</translation>
+    </message>
+    <message>
+        <source>no sound device</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>kein Tongerät</translation>
+    </message>
+    <message>
+        <source>the sound device cannot be used</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>das Tongerät lässt sich nicht verwenden</translation>
     </message>
 </context>
 <context>

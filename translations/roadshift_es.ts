@@ -211,6 +211,11 @@ como -platform, -style y -reverse, se pasan a Qt.
         <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Tab, Ctrl+Q) so that they match the key list elsewhere. The tent is &quot;carpa&quot;, understood as a tent from Spain to Latin America (&quot;tienda&quot; means shop in Latin America).</translatorcomment>
         <translation>Teclas: las flechas recorren el tablero y leen cada casilla. Space desliza la ficha o hace saltar la carpa. R gira la ficha. W dice adónde lleva la carretera. C dice dónde está el auto. Shift con una flecha lee toda la fila o columna. Home va al auto, E a la casilla vacía, X a la meta más cercana. G hace salir el auto ya. P pausa. N o F2 empieza una partida. Escape quita el aviso. V pone la voz completa, breve o apagada. Tab pasa del tablero a los botones y viceversa. F1 es esta ayuda; Ctrl+Q sale.</translation>
     </message>
+    <message>
+        <source>M turns the sounds off and on.</source>
+        <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
+        <translation>M apaga y enciende los sonidos.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -414,6 +419,28 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
         <translation>auto</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>the sound switch&apos;s name for a screen reader and its tooltip</extracomment>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Sound is on: click or press M to silence it</source>
+        <translation>El sonido está activado: haz clic o presiona M para silenciarlo</translation>
+    </message>
+    <message>
+        <source>Sound is off: click or press M to hear it</source>
+        <translation>El sonido está desactivado: haz clic o presiona M para oírlo</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Sonido desactivado</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Sonido activado</translation>
     </message>
 </context>
 <context>
@@ -632,7 +659,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
-        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <extracomment>on standard error, after &quot;passed over &lt;settings file&gt;:&quot;; a FIFO or a folder is there</extracomment>
         <translation>no es un archivo de configuración normal; el juego empieza con su propia configuración y no lo toca</translation>
     </message>
     <message>
@@ -644,6 +671,24 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>roadshift: passed over %1: %2</source>
         <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
         <translation>roadshift: se omitió %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>roadshift: playing without sound: %1</source>
+        <extracomment>one line on standard error when the game cannot play sound; %1 is why</extracomment>
+        <translation>roadshift: se juega sin sonido: %1</translation>
+    </message>
+    <message>
+        <source>no sound device</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>no hay dispositivo de sonido</translation>
+    </message>
+    <message>
+        <source>the sound device cannot be used</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>no se puede usar el dispositivo de sonido</translation>
     </message>
 </context>
 <context>

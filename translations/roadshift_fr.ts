@@ -212,6 +212,11 @@ comme -platform, -style et -reverse, sont transmises à Qt.
         <translatorcomment>Key names kept as in English (Space, Shift, Home, Escape, Ctrl+Q) as asked, though French keyboards say Espace, Maj, Origine, Échap. The speech settings use the words of the &quot;Annonces ...&quot; messages.</translatorcomment>
         <translation>Touches&#xa0;: les flèches parcourent le plateau et lisent chaque case. Space fait glisser la tuile, ou fait sauter la tente. R tourne la tuile. W dit où mène la route. C dit où est la voiture. Shift avec une flèche lit toute la ligne ou la colonne. Home va à la voiture, E à la case vide, X à la sortie la plus proche. G fait partir la voiture tout de suite. P met en pause. N ou F2 lance une partie. Escape ferme la bannière. V règle les annonces&#xa0;: complètes, brèves ou coupées. Tab passe du plateau aux boutons et inversement. F1 affiche cette aide&#xa0;; Ctrl+Q quitte.</translation>
     </message>
+    <message>
+        <source>M turns the sounds off and on.</source>
+        <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
+        <translation>M coupe et rétablit les sons.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -420,6 +425,28 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
         <translation>voiture</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>the sound switch&apos;s name for a screen reader and its tooltip</extracomment>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Sound is on: click or press M to silence it</source>
+        <translation>Le son est activé : cliquez ou appuyez sur M pour le couper</translation>
+    </message>
+    <message>
+        <source>Sound is off: click or press M to hear it</source>
+        <translation>Le son est coupé : cliquez ou appuyez sur M pour l&apos;entendre</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Son coupé</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Son activé</translation>
     </message>
 </context>
 <context>
@@ -638,7 +665,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
-        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <extracomment>on standard error, after &quot;passed over &lt;settings file&gt;:&quot;; a FIFO or a folder is there</extracomment>
         <translation>ce n&apos;est pas un fichier de réglages ordinaire ; le jeu démarre avec ses propres réglages et n&apos;y touche pas</translation>
     </message>
     <message>
@@ -650,6 +677,24 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>roadshift: passed over %1: %2</source>
         <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
         <translation>roadshift : %1 ignoré : %2</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>roadshift: playing without sound: %1</source>
+        <extracomment>one line on standard error when the game cannot play sound; %1 is why</extracomment>
+        <translation>roadshift : partie sans son : %1</translation>
+    </message>
+    <message>
+        <source>no sound device</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>aucun périphérique audio</translation>
+    </message>
+    <message>
+        <source>the sound device cannot be used</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>le périphérique audio est inutilisable</translation>
     </message>
 </context>
 <context>

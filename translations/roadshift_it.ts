@@ -205,6 +205,11 @@ come -platform, -style e -reverse, vengono passate a Qt.
         <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q) so that they match the key list elsewhere.</translatorcomment>
         <translation>Tasti: le frecce ti muovono sul tabellone e leggono ogni casella. Space fa scorrere la tessera o fa saltare la tenda. R ruota la tessera. W dice dove porta la strada. C dice dov&apos;è l&apos;auto. Shift con una freccia legge tutta la riga o la colonna. Home va all&apos;auto, E alla casella vuota, X all&apos;uscita più vicina. G fa partire subito l&apos;auto. P mette in pausa. N o F2 avvia una partita. Escape toglie il banner. V imposta gli annunci su completi, brevi o spenti. Tab passa dal tabellone ai pulsanti e viceversa. F1 è questo aiuto; Ctrl+Q esce.</translation>
     </message>
+    <message>
+        <source>M turns the sounds off and on.</source>
+        <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
+        <translation>M spegne e riaccende i suoni.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -405,6 +410,28 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
         <translation>auto</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>the sound switch&apos;s name for a screen reader and its tooltip</extracomment>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Sound is on: click or press M to silence it</source>
+        <translation>Il suono è attivo: fai clic o premi M per spegnerlo</translation>
+    </message>
+    <message>
+        <source>Sound is off: click or press M to hear it</source>
+        <translation>Il suono è spento: fai clic o premi M per sentirlo</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Suono spento</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Suono attivo</translation>
     </message>
 </context>
 <context>
@@ -622,7 +649,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
-        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <extracomment>on standard error, after &quot;passed over &lt;settings file&gt;:&quot;; a FIFO or a folder is there</extracomment>
         <translation>non è un normale file di impostazioni; il gioco parte con le sue impostazioni e non lo tocca</translation>
     </message>
     <message>
@@ -634,6 +661,24 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>roadshift: passed over %1: %2</source>
         <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
         <translation>roadshift: %1 ignorato: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>roadshift: playing without sound: %1</source>
+        <extracomment>one line on standard error when the game cannot play sound; %1 is why</extracomment>
+        <translation>roadshift: si gioca senza suono: %1</translation>
+    </message>
+    <message>
+        <source>no sound device</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>nessun dispositivo audio</translation>
+    </message>
+    <message>
+        <source>the sound device cannot be used</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>il dispositivo audio non è utilizzabile</translation>
     </message>
 </context>
 <context>

@@ -205,6 +205,11 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
         <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q), as they are printed on most keyboards in the Netherlands and Belgium. &quot;Volledig, kort of uit&quot; match the speech modes&apos; names.</translatorcomment>
         <translation>Toetsen: de pijltjes bewegen over het bord en lezen elk vak voor. Space schuift de tegel, of laat de tent springen. R draait de tegel. W zegt waar de weg heen gaat. C zegt waar de auto is. Shift met een pijltje leest de hele rij of kolom. Home gaat naar de auto, E naar het lege vak, X naar de dichtstbijzijnde uitgang. G laat de auto nu vertrekken. P pauzeert. N of F2 start een spel. Escape haalt de banner weg. V zet de spraak op volledig, kort of uit. Tab gaat tussen het bord en de knoppen. F1 is deze hulp; Ctrl+Q stopt het spel.</translation>
     </message>
+    <message>
+        <source>M turns the sounds off and on.</source>
+        <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
+        <translation>M zet de geluiden uit en weer aan.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -407,6 +412,28 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
         <translation>auto</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>the sound switch&apos;s name for a screen reader and its tooltip</extracomment>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Sound is on: click or press M to silence it</source>
+        <translation>Geluid staat aan: klik of druk op M om het uit te zetten</translation>
+    </message>
+    <message>
+        <source>Sound is off: click or press M to hear it</source>
+        <translation>Geluid staat uit: klik of druk op M om het te horen</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Geluid uit</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Geluid aan</translation>
     </message>
 </context>
 <context>
@@ -626,7 +653,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
-        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <extracomment>on standard error, after &quot;passed over &lt;settings file&gt;:&quot;; a FIFO or a folder is there</extracomment>
         <translation>het is geen gewoon instellingenbestand; het spel begint met zijn eigen instellingen en laat het met rust</translation>
     </message>
     <message>
@@ -638,6 +665,24 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>roadshift: passed over %1: %2</source>
         <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
         <translation>roadshift: %1 overgeslagen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>roadshift: playing without sound: %1</source>
+        <extracomment>one line on standard error when the game cannot play sound; %1 is why</extracomment>
+        <translation>roadshift: spelen zonder geluid: %1</translation>
+    </message>
+    <message>
+        <source>no sound device</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>geen geluidsapparaat</translation>
+    </message>
+    <message>
+        <source>the sound device cannot be used</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>het geluidsapparaat is niet te gebruiken</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,11 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
         <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Tab, Ctrl+Q), as printed on most keyboards sold in Poland.</translatorcomment>
         <translation>Klawisze: strzałki przesuwają po planszy i odczytują każde pole. Space przesuwa kafelek albo każe skoczyć namiotowi. R obraca kafelek. W mówi, dokąd prowadzi droga. C mówi, gdzie jest auto. Shift ze strzałką odczytuje cały rząd lub kolumnę. Home przenosi do auta, E do pustego pola, X do najbliższej mety. G od razu wysyła auto w drogę. P wstrzymuje grę. N lub F2 zaczyna grę. Escape chowa baner. V przełącza komunikaty: pełne, krótkie lub wyłączone. Tab przechodzi między planszą a przyciskami. F1 to ta pomoc; Ctrl+Q kończy grę.</translation>
     </message>
+    <message>
+        <source>M turns the sounds off and on.</source>
+        <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
+        <translation>M wyłącza i włącza dźwięki.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -408,6 +413,28 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
         <translation>auto</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>the sound switch&apos;s name for a screen reader and its tooltip</extracomment>
+        <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>Sound is on: click or press M to silence it</source>
+        <translation>Dźwięk jest włączony: kliknij lub wciśnij M, by go wyciszyć</translation>
+    </message>
+    <message>
+        <source>Sound is off: click or press M to hear it</source>
+        <translation>Dźwięk jest wyłączony: kliknij lub wciśnij M, by go słyszeć</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Dźwięk wyłączony</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Dźwięk włączony</translation>
     </message>
 </context>
 <context>
@@ -625,7 +652,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
-        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <extracomment>on standard error, after &quot;passed over &lt;settings file&gt;:&quot;; a FIFO or a folder is there</extracomment>
         <translation>to nie jest zwykły plik ustawień; gra zaczyna z własnymi ustawieniami i go nie rusza</translation>
     </message>
     <message>
@@ -637,6 +664,24 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>roadshift: passed over %1: %2</source>
         <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
         <translation>roadshift: pominięto %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>roadshift: playing without sound: %1</source>
+        <extracomment>one line on standard error when the game cannot play sound; %1 is why</extracomment>
+        <translation>roadshift: gra bez dźwięku: %1</translation>
+    </message>
+    <message>
+        <source>no sound device</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>brak urządzenia dźwiękowego</translation>
+    </message>
+    <message>
+        <source>the sound device cannot be used</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>nie można użyć urządzenia dźwiękowego</translation>
     </message>
 </context>
 <context>

@@ -205,6 +205,11 @@ como -platform, -style e -reverse, são repassadas ao Qt.
         <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q), as they are printed on the keys and in the key list elsewhere. &quot;V&quot; words match the Announcements texts (&quot;Avisos ...&quot;).</translatorcomment>
         <translation>Teclas: as setas andam pelo tabuleiro e leem cada casa. Space desliza a peça ou faz a barraca pular. R gira a peça. W diz aonde a estrada leva. C diz onde está o carro. Shift com uma seta lê a linha ou a coluna inteira. Home vai até o carro, E até a casa vazia, X até a saída mais próxima. G faz o carro partir agora. P pausa. N ou F2 começa uma partida. Escape tira a faixa da tela. V deixa os avisos completos, breves ou desligados. Tab alterna entre o tabuleiro e os botões. F1 é esta ajuda; Ctrl+Q sai do jogo.</translation>
     </message>
+    <message>
+        <source>M turns the sounds off and on.</source>
+        <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
+        <translation>M desliga e liga os sons.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -408,6 +413,28 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
         <translation>carro</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>the sound switch&apos;s name for a screen reader and its tooltip</extracomment>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Sound is on: click or press M to silence it</source>
+        <translation>O som está ligado: clique ou aperte M para silenciá-lo</translation>
+    </message>
+    <message>
+        <source>Sound is off: click or press M to hear it</source>
+        <translation>O som está desligado: clique ou aperte M para ouvi-lo</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Som desligado</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Som ligado</translation>
     </message>
 </context>
 <context>
@@ -630,7 +657,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
-        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <extracomment>on standard error, after &quot;passed over &lt;settings file&gt;:&quot;; a FIFO or a folder is there</extracomment>
         <translation>não é um arquivo de configurações comum; o jogo começa com as próprias configurações e não mexe nele</translation>
     </message>
     <message>
@@ -642,6 +669,24 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>roadshift: passed over %1: %2</source>
         <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
         <translation>roadshift: %1 ignorado: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>roadshift: playing without sound: %1</source>
+        <extracomment>one line on standard error when the game cannot play sound; %1 is why</extracomment>
+        <translation>roadshift: jogando sem som: %1</translation>
+    </message>
+    <message>
+        <source>no sound device</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>nenhum dispositivo de som</translation>
+    </message>
+    <message>
+        <source>the sound device cannot be used</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>o dispositivo de som não pode ser usado</translation>
     </message>
 </context>
 <context>

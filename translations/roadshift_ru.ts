@@ -209,6 +209,11 @@ such as -platform, -style and -reverse, are passed on to Qt.
         <translatorcomment>Key names are kept in Latin letters as in English (Space, Shift, Home, Escape, Ctrl+Q, P, W...): they are the keys&apos; own labels and the game&apos;s shortcuts, whatever the keyboard layout.</translatorcomment>
         <translation>Клавиши: стрелки ведут по полю и читают каждую клетку. Space сдвигает плитку или заставляет палатку прыгнуть. R поворачивает плитку. W говорит, куда ведёт дорога. C говорит, где машина. Shift со стрелкой читает весь ряд или столбец. Home ведёт к машине, E к пустой клетке, X к ближайшему выезду. G сразу отправляет машину в путь. P ставит паузу. N или F2 начинает игру. Escape убирает баннер. V переключает озвучку: полная, краткая или выключена. Tab переходит между полем и кнопками. F1 — эта справка; Ctrl+Q — выход.</translation>
     </message>
+    <message>
+        <source>M turns the sounds off and on.</source>
+        <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
+        <translation>M выключает и включает звуки.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -412,6 +417,28 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>car</source>
         <extracomment>the name a screen reader gives the little car on the board</extracomment>
         <translation>машина</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>the sound switch&apos;s name for a screen reader and its tooltip</extracomment>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Sound is on: click or press M to silence it</source>
+        <translation>Звук включён: щёлкните или нажмите M, чтобы выключить</translation>
+    </message>
+    <message>
+        <source>Sound is off: click or press M to hear it</source>
+        <translation>Звук выключен: щёлкните или нажмите M, чтобы включить</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Звук выключен</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Звук включён</translation>
     </message>
 </context>
 <context>
@@ -629,7 +656,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
-        <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; a FIFO or a folder stood there</extracomment>
+        <extracomment>on standard error, after &quot;passed over &lt;settings file&gt;:&quot;; a FIFO or a folder is there</extracomment>
         <translation>это не обычный файл настроек; игра начинает со своих настроек и не трогает его</translation>
     </message>
     <message>
@@ -641,6 +668,24 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>roadshift: passed over %1: %2</source>
         <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
         <translation>roadshift: пропущен %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>roadshift: playing without sound: %1</source>
+        <extracomment>one line on standard error when the game cannot play sound; %1 is why</extracomment>
+        <translation>roadshift: игра без звука: %1</translation>
+    </message>
+    <message>
+        <source>no sound device</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>нет звукового устройства</translation>
+    </message>
+    <message>
+        <source>the sound device cannot be used</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>звуковое устройство нельзя использовать</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,9 @@ HelpBox::HelpBox(QWidget *mainWindow)
     // The keys under the rules, across the whole box: what a player without the mouse needs,
     // seen by a keyboard player and read last by a screen reader, before the button. The room
     // takes the text half as long again, as some languages need.
+    //: follows the keys paragraph; the speaker button left of the board does the same
+    const QString soundKey =
+        QCoreApplication::translate("HelpBox", "M turns the sounds off and on.");
     QLabel *keys =
         textLabel(QCoreApplication::translate(
                       "HelpBox", "Keys: the arrows move over the board and read each place. Space "
@@ -192,7 +195,8 @@ HelpBox::HelpBox(QWidget *mainWindow)
                                  "to the empty place, X to the nearest exit. G sends the car off "
                                  "now. P pauses. N or F2 starts a game. Escape puts the banner "
                                  "away. V sets the speech full, brief or silent. Tab moves between "
-                                 "the board and the buttons. F1 is this help; Ctrl+Q leaves."),
+                                 "the board and the buttons. F1 is this help; Ctrl+Q leaves.") +
+                      u' ' + soundKey,
                   keysRoom, this);
     keys->setObjectName(QStringLiteral("LabelKeys"));
     fitText(keys);
