@@ -3,13 +3,21 @@
 
 void MainWindow::block_MouseDown(qint16 index, MouseButton button)
 {
-    const PressResult press = decidePress(board, index, button, carstate.carblock,
-                                          gamestate == QLatin1String("PLAY") && !pause.paused());
+    pressBlock(index, button, 1);
+}
+
+void MainWindow::pressBlock(qint16 index, MouseButton button, int times)
+{
     const RoadTrace before = roadAhead();
-    if (press.rotate) rotateblock(index);
-    if (press.refused) startBlink(index);
-    if (press.block1 != 0) swapblock(press.block1, press.block2);
-    soundPress(press, index, before);
+    PressResult press;
+    for (int i = 0; i < times; ++i) {
+        press = decidePress(board, index, button, carstate.carblock,
+                            gamestate == QLatin1String("PLAY") && !pause.paused());
+        if (press.rotate) rotateblock(index);
+        if (press.refused) startBlink(index);
+        if (press.block1 != 0) swapblock(press.block1, press.block2);
+    }
+    soundPress(press, index, before, times == 3);
 }
 
 void MainWindow::swapblock(qint16 block1, qint16 block2)

@@ -146,7 +146,7 @@ bool MainWindow::gameKey(const QKeyEvent *event)
             tileKey(MouseButton::Left);
         return true;
     case Qt::Key_R:
-        tileKey(MouseButton::Right);
+        tileKey(MouseButton::Right, shift ? 3 : 1); // Shift: the turn back
         return true;
     case Qt::Key_N:
         startKey();
@@ -187,7 +187,7 @@ void MainWindow::cursorKey(CursorMove m)
         say(placeReading(cursor.place), Weight::Answer);
 }
 
-void MainWindow::tileKey(MouseButton button)
+void MainWindow::tileKey(MouseButton button, int turns)
 {
     if (pause.paused()) return;
     // A press on a place the player cannot see would be a blind move: the first key shows it.
@@ -200,7 +200,7 @@ void MainWindow::tileKey(MouseButton button)
     const qint16 place = cursor.place;
     const qint16 emptyBefore = board.emptyblock;
     const qint16 typeBefore = board.blocktype[place];
-    block_MouseDown(place, button);
+    pressBlock(place, button, turns);
     speakPress(place, button, emptyBefore, typeBefore);
 }
 

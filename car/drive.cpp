@@ -43,14 +43,23 @@ PathPoint Car::boxPosition(const Board &board) const
 
 Countdown::Tick Countdown::tick(qint16 cartimein)
 {
-    ++cartimeinct;
     Tick t;
+    if (cartimein >= noCountdown && cartimeinct < cartimein) {
+        t.caption = countdownCaption(cartimein);
+        return t;
+    }
+    ++cartimeinct;
     t.caption = blankSigned(cartimein - cartimeinct);
     if (cartimeinct > cartimein) {
         cartimeinct = 0;
         t.release = true;
     }
     return t;
+}
+
+QString countdownCaption(qint16 cartimein)
+{
+    return cartimein >= noCountdown ? QStringLiteral("\u221e") : QString::number(cartimein);
 }
 
 qint16 addPoints(qint16 points, qint16 add)

@@ -33,6 +33,10 @@ struct Car
 };
 
 // Whole seconds of the countdown before the car leaves.
+// The countdown setting past every number of seconds: no countdown. The car waits at START until
+// the player sends it.
+constexpr qint16 noCountdown = 60;
+
 struct Countdown
 {
     qint16 cartimeinct = 0;
@@ -42,11 +46,16 @@ struct Countdown
         QString caption; // what the countdown label shows after this tick
         bool release = false;
     };
-    // One second passes; on release the count is cleared.
+    // One second passes; on release the count is cleared. Without a countdown the count stands
+    // still, and only a hurry releases the car.
     Tick tick(qint16 cartimein);
     // A double click on the label: the car leaves at the next tick.
     void hurry(qint16 cartimein) { cartimeinct = cartimein; }
 };
+
+// What the countdown label shows before the first tick: the seconds, or, without a countdown,
+// that the car waits.
+QString countdownCaption(qint16 cartimein);
 
 // The score grows by `add` and stops at the largest 16-bit value instead of wrapping.
 qint16 addPoints(qint16 points, qint16 add);

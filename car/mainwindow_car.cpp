@@ -106,7 +106,10 @@ void MainWindow::youwin()
     updatetopten(0);
     updatetopten(1);
     if (toprank <= topTenRows) topTenWins.append({playername, points});
-    labelbig->setText(topTenResultLine(toprank));
+    labelbig->setText(untimedgame
+                          //: shown under the banner after a win without countdown
+                          ? tr("No countdown, so no place in the Top Ten")
+                          : topTenResultLine(toprank));
     fitText(labelbig);
-    say(winSentence(points, toprank), Weight::Event);
+    say(winSentence(points, untimedgame ? untimedRank : toprank), Weight::Event);
 }

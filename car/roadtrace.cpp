@@ -1,6 +1,9 @@
 // Following the road with the traversal rule, place by place, until it ends or repeats.
 #include "car/roadtrace.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <array>
 
 RoadTrace traceRoad(const Board &board, qint16 place, Side entry)
@@ -41,4 +44,30 @@ RoadTrace traceRoad(const Board &board, qint16 place, Side entry)
         place = board.neighbour(place, leave);
         entry = opposite(leave);
     }
+}
+
+qint16 roadEndPlace(const RoadTrace &trace)
+{
+    if (trace.end == RoadEnd::Exit || trace.blocked == 0) return trace.last;
+    return trace.blocked;
+}
+
+QList<qint16> exitsByDistance(const QList<qint16> &exits, qint16 from)
+{
+    const auto steps = [from](qint16 p) {
+        if (from < 1) return 0;
+        return std::abs((p - 1) % boardColumns - (from - 1) % boardColumns) +
+               std::abs((p - 1) / boardColumns - (from - 1) / boardColumns);
+    };
+    QList<qint16> ordered = exits;
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [&steps](qint16 a, qint16 b) { return steps(a) < steps(b); });
+    return ordered;
+}
+
+qint16 nextExit(const QList<qint16> &ordered, qint16 cursor)
+{
+    if (ordered.isEmpty()) return 0;
+    const qsizetype at = ordered.indexOf(cursor);
+    return ordered[at < 0 ? 0 : (at + 1) % ordered.size()];
 }

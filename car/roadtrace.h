@@ -3,6 +3,8 @@
 
 #include "core/board.h"
 
+#include <QList>
+
 enum class RoadEnd {
     Exit,     // the road reaches an exit: a win
     Tent,     // it runs into a tent
@@ -24,3 +26,15 @@ struct RoadTrace
 // Follows the road a car entering `place` (0: off the board) through `entry` would take. From
 // START this is place 1 from the left; from a driving car, its next place and entry side.
 RoadTrace traceRoad(const Board &board, qint16 place, Side entry);
+
+// Where the road stops: the place it cannot enter, or the last tile before the board's edge, or
+// the exit it reaches; 0 for a road of no tiles that leaves the board.
+qint16 roadEndPlace(const RoadTrace &trace);
+
+// The exits in order of their distance, in steps along rows and columns, from `from`; ties keep
+// the order given.
+QList<qint16> exitsByDistance(const QList<qint16> &exits, qint16 from);
+
+// The exit after `cursor` in `ordered`: the first when the cursor stands on none of them, and
+// round to the first again after the last.
+qint16 nextExit(const QList<qint16> &ordered, qint16 cursor);

@@ -347,6 +347,7 @@ void MainWindow::Form_Load()
 
     setcartimein(0);
     settotalexit(0);
+    recallSettings();
 
     board.buildCurves();
     car->setPixmap(piccars.cell(0));
@@ -439,7 +440,8 @@ void MainWindow::restart()
     playername = namebox->text();
     points = 0;
     showBanner(true);
-    Labelcartimein->setText(QString::number(cartimein));
+    Labelcartimein->setText(countdownCaption(cartimein));
+    untimedgame = cartimein >= noCountdown;
     nameCountdown();
     setbigmsg(banner::goodLuck);
     blockstart->setPixmap(picblocks.cell(tile::startSign));

@@ -198,7 +198,9 @@ class MainWindow : public QWidget
     void buildKeys();
     bool gameKey(const QKeyEvent *event);
     void cursorKey(CursorMove m);
-    void tileKey(MouseButton button);
+    // `turns` right presses at once (3: a counter-clockwise turn), with one reading and one sound.
+    void tileKey(MouseButton button, int turns = 1);
+    void pressBlock(qint16 index, MouseButton button, int times);
     void startKey();
     void showCursor();
     void placeFocusRing();
@@ -233,6 +235,9 @@ class MainWindow : public QWidget
     void speakPress(qint16 place, MouseButton button, qint16 emptyBefore, qint16 typeBefore);
     void speakLoss(qint16 from, qint16 toblock, Side entrypoint);
     void speakNewGame();
+    // The difficulty last chosen, kept in the game's settings between runs.
+    void rememberSettings();
+    void recallSettings();
     void speakSettings();
     void speakSecondsLeft();
     void speakTrace();
@@ -240,7 +245,7 @@ class MainWindow : public QWidget
     void speakLine(CursorMove m);
     void changeVerbosity();
     void jumpTo(qint16 place);
-    qint16 nearestExit() const;
+    qint16 nextExitPlace() const;
     bool speechKey(int key, bool shift);
 
     // What the game plays (sound/mainwindow_sound.cpp): the window decides when, the rules what.
@@ -249,15 +254,17 @@ class MainWindow : public QWidget
     // The road ahead of the car as a move may change it: from its next place while it drives,
     // else from START.
     RoadTrace roadAhead() const;
-    void soundPress(const PressResult &press, qint16 index, const RoadTrace &before);
+    void soundPress(const PressResult &press, qint16 index, const RoadTrace &before,
+                    bool counterClockwise);
     void showSoundState();
 
     void drawBanner(); // puts the banner's cell into its box once the box is on show
 
-    qint16 bigmsgcell = -1;  // the banner cell the game shows, or will once the banner is up
-    qint16 bigmsgdrawn = -1; // the cell the banner's box holds
-    qint16 carplace = 0;     // the place whose name says the car is there
-    bool carwaits = true;    // the car stands at START
+    qint16 bigmsgcell = -1;   // the banner cell the game shows, or will once the banner is up
+    qint16 bigmsgdrawn = -1;  // the cell the banner's box holds
+    qint16 carplace = 0;      // the place whose name says the car is there
+    bool untimedgame = false; // this game has no countdown: its score stays out of the top ten
+    bool carwaits = true;     // the car stands at START
     bool unloaded = false;
     bool centred = false;
 };

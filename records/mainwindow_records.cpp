@@ -34,7 +34,8 @@ void MainWindow::loadRecords()
 void MainWindow::updatetopten(qint16 urank)
 {
     if (urank == 0) {
-        const int rank = topTenRank(topten, points, toprank);
+        // A game without countdown plays for the statistics alone: no row, and no rank shown.
+        const int rank = untimedgame ? notRanked : topTenRank(topten, points, toprank);
         if (rank != toprank) {
             toprank = static_cast<qint16>(rank);
             rankbox->move(525, 63 + 30 * (toprank - 1));

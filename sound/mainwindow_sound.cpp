@@ -84,14 +84,15 @@ RoadTrace MainWindow::roadAhead() const
                                 : traceRoad(board, 1, Side::Left);
 }
 
-void MainWindow::soundPress(const PressResult &press, qint16 index, const RoadTrace &before)
+void MainWindow::soundPress(const PressResult &press, qint16 index, const RoadTrace &before,
+                            bool counterClockwise)
 {
     if (gamestate != QLatin1String("PLAY") || pause.paused()) return;
     const bool slid = press.block1 != 0;
     const bool turned = press.rotate && turns(board.blocktype[index]);
     if (!slid && !turned) return playSound(Sound::Refused, index);
     if (turned)
-        playSound(Sound::TurnClockwise, index);
+        playSound(counterClockwise ? Sound::TurnCounterClockwise : Sound::TurnClockwise, index);
     else
         playSound(board.blocktype[press.block2] == tile::obstacle ? Sound::TentJump : Sound::Slide,
                   press.block2);

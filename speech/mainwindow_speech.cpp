@@ -94,7 +94,9 @@ void MainWindow::speakCar()
 {
     const bool counting = Timercarin->isActive();
     const bool driving = Timercar->isActive();
-    const qint16 left = counting ? static_cast<qint16>(cartimein - countdown.cartimeinct) : -1;
+    const qint16 left = counting && !untimedgame
+                            ? static_cast<qint16>(cartimein - countdown.cartimeinct)
+                            : qint16(-1);
     const CarState state = carwaits  ? CarState::Waiting
                            : driving ? CarState::Driving
                                      : CarState::Stopped;
@@ -131,24 +133,15 @@ void MainWindow::jumpTo(qint16 place)
     if (same) say(placeReading(place), Weight::Answer); // no move the screen reader would hear
 }
 
-qint16 MainWindow::nearestExit() const
+qint16 MainWindow::nextExitPlace() const
 {
-    // The nearest in steps along rows and columns; from an exit, the nearest other one, so that
-    // the key goes round them all.
-    qint16 best = 0;
-    int bestSteps = 1000;
+    // Every exit in turn, the nearest to where the road stops first.
+    QList<qint16> exits;
     for (int k = 1; k <= totalexit; ++k) {
         const qint16 p = exitblock[k];
-        if (p < 1 || p > placeCount || board.blocktype[p] != tile::exit) continue;
-        const int steps = qAbs((p - 1) % boardColumns - (cursor.place - 1) % boardColumns) +
-                          qAbs((p - 1) / boardColumns - (cursor.place - 1) / boardColumns);
-        if (steps == 0 && totalexit > 1) continue;
-        if (steps < bestSteps) {
-            best = p;
-            bestSteps = steps;
-        }
+        if (p >= 1 && p <= placeCount && board.blocktype[p] == tile::exit) exits << p;
     }
-    return best;
+    return nextExit(exitsByDistance(exits, roadEndPlace(roadAhead())), cursor.place);
 }
 
 bool MainWindow::speechKey(int key, bool shift)
@@ -161,7 +154,7 @@ bool MainWindow::speechKey(int key, bool shift)
         key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
     if (arrow && !shift) return false;
     if (!arrow && key != Qt::Key_W && key != Qt::Key_C && key != Qt::Key_Home && key != Qt::Key_E &&
-        key != Qt::Key_X)
+        key != Qt::Key_X && key != Qt::Key_B)
         return false;
     if (pause.paused()) return true; // the board is out of sight: nothing of it is told either
     switch (key) {
@@ -190,7 +183,11 @@ bool MainWindow::speechKey(int key, bool shift)
         jumpTo(gamestate == QLatin1String("INTRO") ? qint16(0) : board.emptyblock);
         break;
     case Qt::Key_X:
-        jumpTo(nearestExit());
+        jumpTo(gamestate == QLatin1String("INTRO") ? qint16(0) : nextExitPlace());
+        break;
+    case Qt::Key_B:
+        // Where the road ahead stops; on a road that reaches an exit, that exit.
+        jumpTo(gamestate == QLatin1String("INTRO") ? qint16(0) : roadEndPlace(roadAhead()));
         break;
     default:
         break;

@@ -65,6 +65,10 @@ QString bannerName(qint16 msgpic, qint32 points, const QString &line, const QStr
 
 QString countdownName(qint16 secondsLeft)
 {
+    if (secondsLeft >= noCountdown)
+        //: the countdown label when there is no countdown, read by a screen reader
+        return QCoreApplication::translate("SpokenNames",
+                                           "No countdown: the car waits until you press G");
     if (secondsLeft < 1) {
         //: the countdown before the car drives off, read by a screen reader
         return QCoreApplication::translate("SpokenNames", "The car leaves in under a second");
@@ -226,6 +230,14 @@ QString newGameSentence(const QList<qint16> &exits, qint16 seconds)
     for (qint16 p : exits)
         where << placeWhere(p);
     const QString list = QLocale().createSeparatedList(where);
+    if (seconds >= noCountdown)
+        //: %1 lists the exits' places; there is no countdown
+        return (exits.size() == 1
+                    ? say(QT_TRANSLATE_NOOP(
+                          "SpokenNames", "New game. Exit at %1; the car waits until you press G"))
+                    : say(QT_TRANSLATE_NOOP(
+                          "SpokenNames", "New game. Exits at %1; the car waits until you press G")))
+            .arg(list);
     //: %1 lists the exits' places, %2 is the countdown in seconds
     return (exits.size() == 1
                 ? say(QT_TRANSLATE_NOOP("SpokenNames",
@@ -238,6 +250,9 @@ QString newGameSentence(const QList<qint16> &exits, qint16 seconds)
 
 QString settingsSentence(qint16 exits, qint16 seconds)
 {
+    if (seconds >= noCountdown)
+        //: the difficulty panel: %1 the number of exits; the car waits until it is sent
+        return say(QT_TRANSLATE_NOOP("SpokenNames", "Exits: %1; no countdown")).arg(exits);
     //: the difficulty panel: %1 the number of exits, %2 the countdown in seconds
     return say(QT_TRANSLATE_NOOP("SpokenNames", "Exits: %1; countdown: %2 seconds"))
         .arg(exits)
@@ -259,6 +274,11 @@ QString departureSentence()
 
 QString winSentence(qint32 points, qint16 rank)
 {
+    if (rank == untimedRank)
+        //: %1 points; a game without countdown does not enter the top ten
+        return say(QT_TRANSLATE_NOOP("SpokenNames",
+                                     "You won! %1 points; untimed, so not for the top ten"))
+            .arg(points);
     if (rank <= 10)
         //: %1 points, %2 the row the score took in the top ten
         return say(QT_TRANSLATE_NOOP("SpokenNames", "You won! %1 points, rank %2 in the top ten"))

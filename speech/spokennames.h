@@ -45,6 +45,8 @@ QString settingsSentence(qint16 exits, qint16 seconds);
 QString secondsLeftSentence(qint16 secondsLeft);
 QString departureSentence();
 // The win with its points and top-ten rank (above 10: not in the top ten).
+// `rank` is the row taken, past the table when none, or untimedRank for a game without countdown.
+inline constexpr qint16 untimedRank = -1;
 QString winSentence(qint32 points, qint16 rank);
 // The loss: the car could not go on from `trace`'s end (a trace of the car's last step).
 QString lossSentence(const RoadTrace &end);

@@ -2,6 +2,10 @@
 #pragma once
 
 #include <QCoreApplication>
+#if __has_include("core/gamesettings.h") // not for the tests that see no game code
+#include "core/gamesettings.h"
+#endif
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,6 +19,15 @@ inline QTemporaryDir &isolateSettings()
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
     return dir;
 }
+
+#if __has_include("core/gamesettings.h")
+// The game's own settings (speech, sound, the difficulty last chosen) forgotten, so each test's
+// window starts as on a first run.
+inline void forgetGameSettings()
+{
+    QFile::remove(gameSettingsPath());
+}
+#endif
 
 } // namespace roadtest
 

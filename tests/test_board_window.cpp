@@ -43,6 +43,7 @@ class TestBoardWindow : public QObject
     }
 
   private slots:
+    void init() { roadtest::forgetGameSettings(); }
     void realMousePresses()
     {
         MainWindow w;

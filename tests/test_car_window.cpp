@@ -10,6 +10,7 @@ class TestCarWindow : public QObject
     Q_OBJECT
 
   private slots:
+    void init() { roadtest::forgetGameSettings(); }
     void countdownTimeline()
     {
         MainWindow w;

@@ -12,6 +12,7 @@ class TestCoreWindow : public QObject
     Q_OBJECT
 
   private slots:
+    void init() { roadtest::forgetGameSettings(); }
     void initTestCase() { installFontSubstitutions(); }
 
     void startUp()

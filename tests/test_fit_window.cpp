@@ -232,6 +232,7 @@ class TestFitWindow : public QObject
     LongerTranslator longerTranslator;
 
   private slots:
+    void init() { roadtest::forgetGameSettings(); }
     void cleanup()
     {
         QCoreApplication::removeTranslator(&longerTranslator);

@@ -119,6 +119,7 @@ class TestKeysWindow : public QObject
     Q_OBJECT
 
   private slots:
+    void init() { roadtest::forgetGameSettings(); }
     void cleanup() { closeBoxes(); }
 
     // Each key, in the states where it acts, does what its mouse action does on a twin window;
@@ -163,7 +164,8 @@ class TestKeysWindow : public QObject
         row("keypad Enter drive: slide", Qt::Key_Enter, "drive", "left", 13, Qt::KeypadModifier);
         row("R countdown: turn", Qt::Key_R, "countdown", "right", 10);
         row("R drive: turn", Qt::Key_R, "drive", "right", 10);
-        row("shift R turns too", Qt::Key_R, "countdown", "right", 10, Qt::ShiftModifier);
+        row("shift R turns back: three right presses", Qt::Key_R, "countdown", "right3", 10,
+            Qt::ShiftModifier);
         row("R intro", Qt::Key_R, "intro", "", 10);
         row("R won", Qt::Key_R, "won", "", 10);
         row("R paused", Qt::Key_R, "paused", "", 10);
@@ -220,6 +222,9 @@ class TestKeysWindow : public QObject
             QTest::mousePress(twin.block[place], Qt::LeftButton);
         else if (mouse == QLatin1String("right"))
             QTest::mousePress(twin.block[place], Qt::RightButton);
+        else if (mouse == QLatin1String("right3"))
+            for (int i = 0; i < 3; ++i)
+                QTest::mousePress(twin.block[place], Qt::RightButton);
         else if (mouse == QLatin1String("help"))
             QTest::mouseClick(twin.cmd_help, Qt::LeftButton);
         else if (mouse == QLatin1String("exit"))
@@ -228,6 +233,90 @@ class TestKeysWindow : public QObject
         QCOMPARE(exited.count(), twinExited.count());
         QVERIFY2(seen(w) != before || exited.count() == 1, "the key had nothing to do");
         if (mouse == QLatin1String("help")) QVERIFY(openBox<HelpBox>());
+    }
+
+    // Past 50 s the countdown stops: the car waits at START however long, and G sends it. Its win
+    // counts in the statistics but takes no place in the top ten.
+    void untimedGame()
+    {
+        MainWindow w;
+        for (int i = 0; i < 6; ++i)
+            QTest::mouseClick(w.Cmd_cr, Qt::LeftButton);
+        QCOMPARE(w.cartimein, noCountdown);
+        QCOMPARE(w.Label5->text(), QStringLiteral("\u221e"));
+        QCOMPARE(w.Label7->text(), QStringLiteral("Time Stands Still!"));
+        const TopTen before = w.topten;
+        w.restart();
+        buildFirstBoardRoad(w);
+        for (int second = 0; second < 120; ++second)
+            w.Timercarin_Timer();
+        QVERIFY(!w.Timercar->isActive());
+        QCOMPARE(w.Labelcartimein->text(), QStringLiteral("\u221e"));
+        QCOMPARE(w.Labelcartimein->accessibleName(),
+                 QStringLiteral("No countdown: the car waits until you press G"));
+        key(w, Qt::Key_G);
+        w.Timercarin_Timer();
+        QVERIFY(w.Timercar->isActive());
+        driveToEnd(w);
+        QCOMPARE(w.gamestate, QStringLiteral("WIN"));
+        QVERIFY(w.points > 0);
+        QCOMPARE(w.gamewon, 1);
+        QVERIFY(w.topTenWins.isEmpty());
+        QCOMPARE(w.topten.toptenpoint, before.toptenpoint);
+        QCOMPARE(w.labelbig->text(), QStringLiteral("No countdown, so no place in the Top Ten"));
+    }
+
+    // The difficulty last chosen is there at the next start; a damaged value is put in range.
+    void difficultyRemembered()
+    {
+        {
+            MainWindow w;
+            QTest::mouseClick(w.Cmd_el, Qt::LeftButton);
+            QTest::mouseClick(w.Cmd_cr, Qt::LeftButton);
+        }
+        {
+            MainWindow again;
+            QCOMPARE(again.totalexit, 3);
+            QCOMPARE(again.cartimein, 20);
+            QCOMPARE(again.Label2->text(), QStringLiteral("3"));
+            QCOMPARE(again.Label5->text(), QStringLiteral("20"));
+        }
+        GameSettings damaged;
+        damaged.setText(QStringLiteral("exits"), QStringLiteral("9"));
+        damaged.setText(QStringLiteral("countdown"), QStringLiteral("-5"));
+        MainWindow third;
+        QCOMPARE(third.totalexit, 4);
+        QCOMPARE(third.cartimein, 10);
+    }
+
+    // X visits every exit in turn, nearest to where the road stops first, and round again; B
+    // goes to the place that stops the road.
+    void exitsInTurnAndTheBlock()
+    {
+        MainWindow w;
+        w.restart();
+        key(w, Qt::Key_Right); // the cursor shows
+        key(w, Qt::Key_B);
+        QCOMPARE(w.cursor.place, 10); // the first board's road turns down into a closed side
+        QList<qint16> visited;
+        for (int i = 0; i < w.totalexit; ++i) {
+            key(w, Qt::Key_X);
+            visited << w.cursor.place;
+        }
+        key(w, Qt::Key_X);
+        QCOMPARE(w.cursor.place, visited.first());
+        QList<qint16> exits;
+        for (int k = 1; k <= w.totalexit; ++k)
+            exits << w.exitblock[k];
+        QList<qint16> seenOnce = visited;
+        std::sort(seenOnce.begin(), seenOnce.end());
+        std::sort(exits.begin(), exits.end());
+        QCOMPARE(seenOnce, exits);
+        const auto steps = [](int a, int b) {
+            return std::abs((a - 1) % 8 - (b - 1) % 8) + std::abs((a - 1) / 8 - (b - 1) / 8);
+        };
+        for (int i = 1; i < visited.size(); ++i)
+            QVERIFY(steps(visited[i - 1], 10) <= steps(visited[i], 10));
     }
 
     // Arrows walk the cursor's frame over the places; a mouse press on the board puts it away.

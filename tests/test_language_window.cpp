@@ -67,6 +67,7 @@ class TestLanguageWindow : public QObject
     Q_OBJECT
 
   private slots:
+    void init() { roadtest::forgetGameSettings(); }
     void cleanup() { installTranslations(QLocale(QLocale::English)); }
 
     void window_data()

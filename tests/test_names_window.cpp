@@ -28,6 +28,7 @@ class TestNamesWindow : public QObject
     }
 
   private slots:
+    void init() { roadtest::forgetGameSettings(); }
     void startUp()
     {
         MainWindow w;

@@ -82,6 +82,7 @@ class TestPseudoWindow : public QObject
     PseudoTranslator pseudo;
 
   private slots:
+    void init() { roadtest::forgetGameSettings(); }
     // Without the pseudo-language the check does see English.
     void initTestCase()
     {

@@ -43,6 +43,7 @@ class TestRecordsWindow : public QObject
     Q_OBJECT
 
   private slots:
+    void init() { roadtest::forgetGameSettings(); }
     void startUpShowsTheStore()
     {
         store(tableOf({{"<b>Ann</b>", 500}, {"Bo", 300}, {"", 20}}), 4, 7, 90);

@@ -50,6 +50,7 @@ class TestSpeechWindow : public QObject
     Q_OBJECT
 
   private slots:
+    void init() { roadtest::forgetGameSettings(); }
     // Each arrow moves the focus the board offers a screen reader: the cursor's place is the
     // board's focused child, and no other place is.
     void arrowsMoveTheFocus()

@@ -58,7 +58,9 @@ class TestUi : public QObject
         QTest::newRow("2") << 2 << "2 Medium" << 20 << "20 Think Faster!";
         QTest::newRow("3") << 3 << "3 Novice" << 30 << "30 Take it Easy";
         QTest::newRow("4") << 4 << "4 Kids Only" << 40 << "40 Sit Down and Relax";
-        QTest::newRow("highest") << 5 << "4 Kids Only" << 60 << "50 Walk the dog 1st!";
+        QTest::newRow("50") << 4 << "4 Kids Only" << 50 << "50 Walk the dog 1st!";
+        QTest::newRow("no countdown") << 4 << "4 Kids Only" << 60 << "60 Time Stands Still!";
+        QTest::newRow("highest") << 5 << "4 Kids Only" << 70 << "60 Time Stands Still!";
         QTest::newRow("start-up") << 4 << "4 Kids Only" << 1 << "10 Mission Impossible!";
     }
     void difficulty()

@@ -208,6 +208,11 @@ wie -platform, -style und -reverse, werden an Qt weitergegeben.
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M schaltet die Töne aus und wieder ein.</translation>
     </message>
+    <message>
+        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>Shift+R dreht das Plättchen zurück. B springt zu dem Feld, an dem die Straße endet; X springt noch einmal gedrückt zur nächsten Ausfahrt.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -427,6 +432,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound on</source>
         <translation>Ton an</translation>
     </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Ohne Countdown, also kein Platz in der Top Ten</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -618,6 +628,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
         <translatorcomment>The film is known in Germany under its English title, but the German words are understood by children too and are shorter.</translatorcomment>
         <translation>Mission unmöglich!</translation>
+    </message>
+    <message>
+        <source>Time Stands Still!</source>
+        <extracomment>shown under the countdown setting past 50 seconds: no countdown at all, the car waits until it is sent; a joke in the spirit of the others, short</extracomment>
+        <translation>Die Zeit steht still!</translation>
     </message>
 </context>
 <context>
@@ -924,6 +939,30 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car stopped at %1</source>
         <translation>Auto steht bei %1</translation>
+    </message>
+    <message>
+        <source>No countdown: the car waits until you press G</source>
+        <extracomment>the countdown label when there is no countdown, read by a screen reader</extracomment>
+        <translation>Kein Countdown: das Auto wartet, bis du G drückst</translation>
+    </message>
+    <message>
+        <source>New game. Exit at %1; the car waits until you press G</source>
+        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
+        <translation>Neues Spiel. Ausfahrt bei %1; das Auto wartet, bis du G drückst</translation>
+    </message>
+    <message>
+        <source>New game. Exits at %1; the car waits until you press G</source>
+        <translation>Neues Spiel. Ausfahrten bei %1; das Auto wartet, bis du G drückst</translation>
+    </message>
+    <message>
+        <source>Exits: %1; no countdown</source>
+        <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
+        <translation>Ausfahrten: %1; kein Countdown</translation>
+    </message>
+    <message>
+        <source>You won! %1 points; untimed, so not for the top ten</source>
+        <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
+        <translation>Gewonnen! %1 Punkte; ohne Countdown, also nicht für die Top Ten</translation>
     </message>
 </context>
 <context>

@@ -216,6 +216,11 @@ como -platform, -style y -reverse, se pasan a Qt.
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M apaga y enciende los sonidos.</translation>
     </message>
+    <message>
+        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>Shift+R gira la pieza hacia atrás. B va a la casilla donde se corta el camino; X, otra vez, pasa a la meta siguiente.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -442,6 +447,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound on</source>
         <translation>Sonido activado</translation>
     </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Sin cuenta regresiva no hay lugar en el Top 10</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -636,6 +646,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
         <translatorcomment>The film is known by this title across the Spanish-speaking world.</translatorcomment>
         <translation>¡Misión imposible!</translation>
+    </message>
+    <message>
+        <source>Time Stands Still!</source>
+        <extracomment>shown under the countdown setting past 50 seconds: no countdown at all, the car waits until it is sent; a joke in the spirit of the others, short</extracomment>
+        <translation>¡El tiempo se detiene!</translation>
     </message>
 </context>
 <context>
@@ -941,6 +956,30 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car stopped at %1</source>
         <translation>Auto detenido en %1</translation>
+    </message>
+    <message>
+        <source>No countdown: the car waits until you press G</source>
+        <extracomment>the countdown label when there is no countdown, read by a screen reader</extracomment>
+        <translation>Sin cuenta regresiva: el auto espera hasta que presiones G</translation>
+    </message>
+    <message>
+        <source>New game. Exit at %1; the car waits until you press G</source>
+        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
+        <translation>Nueva partida. Meta en %1; el auto espera hasta que presiones G</translation>
+    </message>
+    <message>
+        <source>New game. Exits at %1; the car waits until you press G</source>
+        <translation>Nueva partida. Metas en %1; el auto espera hasta que presiones G</translation>
+    </message>
+    <message>
+        <source>Exits: %1; no countdown</source>
+        <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
+        <translation>Metas: %1; sin cuenta regresiva</translation>
+    </message>
+    <message>
+        <source>You won! %1 points; untimed, so not for the top ten</source>
+        <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
+        <translation>¡Ganaste! %1 puntos; sin tiempo, así que no cuenta para el Top 10</translation>
     </message>
 </context>
 <context>

@@ -217,6 +217,11 @@ comme -platform, -style et -reverse, sont transmises à Qt.
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M coupe et rétablit les sons.</translation>
     </message>
+    <message>
+        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>Maj+R tourne la tuile dans l&apos;autre sens. B va à la case où la route s&apos;arrête&#xa0;; X, à nouveau, passe à la sortie suivante.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -433,11 +438,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Sound is on: click or press M to silence it</source>
-        <translation>Le son est activé : cliquez ou appuyez sur M pour le couper</translation>
+        <translation>Le son est activé&#xa0;: clique ou appuie sur M pour le couper</translation>
     </message>
     <message>
         <source>Sound is off: click or press M to hear it</source>
-        <translation>Le son est coupé : cliquez ou appuyez sur M pour l&apos;entendre</translation>
+        <translation>Le son est coupé&#xa0;: clique ou appuie sur M pour l&apos;entendre</translation>
     </message>
     <message>
         <source>Sound off</source>
@@ -447,6 +452,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Sound on</source>
         <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Sans compte à rebours, pas de place dans le Top 10</translation>
     </message>
 </context>
 <context>
@@ -643,6 +653,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translatorcomment>The film and series are known in France as &quot;Mission impossible&quot;, so the joke carries over word for word. No &quot;!&quot;: with the French space before it the text would fill the whole 126 px label; the title has none anyway.</translatorcomment>
         <translation>Mission impossible</translation>
     </message>
+    <message>
+        <source>Time Stands Still!</source>
+        <extracomment>shown under the countdown setting past 50 seconds: no countdown at all, the car waits until it is sent; a joke in the spirit of the others, short</extracomment>
+        <translation>Le temps s&apos;arrête&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
@@ -666,17 +681,17 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>it is not a plain settings file; the game starts from its own settings and leaves it alone</source>
         <extracomment>on standard error, after &quot;passed over &lt;settings file&gt;:&quot;; a FIFO or a folder is there</extracomment>
-        <translation>ce n&apos;est pas un fichier de réglages ordinaire ; le jeu démarre avec ses propres réglages et n&apos;y touche pas</translation>
+        <translation>ce n&apos;est pas un fichier de réglages ordinaire&#xa0;; le jeu démarre avec ses propres réglages et n&apos;y touche pas</translation>
     </message>
     <message>
         <source>it holds no settings the game can read; the game starts from its own settings</source>
         <extracomment>on standard error, after &quot;passed over &lt;the settings file&gt;:&quot;; the file is damaged</extracomment>
-        <translation>il ne contient aucun réglage lisible par le jeu ; le jeu démarre avec ses propres réglages</translation>
+        <translation>il ne contient aucun réglage lisible par le jeu&#xa0;; le jeu démarre avec ses propres réglages</translation>
     </message>
     <message>
         <source>roadshift: passed over %1: %2</source>
         <extracomment>one line on standard error; %1 is a file the game passed over, %2 why</extracomment>
-        <translation>roadshift : %1 ignoré : %2</translation>
+        <translation>roadshift&#xa0;: %1 ignoré&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -684,7 +699,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>roadshift: playing without sound: %1</source>
         <extracomment>one line on standard error when the game cannot play sound; %1 is why</extracomment>
-        <translation>roadshift : partie sans son : %1</translation>
+        <translation>roadshift&#xa0;: partie sans son&#xa0;: %1</translation>
     </message>
     <message>
         <source>no sound device</source>
@@ -950,6 +965,30 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car stopped at %1</source>
         <translation>Voiture arrêtée en %1</translation>
+    </message>
+    <message>
+        <source>No countdown: the car waits until you press G</source>
+        <extracomment>the countdown label when there is no countdown, read by a screen reader</extracomment>
+        <translation>Pas de compte à rebours&#xa0;: la voiture attend que tu appuies sur G</translation>
+    </message>
+    <message>
+        <source>New game. Exit at %1; the car waits until you press G</source>
+        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
+        <translation>Nouvelle partie. Sortie en %1&#xa0;; la voiture attend que tu appuies sur G</translation>
+    </message>
+    <message>
+        <source>New game. Exits at %1; the car waits until you press G</source>
+        <translation>Nouvelle partie. Sorties en %1&#xa0;; la voiture attend que tu appuies sur G</translation>
+    </message>
+    <message>
+        <source>Exits: %1; no countdown</source>
+        <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
+        <translation>Sorties&#xa0;: %1&#xa0;; pas de compte à rebours</translation>
+    </message>
+    <message>
+        <source>You won! %1 points; untimed, so not for the top ten</source>
+        <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
+        <translation>Gagné&#xa0;! %1 points&#xa0;; sans chrono, donc pas pour le Top 10</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,11 @@ come -platform, -style e -reverse, vengono passate a Qt.
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M spegne e riaccende i suoni.</translation>
     </message>
+    <message>
+        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>Maiusc+R gira la tessera all&apos;indietro. B va alla casella dove la strada si ferma; X, di nuovo, passa all&apos;uscita successiva.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -433,6 +438,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound on</source>
         <translation>Suono attivo</translation>
     </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Senza conto alla rovescia, niente posto nella Top Ten</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -626,6 +636,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
         <translatorcomment>The film is known in Italy under its English title, but the Italian words are understood by children too.</translatorcomment>
         <translation>Missione impossibile!</translation>
+    </message>
+    <message>
+        <source>Time Stands Still!</source>
+        <extracomment>shown under the countdown setting past 50 seconds: no countdown at all, the car waits until it is sent; a joke in the spirit of the others, short</extracomment>
+        <translation>Il tempo si ferma!</translation>
     </message>
 </context>
 <context>
@@ -932,6 +947,30 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car stopped at %1</source>
         <translation>Auto ferma in %1</translation>
+    </message>
+    <message>
+        <source>No countdown: the car waits until you press G</source>
+        <extracomment>the countdown label when there is no countdown, read by a screen reader</extracomment>
+        <translation>Nessun conto alla rovescia: l&apos;auto aspetta che premi G</translation>
+    </message>
+    <message>
+        <source>New game. Exit at %1; the car waits until you press G</source>
+        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
+        <translation>Nuova partita. Uscita in %1; l&apos;auto aspetta che premi G</translation>
+    </message>
+    <message>
+        <source>New game. Exits at %1; the car waits until you press G</source>
+        <translation>Nuova partita. Uscite in %1; l&apos;auto aspetta che premi G</translation>
+    </message>
+    <message>
+        <source>Exits: %1; no countdown</source>
+        <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
+        <translation>Uscite: %1; nessun conto alla rovescia</translation>
+    </message>
+    <message>
+        <source>You won! %1 points; untimed, so not for the top ten</source>
+        <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
+        <translation>Hai vinto! %1 punti; senza tempo, quindi non per la Top Ten</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,11 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M zet de geluiden uit en weer aan.</translation>
     </message>
+    <message>
+        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>Shift+R draait de tegel terug. B gaat naar het vak waar de weg ophoudt; X gaat nog eens naar de volgende uitgang.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -435,6 +440,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound on</source>
         <translation>Geluid aan</translation>
     </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Zonder countdown geen plek in de top tien</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -630,6 +640,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
         <translatorcomment>The film keeps its English title in the Netherlands; &quot;Missie onmogelijk!&quot; follows its word order, is understood by children too and is a little narrower than the English in its 126 px label (&quot;Onmogelijke missie!&quot; would just fill it).</translatorcomment>
         <translation>Missie onmogelijk!</translation>
+    </message>
+    <message>
+        <source>Time Stands Still!</source>
+        <extracomment>shown under the countdown setting past 50 seconds: no countdown at all, the car waits until it is sent; a joke in the spirit of the others, short</extracomment>
+        <translation>De tijd staat stil!</translation>
     </message>
 </context>
 <context>
@@ -937,6 +952,30 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car stopped at %1</source>
         <translation>Auto gestopt op %1</translation>
+    </message>
+    <message>
+        <source>No countdown: the car waits until you press G</source>
+        <extracomment>the countdown label when there is no countdown, read by a screen reader</extracomment>
+        <translation>Geen countdown: de auto wacht tot je op G drukt</translation>
+    </message>
+    <message>
+        <source>New game. Exit at %1; the car waits until you press G</source>
+        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
+        <translation>Nieuw spel. Uitgang op %1; de auto wacht tot je op G drukt</translation>
+    </message>
+    <message>
+        <source>New game. Exits at %1; the car waits until you press G</source>
+        <translation>Nieuw spel. Uitgangen op %1; de auto wacht tot je op G drukt</translation>
+    </message>
+    <message>
+        <source>Exits: %1; no countdown</source>
+        <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
+        <translation>Uitgangen: %1; geen countdown</translation>
+    </message>
+    <message>
+        <source>You won! %1 points; untimed, so not for the top ten</source>
+        <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
+        <translation>Gewonnen! %1 punten; zonder tijd, dus niet voor de top tien</translation>
     </message>
 </context>
 <context>

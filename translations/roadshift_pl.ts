@@ -211,6 +211,11 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M wyłącza i włącza dźwięki.</translation>
     </message>
+    <message>
+        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>Shift+R obraca płytkę z powrotem. B przenosi na pole, gdzie droga się kończy; X wciśnięty ponownie przechodzi do następnej mety.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -436,6 +441,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound on</source>
         <translation>Dźwięk włączony</translation>
     </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Bez odliczania nie ma miejsca w Top 10</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -629,6 +639,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
         <translatorcomment>The film runs in Poland under its English title, but the Polish words are understood by children too and are shorter.</translatorcomment>
         <translation>Misja niemożliwa!</translation>
+    </message>
+    <message>
+        <source>Time Stands Still!</source>
+        <extracomment>shown under the countdown setting past 50 seconds: no countdown at all, the car waits until it is sent; a joke in the spirit of the others, short</extracomment>
+        <translation>Czas stanął w miejscu!</translation>
     </message>
 </context>
 <context>
@@ -951,6 +966,30 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car stopped at %1</source>
         <translation>Auto stoi na polu %1</translation>
+    </message>
+    <message>
+        <source>No countdown: the car waits until you press G</source>
+        <extracomment>the countdown label when there is no countdown, read by a screen reader</extracomment>
+        <translation>Bez odliczania: auto czeka, aż wciśniesz G</translation>
+    </message>
+    <message>
+        <source>New game. Exit at %1; the car waits until you press G</source>
+        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
+        <translation>Nowa gra. Meta na polu %1; auto czeka, aż wciśniesz G</translation>
+    </message>
+    <message>
+        <source>New game. Exits at %1; the car waits until you press G</source>
+        <translation>Nowa gra. Mety na polach %1; auto czeka, aż wciśniesz G</translation>
+    </message>
+    <message>
+        <source>Exits: %1; no countdown</source>
+        <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
+        <translation>Mety: %1; bez odliczania</translation>
+    </message>
+    <message>
+        <source>You won! %1 points; untimed, so not for the top ten</source>
+        <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
+        <translation>Wygrana! Punkty: %1; bez odliczania, więc poza Top 10</translation>
     </message>
 </context>
 <context>

@@ -210,6 +210,11 @@ como -platform, -style e -reverse, são repassadas ao Qt.
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M desliga e liga os sons.</translation>
     </message>
+    <message>
+        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>Shift+R gira a peça de volta. B vai para a casa onde a estrada para; X, de novo, passa para a próxima saída.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -436,6 +441,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound on</source>
         <translation>Som ligado</translation>
     </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Sem contagem regressiva, sem lugar no Top 10</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -634,6 +644,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
         <translatorcomment>The film&apos;s Brazilian title is &quot;Missão: Impossível&quot;, so the joke carries over; same length as the English.</translatorcomment>
         <translation>Missão Impossível!</translation>
+    </message>
+    <message>
+        <source>Time Stands Still!</source>
+        <extracomment>shown under the countdown setting past 50 seconds: no countdown at all, the car waits until it is sent; a joke in the spirit of the others, short</extracomment>
+        <translation>O tempo parou!</translation>
     </message>
 </context>
 <context>
@@ -947,6 +962,30 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car stopped at %1</source>
         <translation>Carro parado na %1</translation>
+    </message>
+    <message>
+        <source>No countdown: the car waits until you press G</source>
+        <extracomment>the countdown label when there is no countdown, read by a screen reader</extracomment>
+        <translation>Sem contagem regressiva: o carro espera até você apertar G</translation>
+    </message>
+    <message>
+        <source>New game. Exit at %1; the car waits until you press G</source>
+        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
+        <translation>Nova partida. Saída na %1; o carro espera até você apertar G</translation>
+    </message>
+    <message>
+        <source>New game. Exits at %1; the car waits until you press G</source>
+        <translation>Nova partida. Saídas na %1; o carro espera até você apertar G</translation>
+    </message>
+    <message>
+        <source>Exits: %1; no countdown</source>
+        <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
+        <translation>Saídas: %1; sem contagem regressiva</translation>
+    </message>
+    <message>
+        <source>You won! %1 points; untimed, so not for the top ten</source>
+        <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
+        <translation>Você ganhou! %1 pontos; sem tempo, então não vale para o Top 10</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,11 @@ such as -platform, -style and -reverse, are passed on to Qt.
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M выключает и включает звуки.</translation>
     </message>
+    <message>
+        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>Shift+R поворачивает плитку обратно. B ведёт к клетке, где обрывается дорога; X, нажатая снова, ведёт к следующему выезду.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -425,11 +430,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Sound is on: click or press M to silence it</source>
-        <translation>Звук включён: щёлкните или нажмите M, чтобы выключить</translation>
+        <translation>Звук включён: щёлкни или нажми M, чтобы выключить</translation>
     </message>
     <message>
         <source>Sound is off: click or press M to hear it</source>
-        <translation>Звук выключен: щёлкните или нажмите M, чтобы включить</translation>
+        <translation>Звук выключен: щёлкни или нажми M, чтобы включить</translation>
     </message>
     <message>
         <source>Sound off</source>
@@ -439,6 +444,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Sound on</source>
         <translation>Звук включён</translation>
+    </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Без отсчёта места в топ-10 нет</translation>
     </message>
 </context>
 <context>
@@ -633,6 +643,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
         <translatorcomment>The film&apos;s Russian title, known to everyone, and as long as the English.</translatorcomment>
         <translation>Миссия невыполнима!</translation>
+    </message>
+    <message>
+        <source>Time Stands Still!</source>
+        <extracomment>shown under the countdown setting past 50 seconds: no countdown at all, the car waits until it is sent; a joke in the spirit of the others, short</extracomment>
+        <translation>Время остановилось!</translation>
     </message>
 </context>
 <context>
@@ -960,6 +975,30 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car stopped at %1</source>
         <translation>Машина стоит: %1</translation>
+    </message>
+    <message>
+        <source>No countdown: the car waits until you press G</source>
+        <extracomment>the countdown label when there is no countdown, read by a screen reader</extracomment>
+        <translation>Без отсчёта: машина ждёт, пока ты не нажмёшь G</translation>
+    </message>
+    <message>
+        <source>New game. Exit at %1; the car waits until you press G</source>
+        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
+        <translation>Новая игра. Выезд: %1; машина ждёт, пока ты не нажмёшь G</translation>
+    </message>
+    <message>
+        <source>New game. Exits at %1; the car waits until you press G</source>
+        <translation>Новая игра. Выезды: %1; машина ждёт, пока ты не нажмёшь G</translation>
+    </message>
+    <message>
+        <source>Exits: %1; no countdown</source>
+        <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
+        <translation>Выездов: %1; без отсчёта</translation>
+    </message>
+    <message>
+        <source>You won! %1 points; untimed, so not for the top ten</source>
+        <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
+        <translation>Победа! Очков: %1; без отсчёта, так что не для топ-10</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,10 @@ HelpBox::HelpBox(QWidget *mainWindow)
     //: follows the keys paragraph; the speaker button left of the board does the same
     const QString soundKey =
         QCoreApplication::translate("HelpBox", "M turns the sounds off and on.");
+    //: follows the keys paragraph
+    const QString moreKeys = QCoreApplication::translate(
+        "HelpBox", "Shift+R turns the tile back. B goes to the place that stops the road; X "
+                   "again goes on to the next exit.");
     QLabel *keys =
         textLabel(QCoreApplication::translate(
                       "HelpBox", "Keys: the arrows move over the board and read each place. Space "
@@ -196,7 +200,7 @@ HelpBox::HelpBox(QWidget *mainWindow)
                                  "now. P pauses. N or F2 starts a game. Escape puts the banner "
                                  "away. V sets the speech full, brief or silent. Tab moves between "
                                  "the board and the buttons. F1 is this help; Ctrl+Q leaves.") +
-                      u' ' + soundKey,
+                      u' ' + moreKeys + u' ' + soundKey,
                   keysRoom, this);
     keys->setObjectName(QStringLiteral("LabelKeys"));
     fitText(keys);

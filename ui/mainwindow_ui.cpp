@@ -65,7 +65,7 @@ void MainWindow::settotalexit(qint16 te)
 void MainWindow::setcartimein(qint16 cti)
 {
     cartimein = clampCountdown(cartimein + cti);
-    Label5->setText(QString::number(cartimein));
+    Label5->setText(countdownCaption(cartimein));
     Label7->setText(countdownWord(cartimein));
     fitText(Label7);
 }
@@ -73,25 +73,45 @@ void MainWindow::setcartimein(qint16 cti)
 void MainWindow::Cmd_el_Click()
 {
     settotalexit(-1);
+    rememberSettings();
     speakSettings();
 }
 
 void MainWindow::Cmd_er_Click()
 {
     settotalexit(1);
+    rememberSettings();
     speakSettings();
 }
 
 void MainWindow::cmd_cl_Click()
 {
     setcartimein(-10);
+    rememberSettings();
     speakSettings();
 }
 
 void MainWindow::Cmd_cr_Click()
 {
     setcartimein(10);
+    rememberSettings();
     speakSettings();
+}
+
+void MainWindow::rememberSettings()
+{
+    gameSettings->setText(QStringLiteral("exits"), QString::number(totalexit));
+    gameSettings->setText(QStringLiteral("countdown"), QString::number(cartimein));
+}
+
+void MainWindow::recallSettings()
+{
+    // Read as the panel's own steps would set them: anything else is put in range.
+    bool ok = false;
+    const int exits = gameSettings->text(QStringLiteral("exits")).toInt(&ok);
+    if (ok) settotalexit(static_cast<qint16>(clampExits(exits) - totalexit));
+    const int seconds = gameSettings->text(QStringLiteral("countdown")).toInt(&ok);
+    if (ok) setcartimein(static_cast<qint16>(clampCountdown(seconds / 10 * 10) - cartimein));
 }
 
 void MainWindow::cmd_help_Click()

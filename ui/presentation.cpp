@@ -71,6 +71,10 @@ QString exitWord(qint16 totalexit)
 
 QString countdownWord(qint16 cartimein)
 {
+    //: shown under the countdown setting past 50 seconds: no countdown at all, the car waits
+    //: until it is sent; a joke in the spirit of the others, short
+    if (cartimein >= noCountdown)
+        return QCoreApplication::translate("Presentation", "Time Stands Still!");
     //: shown under a countdown of 50 seconds or more: so much time that you could walk the dog
     //: first; a joke, translate in spirit, short
     if (cartimein >= 50) return QCoreApplication::translate("Presentation", "Walk the dog 1st!");

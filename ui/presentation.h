@@ -1,6 +1,8 @@
 // What the score row, the banner and the difficulty panel show: layouts, words and limits.
 #pragma once
 
+#include "car/drive.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -36,7 +38,7 @@ std::vector<ScoreSprite> scoreRow(qint16 points);
 constexpr qint16 minExits = 1;
 constexpr qint16 maxExitCount = 4;
 constexpr qint16 minCountdown = 10;
-constexpr qint16 maxCountdown = 50;
+constexpr qint16 maxCountdown = noCountdown; // one step past 50 s: no countdown
 qint16 clampExits(int totalexit);
 qint16 clampCountdown(int cartimein);
 QString exitWord(qint16 totalexit);
