@@ -145,9 +145,11 @@ class TestUiWindow : public QObject
                                        "30 Take it Easy", "40 Sit Down and Relax",
                                        "50 Walk the dog 1st!", "\u221e Time Stands Still!"}));
         QCOMPARE(w.totalexit, 2);
-        QCOMPARE(w.cartimein, 50);
+        QCOMPARE(w.cartimein, noCountdown);
         w.restart();
-        QCOMPARE(w.Labelcartimein->text(), QStringLiteral("50"));
+        QCOMPARE(w.Labelcartimein->text(), QStringLiteral("\u221e"));
+        QTest::mouseClick(w.cmd_cl, Qt::LeftButton); // and back from no countdown to 50 s
+        QCOMPARE(w.Label5->text(), QStringLiteral("50"));
         QCOMPARE(w.Label1->toolTip(),
                  QStringLiteral("More exit points means more chance of winning the game!"));
         QCOMPARE(w.Label4->toolTip(),
