@@ -70,6 +70,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ROADSHIFT_MAINTAINER})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time by the sound player, so the library scan does not see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libopenal1")
 
 # The faces ui/fonts.cpp puts in place of the layout's fonts, the one that letters Cyrillic where
 # Comic Neue has none (Andika), and the one that draws emoji in a player's name. They only make the game look as drawn: without them Qt falls back to the

@@ -20,6 +20,51 @@
 
 namespace {
 
+// OpenAL Soft, loaded by the player's thread when it starts: neither the library nor the ALSA and
+// PulseAudio libraries it brings are loaded on the way to the first frame.
+struct OpenAl
+{
+    void *library = nullptr;
+#define ROADSHIFT_AL(name) decltype(&::name) name = nullptr;
+#define ROADSHIFT_AL_FUNCTIONS                                                                     \
+    ROADSHIFT_AL(alcOpenDevice)                                                                    \
+    ROADSHIFT_AL(alcCloseDevice)                                                                   \
+    ROADSHIFT_AL(alcGetString)                                                                     \
+    ROADSHIFT_AL(alcIsExtensionPresent)                                                            \
+    ROADSHIFT_AL(alcCreateContext)                                                                 \
+    ROADSHIFT_AL(alcDestroyContext)                                                                \
+    ROADSHIFT_AL(alcMakeContextCurrent)                                                            \
+    ROADSHIFT_AL(alDistanceModel)                                                                  \
+    ROADSHIFT_AL(alGenBuffers)                                                                     \
+    ROADSHIFT_AL(alDeleteBuffers)                                                                  \
+    ROADSHIFT_AL(alBufferData)                                                                     \
+    ROADSHIFT_AL(alGenSources)                                                                     \
+    ROADSHIFT_AL(alDeleteSources)                                                                  \
+    ROADSHIFT_AL(alSourcei)                                                                        \
+    ROADSHIFT_AL(alSourcef)                                                                        \
+    ROADSHIFT_AL(alSource3f)                                                                       \
+    ROADSHIFT_AL(alGetSourcei)                                                                     \
+    ROADSHIFT_AL(alSourcePlay)                                                                     \
+    ROADSHIFT_AL(alSourceStop)                                                                     \
+    ROADSHIFT_AL(alSourceStopv)
+    ROADSHIFT_AL_FUNCTIONS
+#undef ROADSHIFT_AL
+
+    // False when the library or one of its functions is missing.
+    bool load()
+    {
+        library = ::dlopen("libopenal.so.1", RTLD_NOW | RTLD_LOCAL);
+        if (!library) return false;
+        bool found = true;
+#define ROADSHIFT_AL(name)                                                                         \
+    name = reinterpret_cast<decltype(name)>(::dlsym(library, #name));                              \
+    found = found && name;
+        ROADSHIFT_AL_FUNCTIONS
+#undef ROADSHIFT_AL
+        return found;
+    }
+};
+
 // More than ever sound at once: a move, its progress chime, the car's step and a tick.
 constexpr int voices = 12;
 
@@ -47,8 +92,11 @@ void silenceAlsa()
 {
     using Handler = void (*)(const char *, int, const char *, int, const char *, ...);
     using SetHandler = int (*)(Handler);
-    if (auto set = reinterpret_cast<SetHandler>(::dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler")))
+    void *alsa = ::dlopen("libasound.so.2", RTLD_NOW | RTLD_NOLOAD);
+    if (!alsa) return;
+    if (auto set = reinterpret_cast<SetHandler>(::dlsym(alsa, "snd_lib_error_set_handler")))
         set(quietAlsa);
+    ::dlclose(alsa);
 }
 
 void sayNoSound(const QString &why)
@@ -68,52 +116,57 @@ class SoundDevice : public QObject
     ~SoundDevice() override
     {
         if (!m_context) return;
-        alSourceStopv(voices, m_sources.data());
-        alDeleteSources(voices, m_sources.data());
-        alDeleteBuffers(soundCount, m_buffers.data());
-        alcMakeContextCurrent(nullptr);
-        alcDestroyContext(m_context);
-        alcCloseDevice(m_device);
+        al.alSourceStopv(voices, m_sources.data());
+        al.alDeleteSources(voices, m_sources.data());
+        al.alDeleteBuffers(soundCount, m_buffers.data());
+        al.alcMakeContextCurrent(nullptr);
+        al.alcDestroyContext(m_context);
+        al.alcCloseDevice(m_device);
     }
 
     void open()
     {
         nameTheStream();
+        if (!al.load()) {
+            //: why the game plays without sound, after "playing without sound:"
+            return sayNoSound(
+                QCoreApplication::translate("SoundPlayer", "the OpenAL library is missing"));
+        }
         silenceAlsa();
-        m_device = alcOpenDevice(nullptr);
+        m_device = al.alcOpenDevice(nullptr);
         //: why the game plays without sound, after "playing without sound:"
         const QString noDevice = QCoreApplication::translate("SoundPlayer", "no sound device");
         if (!m_device) return sayNoSound(noDevice);
-        const ALCchar *name = alcGetString(m_device, ALC_DEVICE_SPECIFIER);
+        const ALCchar *name = al.alcGetString(m_device, ALC_DEVICE_SPECIFIER);
         if (name && QByteArray(name) == "No Output") {
-            alcCloseDevice(m_device);
+            al.alcCloseDevice(m_device);
             m_device = nullptr;
             return sayNoSound(noDevice);
         }
         // Plain stereo panning: no head-related filtering, which would colour the cartoon sounds.
         std::array<ALCint, 3> attributes{0, 0, 0};
-        if (alcIsExtensionPresent(m_device, "ALC_SOFT_HRTF"))
+        if (al.alcIsExtensionPresent(m_device, "ALC_SOFT_HRTF"))
             attributes = {ALC_HRTF_SOFT, ALC_FALSE, 0};
-        m_context = alcCreateContext(m_device, attributes.data());
-        if (!m_context || !alcMakeContextCurrent(m_context)) {
-            if (m_context) alcDestroyContext(m_context);
+        m_context = al.alcCreateContext(m_device, attributes.data());
+        if (!m_context || !al.alcMakeContextCurrent(m_context)) {
+            if (m_context) al.alcDestroyContext(m_context);
             m_context = nullptr;
-            alcCloseDevice(m_device);
+            al.alcCloseDevice(m_device);
             m_device = nullptr;
             //: why the game plays without sound, after "playing without sound:"
             return sayNoSound(
                 QCoreApplication::translate("SoundPlayer", "the sound device cannot be used"));
         }
-        alDistanceModel(AL_NONE);
-        alGenBuffers(soundCount, m_buffers.data());
+        al.alDistanceModel(AL_NONE);
+        al.alGenBuffers(soundCount, m_buffers.data());
         for (int i = 0; i < soundCount; ++i) {
             const std::vector<qint16> samples = synthesize(static_cast<Sound>(i));
-            alBufferData(m_buffers[i], AL_FORMAT_MONO16, samples.data(),
-                         static_cast<ALsizei>(samples.size() * sizeof(qint16)), soundRate);
+            al.alBufferData(m_buffers[i], AL_FORMAT_MONO16, samples.data(),
+                            static_cast<ALsizei>(samples.size() * sizeof(qint16)), soundRate);
         }
-        alGenSources(voices, m_sources.data());
+        al.alGenSources(voices, m_sources.data());
         for (ALuint s : m_sources)
-            alSourcei(s, AL_SOURCE_RELATIVE, AL_TRUE);
+            al.alSourcei(s, AL_SOURCE_RELATIVE, AL_TRUE);
     }
 
     void play(Cue cue)
@@ -124,7 +177,7 @@ class SoundDevice : public QObject
         for (int i = 0; i < voices; ++i) {
             const ALuint s = m_sources[(m_next + i) % voices];
             ALint state = AL_STOPPED;
-            alGetSourcei(s, AL_SOURCE_STATE, &state);
+            al.alGetSourcei(s, AL_SOURCE_STATE, &state);
             if (state != AL_PLAYING) {
                 voice = s;
                 m_next = (m_next + i) % voices;
@@ -132,16 +185,17 @@ class SoundDevice : public QObject
             }
         }
         m_next = (m_next + 1) % voices;
-        alSourceStop(voice);
-        alSourcei(voice, AL_BUFFER, static_cast<ALint>(m_buffers[static_cast<int>(cue.sound)]));
+        al.alSourceStop(voice);
+        al.alSourcei(voice, AL_BUFFER, static_cast<ALint>(m_buffers[static_cast<int>(cue.sound)]));
         // On a half circle in front of the listener: -1 left, 0 ahead, 1 right.
         const float x = std::clamp(cue.pan, -1.0F, 1.0F);
-        alSource3f(voice, AL_POSITION, x, 0.0F, -std::sqrt(1.0F - x * x));
-        alSourcef(voice, AL_PITCH, cue.pitch);
-        alSourcePlay(voice);
+        al.alSource3f(voice, AL_POSITION, x, 0.0F, -std::sqrt(1.0F - x * x));
+        al.alSourcef(voice, AL_PITCH, cue.pitch);
+        al.alSourcePlay(voice);
     }
 
   private:
+    OpenAl al;
     ALCdevice *m_device = nullptr;
     ALCcontext *m_context = nullptr;
     std::array<ALuint, soundCount> m_buffers{};

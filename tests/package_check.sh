@@ -263,7 +263,7 @@ echo "package: ok reproducible"
 [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "the package is not in section games"
 [[ -n $(dpkg-deb -f "$deb" Maintainer) ]] || fail "the package names no maintainer"
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libopenal1; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" ||
         fail "the package does not depend on $package: $depends"
 done

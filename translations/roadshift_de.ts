@@ -687,6 +687,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
         <translation>das Tongerät lässt sich nicht verwenden</translation>
     </message>
+    <message>
+        <source>the OpenAL library is missing</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>die OpenAL-Bibliothek fehlt</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>

@@ -705,6 +705,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
         <translation>no se puede usar el dispositivo de sonido</translation>
     </message>
+    <message>
+        <source>the OpenAL library is missing</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>falta la biblioteca OpenAL</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>

@@ -711,6 +711,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
         <translation>le périphérique audio est inutilisable</translation>
     </message>
+    <message>
+        <source>the OpenAL library is missing</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>la bibliothèque OpenAL est absente</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>

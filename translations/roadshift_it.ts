@@ -695,6 +695,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
         <translation>il dispositivo audio non è utilizzabile</translation>
     </message>
+    <message>
+        <source>the OpenAL library is missing</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>manca la libreria OpenAL</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>

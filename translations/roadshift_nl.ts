@@ -699,6 +699,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
         <translation>het geluidsapparaat is niet te gebruiken</translation>
     </message>
+    <message>
+        <source>the OpenAL library is missing</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>de OpenAL-bibliotheek ontbreekt</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>

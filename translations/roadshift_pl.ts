@@ -698,6 +698,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
         <translation>nie można użyć urządzenia dźwiękowego</translation>
     </message>
+    <message>
+        <source>the OpenAL library is missing</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>brak biblioteki OpenAL</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>

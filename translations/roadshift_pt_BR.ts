@@ -703,6 +703,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
         <translation>o dispositivo de som não pode ser usado</translation>
     </message>
+    <message>
+        <source>the OpenAL library is missing</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>a biblioteca OpenAL não está instalada</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>

@@ -702,6 +702,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
         <translation>звуковое устройство нельзя использовать</translation>
     </message>
+    <message>
+        <source>the OpenAL library is missing</source>
+        <extracomment>why the game plays without sound, after &quot;playing without sound:&quot;</extracomment>
+        <translation>нет библиотеки OpenAL</translation>
+    </message>
 </context>
 <context>
     <name>SpokenNames</name>
