@@ -3,6 +3,7 @@
 
 #include "board/keymark.h"
 #include "speech/boardfocus.h"
+#include "speech/spokennames.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -105,7 +106,7 @@ bool MainWindow::gameKey(const QKeyEvent *event)
         startKey();
         return true;
     case Qt::Key_Escape:
-        if (bigmsg->isVisibleTo(this)) bigmsg_Click();
+        escapeKey();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -168,7 +169,30 @@ bool MainWindow::gameKey(const QKeyEvent *event)
 void MainWindow::startKey()
 {
     // START! lies beneath the banner: it answers only while the banner is away.
-    if (!bigmsg->isVisibleTo(this)) Label8_Click();
+    if (!bigmsg->isVisibleTo(this)) {
+        Label8_Click();
+        return;
+    }
+    //: said when F2 or N is pressed while a game, running or finished, covers START!
+    say(tr("A game is on: Escape gives it up, or puts it away"), Weight::Answer);
+}
+
+void MainWindow::escapeKey()
+{
+    // The banner's click, and a word on what it did, or why it did nothing.
+    if (pause.paused()) return say(pauseSentence(true), Weight::Answer);
+    if (!bigmsg->isVisibleTo(this)) return say(refusalSentence(Refusal::NoGame), Weight::Answer);
+    if (Timercarin->isActive())
+        //: said when Escape is pressed during the countdown, when a game cannot be given up yet
+        return say(tr("The car has not left yet: press G to send it"), Weight::Answer);
+    const bool finished = gamestate != QLatin1String("PLAY");
+    bigmsg_Click();
+    say(finished
+            //: said when Escape puts a won or lost game away
+            ? tr("Game put away; press N for a new one")
+            //: said when Escape gives up a game while the car drives
+            : tr("Game given up; press N for a new one"),
+        Weight::Answer);
 }
 
 void MainWindow::cursorKey(CursorMove m)

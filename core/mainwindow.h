@@ -202,6 +202,7 @@ class MainWindow : public QWidget
     void tileKey(MouseButton button, int turns = 1);
     void pressBlock(qint16 index, MouseButton button, int times);
     void startKey();
+    void escapeKey();
     void showCursor();
     void placeFocusRing();
     QList<QWidget *> focusChain() const;

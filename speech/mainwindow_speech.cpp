@@ -76,8 +76,9 @@ void MainWindow::speakSettings()
 
 void MainWindow::speakSecondsLeft()
 {
+    // Warnings at 10 and 5 seconds, then each of the last three.
     const int left = cartimein - countdown.cartimeinct;
-    if (left >= 1 && left <= 3)
+    if (left == 10 || left == 5 || (left >= 1 && left <= 3))
         say(secondsLeftSentence(static_cast<qint16>(left)), Weight::Chatter);
 }
 

@@ -235,6 +235,45 @@ class TestKeysWindow : public QObject
         if (mouse == QLatin1String("help")) QVERIFY(openBox<HelpBox>());
     }
 
+    // Escape and F2 answer in every state, with what they did or why they did nothing.
+    void escapeAndStartAnswer_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("escape");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("intro") << "intro"
+                               << "No game running"
+                               << "New game.";
+        QTest::newRow("countdown") << "countdown"
+                                   << "The car has not left yet"
+                                   << "A game is on";
+        QTest::newRow("drive") << "drive"
+                               << "Game given up"
+                               << "New game.";
+        QTest::newRow("won") << "won"
+                             << "Game put away"
+                             << "New game.";
+        QTest::newRow("lost") << "lost"
+                              << "Game put away"
+                              << "New game.";
+        QTest::newRow("paused") << "paused"
+                                << "Paused"
+                                << "A game is on";
+    }
+    void escapeAndStartAnswer()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, escape);
+        QFETCH(QString, start);
+        MainWindow w;
+        enter(w, state);
+        w.boardfocus->setFocus();
+        key(w, Qt::Key_Escape);
+        QVERIFY2(w.announcer->said().startsWith(escape), qPrintable(w.announcer->said()));
+        key(w, Qt::Key_F2);
+        QVERIFY2(w.announcer->said().startsWith(start), qPrintable(w.announcer->said()));
+    }
+
     // Past 50 s the countdown stops: the car waits at START however long, and G sends it. Its win
     // counts in the statistics but takes no place in the top ten.
     void untimedGame()

@@ -161,14 +161,32 @@ class TestSpeechWindow : public QObject
         QCOMPARE(w->focusWidget(), w->boardfocus);
     }
 
+    // A longer countdown warns at 10 seconds too.
+    void countdownWarnsAtTen()
+    {
+        auto w = boardWindow();
+        QVERIFY(w);
+        w->Cmd_cr_Click();
+        w->restart();
+        for (int k = 1; k <= 9; ++k)
+            w->Timercarin_Timer();
+        QVERIFY(said(*w).startsWith(QLatin1String("New game.")));
+        w->Timercarin_Timer();
+        QCOMPARE(said(*w), QStringLiteral("10 seconds"));
+    }
+
     // The game's events on the first board: countdown, departure, trace, win; then a loss.
     void events()
     {
         auto w = boardWindow();
         QVERIFY(w);
         w->restart();
-        for (int k = 1; k <= 7; ++k)
+        for (int k = 1; k <= 5; ++k)
             w->Timercarin_Timer();
+        QCOMPARE(said(*w), QStringLiteral("5 seconds")); // a warning at 5 s
+        w->Timercarin_Timer();
+        QCOMPARE(said(*w), QStringLiteral("5 seconds")); // 4 s goes unsaid
+        w->Timercarin_Timer();
         QCOMPARE(said(*w), QStringLiteral("3 seconds"));
         buildFirstBoardRoad(*w);
         key(*w, Qt::Key_W);

@@ -437,6 +437,25 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win without countdown</extracomment>
         <translation>Ohne Countdown, also kein Platz in der Top Ten</translation>
     </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Ein Spiel läuft: Escape gibt es auf oder räumt es weg</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>Das Auto ist noch nicht losgefahren: drücke G, um es loszuschicken</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Spiel weggeräumt; drücke N für ein neues</translation>
+    </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <translation>Spiel aufgegeben; drücke N für ein neues</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>

@@ -452,6 +452,25 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win without countdown</extracomment>
         <translation>Sin cuenta regresiva no hay lugar en el Top 10</translation>
     </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Hay una partida: Escape la abandona o la quita</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>El auto todavía no salió: presiona G para enviarlo</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Partida quitada; presiona N para una nueva</translation>
+    </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <translation>Partida abandonada; presiona N para una nueva</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>

@@ -220,7 +220,7 @@ comme -platform, -style et -reverse, sont transmises à Qt.
     <message>
         <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
         <extracomment>follows the keys paragraph</extracomment>
-        <translation>Maj+R tourne la tuile dans l&apos;autre sens. B va à la case où la route s&apos;arrête&#xa0;; X, à nouveau, passe à la sortie suivante.</translation>
+        <translation>Shift+R tourne la tuile dans l&apos;autre sens. B va à la case où la route s&apos;arrête&#xa0;; X, à nouveau, passe à la sortie suivante.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +457,25 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>No countdown, so no place in the Top Ten</source>
         <extracomment>shown under the banner after a win without countdown</extracomment>
         <translation>Sans compte à rebours, pas de place dans le Top 10</translation>
+    </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Une partie est en cours&#xa0;: Escape l&apos;abandonne ou la range</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>La voiture n&apos;est pas encore partie&#xa0;: appuie sur G pour la lancer</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Partie rangée&#xa0;; appuie sur N pour en lancer une</translation>
+    </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <translation>Partie abandonnée&#xa0;; appuie sur N pour en lancer une</translation>
     </message>
 </context>
 <context>

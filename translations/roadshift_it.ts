@@ -213,7 +213,7 @@ come -platform, -style e -reverse, vengono passate a Qt.
     <message>
         <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
         <extracomment>follows the keys paragraph</extracomment>
-        <translation>Maiusc+R gira la tessera all&apos;indietro. B va alla casella dove la strada si ferma; X, di nuovo, passa all&apos;uscita successiva.</translation>
+        <translation>Shift+R gira la tessera all&apos;indietro. B va alla casella dove la strada si ferma; X, di nuovo, passa all&apos;uscita successiva.</translation>
     </message>
 </context>
 <context>
@@ -442,6 +442,25 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>No countdown, so no place in the Top Ten</source>
         <extracomment>shown under the banner after a win without countdown</extracomment>
         <translation>Senza conto alla rovescia, niente posto nella Top Ten</translation>
+    </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>C&apos;è una partita: Escape la abbandona o la mette via</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>L&apos;auto non è ancora partita: premi G per mandarla</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Partita messa via; premi N per una nuova</translation>
+    </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <translation>Partita abbandonata; premi N per una nuova</translation>
     </message>
 </context>
 <context>

@@ -445,6 +445,25 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win without countdown</extracomment>
         <translation>Zonder countdown geen plek in de top tien</translation>
     </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Er loopt een spel: Escape geeft het op of ruimt het op</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>De auto is nog niet vertrokken: druk op G om hem te laten gaan</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Spel opgeruimd; druk op N voor een nieuw</translation>
+    </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <translation>Spel opgegeven; druk op N voor een nieuw</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>

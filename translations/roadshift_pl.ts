@@ -446,6 +446,25 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win without countdown</extracomment>
         <translation>Bez odliczania nie ma miejsca w Top 10</translation>
     </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Trwa gra: Escape ją przerywa albo odkłada</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>Auto jeszcze nie ruszyło: wciśnij G, by je wysłać</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Gra odłożona; wciśnij N, by zacząć nową</translation>
+    </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <translation>Gra przerwana; wciśnij N, by zacząć nową</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>

@@ -446,6 +446,25 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win without countdown</extracomment>
         <translation>Sem contagem regressiva, sem lugar no Top 10</translation>
     </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Há uma partida: Escape desiste dela ou a guarda</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>O carro ainda não partiu: aperte G para mandá-lo</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Partida guardada; aperte N para uma nova</translation>
+    </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <translation>Você desistiu da partida; aperte N para uma nova</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>

@@ -450,6 +450,25 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win without countdown</extracomment>
         <translation>Без отсчёта места в топ-10 нет</translation>
     </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Игра идёт: Escape сдаёт её или убирает</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>Машина ещё не тронулась: нажми G, чтобы отправить её</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Игра убрана; нажми N для новой</translation>
+    </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <translation>Игра сдана; нажми N для новой</translation>
+    </message>
 </context>
 <context>
     <name>PlaceNames</name>
