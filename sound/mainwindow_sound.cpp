@@ -5,7 +5,6 @@
 
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
