@@ -345,7 +345,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car move after...</source>
         <extracomment>the heading over the countdown: how many seconds pass before the car drives off</extracomment>
-        <translation>Auto fährt in...</translation>
+        <translation>Abfahrt in...</translation>
     </message>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
@@ -783,7 +783,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
         <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>Die Straße endet sofort: Sie führt %1 vom Spielbrett</translation>
+        <translation>Die Straße endet sofort: sie führt %1 aus dem Spielbrett hinaus</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>

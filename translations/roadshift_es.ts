@@ -18,7 +18,7 @@
         <source>Stats</source>
         <extracomment>the about box&apos;s second tab, with the numbers of games played, won and lost</extracomment>
         <translatorcomment>Shortened: &quot;Estadísticas&quot; is more than twice as long as the tab&apos;s English word; &quot;Datos&quot; (the figures) is as short.</translatorcomment>
-        <translation>Datos</translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>This game (accumulative)</source>
@@ -936,7 +936,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
-        <translation>Perdiste: %1 está cerrada para un auto que va %2</translation>
+        <translation>Perdiste: la casilla de la %1 está cerrada para un auto que va %2</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>

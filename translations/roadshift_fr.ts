@@ -624,7 +624,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Ultra Hard!</source>
         <extracomment>difficulty shown under the number of exits when there is 1 exit; a playful word, translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;costaud&quot; (tough, beefy) is the playful French for a hard level; shorter than the English.</translatorcomment>
-        <translation>Costaud&#xa0;!</translation>
+        <translation>Super dur&#xa0;!</translation>
     </message>
     <message>
         <source>Medium</source>
@@ -868,15 +868,15 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Cannot slide: not next to the empty place</source>
-        <translation>Impossible de glisser&#xa0;: pas à côté de la case vide</translation>
+        <translation>Impossible de faire glisser&#xa0;: pas à côté de la case vide</translation>
     </message>
     <message>
         <source>Cannot slide: the car is here</source>
-        <translation>Impossible de glisser&#xa0;: la voiture est ici</translation>
+        <translation>Impossible de faire glisser&#xa0;: la voiture est ici</translation>
     </message>
     <message>
         <source>Cannot slide: this is the empty place</source>
-        <translation>Impossible de glisser&#xa0;: c&apos;est la case vide</translation>
+        <translation>Impossible de faire glisser&#xa0;: c&apos;est la case vide</translation>
     </message>
     <message>
         <source>No game running; press N to start one</source>

@@ -166,7 +166,7 @@ come -platform, -style e -reverse, vengono passate a Qt.
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
         <extracomment>in the rules, beside a picture of an exit</extracomment>
-        <translation>Vinci se riesci a guidare l&apos;auto fino a una «uscita».</translation>
+        <translation>Vinci se riesci a guidare l&apos;auto fino a un&apos;uscita.</translation>
     </message>
     <message>
         <source>How to play?</source>
@@ -351,7 +351,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car move after...</source>
         <extracomment>the heading over the countdown: how many seconds pass before the car drives off</extracomment>
-        <translation>Auto parte tra...</translation>
+        <translation>L&apos;auto parte tra...</translation>
     </message>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
@@ -880,11 +880,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>New game. Exit at %1; the car leaves in %2 seconds</source>
         <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation>Nuova partita. Uscita in %1; l&apos;auto parte tra %2 secondi</translation>
+        <translation>Nuova partita. Uscita alla %1; l&apos;auto parte tra %2 secondi</translation>
     </message>
     <message>
         <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation>Nuova partita. Uscite in %1; l&apos;auto parte tra %2 secondi</translation>
+        <translation>Nuova partita. Uscite alla %1; l&apos;auto parte tra %2 secondi</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
@@ -980,11 +980,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>New game. Exit at %1; the car waits until you press G</source>
         <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
-        <translation>Nuova partita. Uscita in %1; l&apos;auto aspetta che premi G</translation>
+        <translation>Nuova partita. Uscita alla %1; l&apos;auto aspetta che premi G</translation>
     </message>
     <message>
         <source>New game. Exits at %1; the car waits until you press G</source>
-        <translation>Nuova partita. Uscite in %1; l&apos;auto aspetta che premi G</translation>
+        <translation>Nuova partita. Uscite alla %1; l&apos;auto aspetta che premi G</translation>
     </message>
     <message>
         <source>Exits: %1; no countdown</source>

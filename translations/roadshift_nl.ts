@@ -16,8 +16,8 @@
     <message>
         <source>Stats</source>
         <extracomment>the about box&apos;s second tab, with the numbers of games played, won and lost</extracomment>
-        <translatorcomment>Shortened: &quot;Statistieken&quot; is more than twice the tab&apos;s English word; &quot;Stand&quot; (the tally of games won and lost) is as short as &quot;Stats&quot;.</translatorcomment>
-        <translation>Stand</translation>
+        <translatorcomment>&quot;Statistieken&quot;, as a Dutch player calls these numbers; the tab narrows its face to fit it.</translatorcomment>
+        <translation>Statistieken</translation>
     </message>
     <message>
         <source>This game (accumulative)</source>
@@ -867,7 +867,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>No game running; press N to start one</source>
         <extracomment>a key on the board while no game is being played</extracomment>
-        <translation>Geen spel bezig; druk op N om er een te starten</translation>
+        <translation>Geen spel bezig; druk op N om er één te starten</translation>
     </message>
     <message>
         <source>Cannot turn a tent</source>

@@ -41,7 +41,7 @@
         <source>Total number of blocks the car pass through </source>
         <extracomment>a caption in the statistics, right-aligned beside its number: how many road tiles the car has driven over; keep the closing space</extracomment>
         <translatorcomment>The English grammar slip (&quot;pass&quot;) is not copied; &quot;blocks&quot; are the road tiles, so the glossary&apos;s &quot;плитка&quot;.</translatorcomment>
-        <translation>Всего плиток проехала машина </translation>
+        <translation>Машина проехала плиток </translation>
     </message>
     <message>
         <source>This session</source>
@@ -816,9 +816,9 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
         <translatorcomment>&quot;Дорога идёт на %n плитку, последняя: ряд 3, столбец 4, ...&quot;: the last road place is named after a colon so that it stays in the nominative.</translatorcomment>
         <translation>
-            <numerusform>Дорога идёт на %n плитку, последняя: %1, затем упирается %2 в палатку</numerusform>
-            <numerusform>Дорога идёт на %n плитки, последняя: %1, затем упирается %2 в палатку</numerusform>
-            <numerusform>Дорога идёт на %n плиток, последняя: %1, затем упирается %2 в палатку</numerusform>
+            <numerusform>Дорога идёт на %n плитку, последняя: %1, затем уходит %2 и упирается в палатку</numerusform>
+            <numerusform>Дорога идёт на %n плитки, последняя: %1, затем уходит %2 и упирается в палатку</numerusform>
+            <numerusform>Дорога идёт на %n плиток, последняя: %1, затем уходит %2 и упирается в палатку</numerusform>
         </translation>
     </message>
     <message numerus="yes">
