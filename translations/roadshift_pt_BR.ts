@@ -324,7 +324,7 @@ como -platform, -style e -reverse, são repassadas ao Qt.
     <message>
         <source>How to Play</source>
         <extracomment>a button that opens the rules of the game</extracomment>
-        <translation>Como Jogar</translation>
+        <translation>Como jogar</translation>
     </message>
     <message>
         <source>Exit game</source>
@@ -380,7 +380,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
-        <translation>Seu Nome</translation>
+        <translation>Seu nome</translation>
     </message>
     <message>
         <source>TOP</source>

@@ -379,7 +379,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>This name may get into the TOP TEN!</source>
         <extracomment>the name box&apos;s tooltip; TOP TEN is the table of the best scores</extracomment>
         <translatorcomment>&quot;Топ-10&quot; is the usual Russian word for such a table; used for the top ten throughout.</translatorcomment>
-        <translation>Это имя может попасть в ТОП-10!</translation>
+        <translation>Это имя может попасть в топ-10!</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -1031,13 +1031,13 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>You failed to make it to the Top Ten</source>
         <extracomment>shown under the banner after a win whose points are too few for the top-ten table</extracomment>
         <translatorcomment>Shortened: the line under the banner has a fixed width; &quot;ты не попал&quot; would also be gendered.</translatorcomment>
-        <translation>До Топ-10 не хватило</translation>
+        <translation>До топ-10 не хватило</translation>
     </message>
     <message>
         <source>Your points is ranked #%1 in the Top Ten</source>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
         <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Russian is correct. &quot;#&quot; is not used for ranks in Russian; &quot;1-е место&quot; is.</translatorcomment>
-        <translation>Твои очки: %1-е место в Топ-10</translation>
+        <translation>Твои очки: %1-е место в топ-10</translation>
     </message>
 </context>
 </TS>
