@@ -296,7 +296,7 @@ como -platform, -style y -reverse, se pasan a Qt.
     <message>
         <source>press P to play on</source>
         <extracomment>the smaller line under &quot;PAUSED&quot;; P is the key, keep it as P</extracomment>
-        <translation>pulsa P para seguir</translation>
+        <translation>presiona P para seguir</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>No game running; press N to start one</source>
         <extracomment>a key on the board while no game is being played</extracomment>
-        <translation>No hay partida en curso; pulsa N para empezar una</translation>
+        <translation>No hay partida en curso; presiona N para empezar una</translation>
     </message>
     <message>
         <source>Cannot turn a tent</source>
@@ -953,7 +953,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Paused; press P to go on</source>
-        <translation>Pausa; pulsa P para seguir</translation>
+        <translation>Pausa; presiona P para seguir</translation>
     </message>
     <message>
         <source>Going on</source>
