@@ -2,7 +2,9 @@
 #include "core/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTranslator>
 
 namespace {
@@ -25,27 +27,42 @@ QTranslator &qtTranslator()
 
 } // namespace
 
+QString translationFor(const QStringList &wishes, const QStringList &available)
+{
+    for (QString wish : wishes) {
+        wish.replace(u'-', u'_');
+        if (QLocale(wish).language() == QLocale::English) return {};
+        const QString language = wish.section(u'_', 0, 0);
+        if (available.contains(wish)) return wish;
+        if (available.contains(language)) return language;
+        QStringList siblings = available.filter(
+            QRegularExpression(QStringLiteral("^%1_").arg(QRegularExpression::escape(language))));
+        siblings.sort();
+        if (!siblings.isEmpty()) return siblings.first();
+    }
+    return {};
+}
+
 QString installTranslations(const QLocale &locale)
 {
     QCoreApplication::removeTranslator(&gameTranslator());
     QCoreApplication::removeTranslator(&qtTranslator());
     // Qt's QTranslator::load(QLocale, ...) would skip an English wish and take the next language
-    // the game has, so the desktop's list is walked here: English, wherever it stands, wins.
-    for (const QString &wanted : locale.uiLanguages()) {
-        const QLocale language(wanted);
-        if (language.language() == QLocale::English) return {};
-        QTranslator &game = gameTranslator();
-        if (!game.load(language, QStringLiteral("roadshift"), QStringLiteral("_"),
-                       translationsFolder))
-            continue;
-        QCoreApplication::installTranslator(&game);
-        QTranslator &qt = qtTranslator();
-        if (qt.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&qt);
-        return game.language();
-    }
-    return {};
+    // the game has, and never a sibling region's, so the desktop's list is walked here.
+    QStringList available;
+    for (const QString &file :
+         QDir(translationsFolder).entryList({QStringLiteral("roadshift_*.qm")}))
+        available << file.mid(10, file.size() - 13); // "roadshift_" ... ".qm"
+    const QString chosen = translationFor(locale.uiLanguages(), available);
+    if (chosen.isEmpty()) return {};
+    QTranslator &game = gameTranslator();
+    if (!game.load(QStringLiteral("roadshift_") + chosen, translationsFolder)) return {};
+    QCoreApplication::installTranslator(&game);
+    QTranslator &qt = qtTranslator();
+    if (qt.load(QLocale(chosen), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    return game.language();
 }
 
 QString countedText(const char *context, const char *source, int n)

@@ -11,6 +11,12 @@
 // it before the first widget exists. A second call replaces what the first installed.
 QString installTranslations(const QLocale &locale = QLocale::system());
 
+// The translation to load for the desktop's list of wished languages ("pt-PT", "de", ...), among
+// the ones the game has ("de", "pt_BR", ...): for each wish in turn, English (then none: an empty
+// text), the same language and region, the same language, or the same language of another
+// region (pt_BR for a Portuguese player until a pt_PT exists). Empty when none fits.
+QString translationFor(const QStringList &wishes, const QStringList &available);
+
 // `source` (marked with QT_TRANSLATE_N_NOOP) translated in `context` for the count `n`. Without a
 // translation the English source's "(s)" reads as the English singular or plural, so English
 // needs no translation file of its own.

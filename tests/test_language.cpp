@@ -24,6 +24,8 @@ class TestLanguage : public QObject
                                 << "fr_FR";
         QTest::newRow("Brazilian Portuguese") << "pt_BR"
                                               << "pt_BR";
+        QTest::newRow("Portuguese of Portugal") << "pt_PT"
+                                                << "pt_BR";
         QTest::newRow("Russian") << "ru_RU"
                                  << "ru_RU";
         QTest::newRow("English") << "en_US"
@@ -33,6 +35,31 @@ class TestLanguage : public QObject
         QTest::newRow("no language") << "C"
                                      << "";
     }
+    // The choice among the game's languages for a desktop's list of wishes.
+    void choice_data()
+    {
+        QTest::addColumn<QStringList>("wishes");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("Portugal: the Brazilian sibling") << QStringList{"pt-PT", "pt"} << "pt_BR";
+        QTest::newRow("Brazil") << QStringList{"pt-BR", "pt"} << "pt_BR";
+        QTest::newRow("Argentina: Spanish") << QStringList{"es-AR", "es"} << "es";
+        QTest::newRow("Canada: French") << QStringList{"fr-CA"} << "fr";
+        QTest::newRow("Austria: German") << QStringList{"de-AT", "de"} << "de";
+        QTest::newRow("English before German") << QStringList{"en", "de"} << "";
+        QTest::newRow("British English before German") << QStringList{"en-GB", "de-DE"} << "";
+        QTest::newRow("German before English") << QStringList{"de-DE", "en"} << "de";
+        QTest::newRow("unknown, then Dutch") << QStringList{"ja-JP", "ja", "nl-BE"} << "nl";
+        QTest::newRow("Portuguese before German") << QStringList{"pt-PT", "de"} << "pt_BR";
+        QTest::newRow("nothing the game has") << QStringList{"ja", "ko"} << "";
+    }
+    void choice()
+    {
+        QFETCH(QStringList, wishes);
+        QFETCH(QString, chosen);
+        const QStringList available = {"de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru"};
+        QCOMPARE(translationFor(wishes, available), chosen);
+    }
+
     void chosen()
     {
         QFETCH(QString, locale);
