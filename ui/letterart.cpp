@@ -341,9 +341,13 @@ QPainterPath fitWordsAt(const QPainterPath &words, qreal englishScale, const QRe
     }
     QTransform t;
     const qreal tall = b.height() * sy;
+    // Taller than the box only by the room above and below it may take; without such room the
+    // words fill the box's height exactly, give or take a rounding, and stay centred on it.
     const qreal over = tall - box.height();
-    const qreal rise = over > 0 ? over * headroom / (headroom + footroom) : 0;
-    t.translate(box.center().x(), over > 0 ? box.top() - rise + tall / 2 : box.center().y());
+    const qreal room = headroom + footroom;
+    const bool rises = over > 0 && room > 0;
+    const qreal rise = rises ? over * headroom / room : 0;
+    t.translate(box.center().x(), rises ? box.top() - rise + tall / 2 : box.center().y());
     t.scale(sx, sy);
     t.translate(-b.center().x(), -b.center().y());
     return t.map(words);
