@@ -203,6 +203,7 @@ void TestSideFiles::intruders()
     clock.restart();
     QVERIFY2(endsWithin(game, budgetMs * 10), "the game did not quit");
     const qint64 quit = clock.elapsed();
+    qDebug("started in %lld ms, quit in %lld ms", started, quit);
     QVERIFY2(started < budgetMs,
              qPrintable(QStringLiteral("the game took %1 ms to start").arg(started)));
     QVERIFY2(quit < budgetMs, qPrintable(QStringLiteral("the game took %1 ms to quit").arg(quit)));
