@@ -7,6 +7,14 @@
 
 #include <memory>
 
+// The keys of the settings file: names in the file, never shown to a player.
+namespace settingKey {
+inline const QString verbosity = QStringLiteral("verbosity"); // "full", "brief", "silent"
+inline const QString sound = QStringLiteral("sound");         // "on", "off"
+inline const QString exits = QStringLiteral("exits");         // 1..4
+inline const QString countdown = QStringLiteral("countdown"); // seconds; 60: none
+} // namespace settingKey
+
 // $XDG_CONFIG_HOME/roadshift/speech.conf: the file first held the speech setting alone.
 QString gameSettingsPath();
 

@@ -36,7 +36,7 @@ QIcon speakerIcon(bool on)
 void MainWindow::buildSound()
 {
     sound = new SoundPlayer(this);
-    sound->setMuted(gameSettings->text(QStringLiteral("sound")) == QLatin1String("off"));
+    sound->setMuted(gameSettings->text(settingKey::sound) == QLatin1String("off"));
     // In the grass left of the board, below the countdown: out of every other control's way.
     cmd_sound = new QPushButton(this);
     cmd_sound->setGeometry(5, 343, 26, 26);
@@ -64,7 +64,7 @@ void MainWindow::showSoundState()
 void MainWindow::cmd_sound_Click()
 {
     sound->setMuted(!sound->muted());
-    gameSettings->setText(QStringLiteral("sound"),
+    gameSettings->setText(settingKey::sound,
                           sound->muted() ? QStringLiteral("off") : QStringLiteral("on"));
     showSoundState();
     playSound(Sound::Unmute); // heard only when the sound has just come back
@@ -87,13 +87,13 @@ void MainWindow::soundPress(const PressResult &press, qint16 index, const RoadTr
                             bool counterClockwise)
 {
     if (gamestate != QLatin1String("PLAY") || pause.paused()) return;
-    const bool slid = press.block1 != 0;
-    const bool turned = press.rotate && turns(board.blocktype[index]);
-    if (!slid && !turned) return playSound(Sound::Refused, index);
-    if (turned)
-        playSound(counterClockwise ? Sound::TurnCounterClockwise : Sound::TurnClockwise, index);
-    else
-        playSound(board.blocktype[press.block2] == tile::obstacle ? Sound::TentJump : Sound::Slide,
-                  press.block2);
+    const PressDone done =
+        press.block1 != 0 ? (board.blocktype[press.block2] == tile::obstacle ? PressDone::TentJumped
+                                                                             : PressDone::Slid)
+        : press.rotate && turns(board.blocktype[index])
+            ? (counterClockwise ? PressDone::TurnedBack : PressDone::Turned)
+            : PressDone::Nothing;
+    playSound(pressSound(done), press.block1 != 0 ? press.block2 : index);
+    if (done == PressDone::Nothing) return;
     if (const std::optional<Sound> p = progressSound(before, roadAhead())) playSound(*p, index);
 }

@@ -38,6 +38,23 @@ Sound lossSound(RoadEnd end)
     return Sound::LossClosed;
 }
 
+Sound pressSound(PressDone done)
+{
+    switch (done) {
+    case PressDone::Slid:
+        return Sound::Slide;
+    case PressDone::TentJumped:
+        return Sound::TentJump;
+    case PressDone::Turned:
+        return Sound::TurnClockwise;
+    case PressDone::TurnedBack:
+        return Sound::TurnCounterClockwise;
+    case PressDone::Nothing:
+        break;
+    }
+    return Sound::Refused;
+}
+
 std::optional<Sound> progressSound(const RoadTrace &before, const RoadTrace &after)
 {
     if (after.end == RoadEnd::Exit && (before.end != RoadEnd::Exit || after.last != before.last))

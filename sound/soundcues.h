@@ -50,6 +50,11 @@ std::optional<Cue> tickCue(int secondsLeft);
 // The sound of a game lost at the road's end `end`.
 Sound lossSound(RoadEnd end);
 
+// How a press on the board sounds in a game: a slide (a tent's jump when a tent moved), a turn one
+// way or the other, or, when it moved nothing, a refusal.
+enum class PressDone { Nothing, Slid, TentJumped, Turned, TurnedBack };
+Sound pressSound(PressDone done);
+
 // What a move did to the road ahead of the car, from the trace before and after it: nothing for
 // a road left as long as it was.
 std::optional<Sound> progressSound(const RoadTrace &before, const RoadTrace &after);

@@ -10,7 +10,7 @@
 void MainWindow::buildSpeech()
 {
     announcer = new Announcer(this);
-    announcements.verbosity = verbosityFromKey(gameSettings->text(QStringLiteral("verbosity")));
+    announcements.verbosity = verbosityFromKey(gameSettings->text(settingKey::verbosity));
     boardfocus->reading = [this](qint16 place) { return placeReading(place); };
 }
 
@@ -117,7 +117,7 @@ void MainWindow::speakLine(CursorMove m)
 void MainWindow::changeVerbosity()
 {
     announcements.nextVerbosity();
-    gameSettings->setText(QStringLiteral("verbosity"), verbosityKey(announcements.verbosity));
+    gameSettings->setText(settingKey::verbosity, verbosityKey(announcements.verbosity));
     say(verbositySentence(announcements.verbosity), Weight::Setting);
 }
 

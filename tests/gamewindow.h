@@ -8,6 +8,16 @@
 
 namespace roadtest {
 
+// Sends a key where a real one goes: to the control with the focus, or to the window.
+inline void key(MainWindow &w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QWidget *target = w.focusWidget() ? w.focusWidget() : &w;
+    QKeyEvent press(QEvent::KeyPress, k, mods);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, k, mods);
+    QApplication::sendEvent(target, &release);
+}
+
 // Lets the car go: the countdown is cut short and the next second's tick releases it.
 inline void release(MainWindow &w)
 {

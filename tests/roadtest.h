@@ -5,6 +5,7 @@
 #if __has_include("core/gamesettings.h") // not for the tests that see no game code
 #include "core/gamesettings.h"
 #endif
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,6 +19,22 @@ inline QTemporaryDir &isolateSettings()
     static QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
     return dir;
+}
+
+// A fresh folder named `stem`-N in the throwaway settings folder, so no test sees another's files.
+inline QString freshFolder(const QString &stem)
+{
+    static int count = 0;
+    const QString dir = isolateSettings().filePath(QStringLiteral("%1-%2").arg(stem).arg(++count));
+    if (!QDir().mkpath(dir)) qFatal("cannot make %s", qPrintable(dir));
+    return dir;
+}
+
+inline void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+    f.write(content);
 }
 
 #if __has_include("core/gamesettings.h")

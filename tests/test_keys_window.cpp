@@ -50,16 +50,6 @@ QString seen(const MainWindow &w)
         .arg(w.blink.blinky);
 }
 
-// Sends a key where a real one goes: to the control with the focus, or to the window.
-void key(MainWindow &w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    QWidget *target = w.focusWidget() ? w.focusWidget() : &w;
-    QKeyEvent press(QEvent::KeyPress, k, mods);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, k, mods);
-    QApplication::sendEvent(target, &release);
-}
-
 void closeBoxes()
 {
     for (QWidget *top : QApplication::topLevelWidgets())
@@ -321,8 +311,8 @@ class TestKeysWindow : public QObject
             QCOMPARE(again.Label5->text(), QStringLiteral("20"));
         }
         GameSettings damaged;
-        damaged.setText(QStringLiteral("exits"), QStringLiteral("9"));
-        damaged.setText(QStringLiteral("countdown"), QStringLiteral("-5"));
+        damaged.setText(settingKey::exits, QStringLiteral("9"));
+        damaged.setText(settingKey::countdown, QStringLiteral("-5"));
         MainWindow third;
         QCOMPARE(third.totalexit, 4);
         QCOMPARE(third.cartimein, 10);

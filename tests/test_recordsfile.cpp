@@ -24,22 +24,12 @@
 
 namespace {
 
-// A fresh folder in the throwaway settings folder, so that no test sees another's store.
 QString freshFolder()
 {
-    static int count = 0;
-    const QString dir =
-        roadtest::isolateSettings().filePath(QStringLiteral("store-%1").arg(++count));
-    if (!QDir().mkpath(dir)) qFatal("cannot make %s", qPrintable(dir));
-    return dir;
+    return roadtest::freshFolder(QStringLiteral("store"));
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-    f.write(content);
-}
+using roadtest::writeFile;
 
 QByteArray contentOf(const QString &path)
 {

@@ -27,19 +27,10 @@ constexpr int budgetMs = 1000;
 
 QString freshFolder()
 {
-    static int count = 0;
-    const QString dir =
-        roadtest::isolateSettings().filePath(QStringLiteral("home-%1").arg(++count));
-    if (!QDir().mkpath(dir)) qFatal("cannot make %s", qPrintable(dir));
-    return dir;
+    return roadtest::freshFolder(QStringLiteral("home"));
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-    f.write(content);
-}
+using roadtest::writeFile;
 
 QByteArray randomBytes()
 {

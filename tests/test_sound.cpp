@@ -105,14 +105,6 @@ class TestSound : public QObject
         }
     }
 
-    void lossSounds()
-    {
-        QCOMPARE(lossSound(RoadEnd::OffBoard), Sound::LossOffBoard);
-        QCOMPARE(lossSound(RoadEnd::Tent), Sound::LossTent);
-        QCOMPARE(lossSound(RoadEnd::Empty), Sound::LossEmpty);
-        QCOMPARE(lossSound(RoadEnd::DeadEnd), Sound::LossClosed);
-    }
-
     // A move is heard by what it did to the road ahead, traced on real boards.
     void progress_data()
     {

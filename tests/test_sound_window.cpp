@@ -130,16 +130,6 @@ struct Heard
     bool silent = false;
 };
 
-// A key as the player presses it, to whatever has the focus.
-void key(MainWindow &w, int k)
-{
-    QWidget *target = w.focusWidget() ? w.focusWidget() : &w;
-    QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
-}
-
 // Lets the event loop run for `ms`, so the player's thread plays and the timers tick.
 void pass(int ms)
 {

@@ -17,15 +17,6 @@ using namespace roadtest;
 
 namespace {
 
-void key(MainWindow &w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    QWidget *target = w.focusWidget() ? w.focusWidget() : &w;
-    QKeyEvent press(QEvent::KeyPress, k, mods);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, k, mods);
-    QApplication::sendEvent(target, &release);
-}
-
 // A shown, active window whose board has the keyboard focus.
 std::unique_ptr<MainWindow> boardWindow()
 {

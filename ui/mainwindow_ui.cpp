@@ -100,17 +100,17 @@ void MainWindow::Cmd_cr_Click()
 
 void MainWindow::rememberSettings()
 {
-    gameSettings->setText(QStringLiteral("exits"), QString::number(totalexit));
-    gameSettings->setText(QStringLiteral("countdown"), QString::number(cartimein));
+    gameSettings->setText(settingKey::exits, QString::number(totalexit));
+    gameSettings->setText(settingKey::countdown, QString::number(cartimein));
 }
 
 void MainWindow::recallSettings()
 {
     // Read as the panel's own steps would set them: anything else is put in range.
     bool ok = false;
-    const int exits = gameSettings->text(QStringLiteral("exits")).toInt(&ok);
+    const int exits = gameSettings->text(settingKey::exits).toInt(&ok);
     if (ok) settotalexit(static_cast<qint16>(clampExits(exits) - totalexit));
-    const int seconds = gameSettings->text(QStringLiteral("countdown")).toInt(&ok);
+    const int seconds = gameSettings->text(settingKey::countdown).toInt(&ok);
     if (ok) setcartimein(static_cast<qint16>(clampCountdown(seconds / 10 * 10) - cartimein));
 }
 
