@@ -173,8 +173,7 @@ void MainWindow::startKey()
         Label8_Click();
         return;
     }
-    //: said when F2 or N is pressed while a game, running or finished, covers START!
-    say(tr("A game is on: Escape gives it up, or puts it away"), Weight::Answer);
+    say(gameOnSentence(), Weight::Answer);
 }
 
 void MainWindow::escapeKey()
@@ -182,17 +181,10 @@ void MainWindow::escapeKey()
     // The banner's click, and a word on what it did, or why it did nothing.
     if (pause.paused()) return say(pauseSentence(true), Weight::Answer);
     if (!bigmsg->isVisibleTo(this)) return say(refusalSentence(Refusal::NoGame), Weight::Answer);
-    if (Timercarin->isActive())
-        //: said when Escape is pressed during the countdown, when a game cannot be given up yet
-        return say(tr("The car has not left yet: press G to send it"), Weight::Answer);
+    if (Timercarin->isActive()) return say(escapeSentence(EscapeDid::TooEarly), Weight::Answer);
     const bool finished = gamestate != QLatin1String("PLAY");
     bigmsg_Click();
-    say(finished
-            //: said when Escape puts a won or lost game away
-            ? tr("Game put away; press N for a new one")
-            //: said when Escape gives up a game while the car drives
-            : tr("Game given up; press N for a new one"),
-        Weight::Answer);
+    say(escapeSentence(finished ? EscapeDid::PutAway : EscapeDid::GaveUp), Weight::Answer);
 }
 
 void MainWindow::cursorKey(CursorMove m)

@@ -106,10 +106,7 @@ void MainWindow::youwin()
     updatetopten(0);
     updatetopten(1);
     if (toprank <= topTenRows) topTenWins.append({playername, points});
-    labelbig->setText(untimedgame
-                          //: shown under the banner after a win without countdown
-                          ? tr("No countdown, so no place in the Top Ten")
-                          : topTenResultLine(toprank));
+    labelbig->setText(untimedgame ? untimedResultLine() : topTenResultLine(toprank));
     fitText(labelbig);
     say(winSentence(points, untimedgame ? untimedRank : toprank), Weight::Event);
 }

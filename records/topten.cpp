@@ -97,6 +97,12 @@ QString topTenPointText(qint32 points)
     return blankSigned(points) + u' ';
 }
 
+QString untimedResultLine()
+{
+    //: shown under the banner after a win without countdown
+    return QCoreApplication::translate("TopTen", "No countdown, so no place in the Top Ten");
+}
+
 QString topTenResultLine(int toprank)
 {
     if (toprank < 1 || toprank > topTenRows)

@@ -56,3 +56,5 @@ QString topTenNameText(int row, const QString &name);
 QString topTenPointText(qint32 points);
 // The line shown when a game is won.
 QString topTenResultLine(int toprank);
+// The same line after a win without countdown, which takes no row.
+QString untimedResultLine();

@@ -2,6 +2,7 @@
 #include "core/mainwindow.h"
 
 #include "sound/soundplayer.h"
+#include "speech/spokennames.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -68,8 +69,7 @@ void MainWindow::cmd_sound_Click()
                           sound->muted() ? QStringLiteral("off") : QStringLiteral("on"));
     showSoundState();
     playSound(Sound::Unmute); // heard only when the sound has just come back
-    //: said when M or the sound switch silences the game's sounds, or brings them back
-    say(sound->muted() ? tr("Sound off") : tr("Sound on"), Weight::Setting);
+    say(soundSentence(!sound->muted()), Weight::Setting);
 }
 
 void MainWindow::playSound(Sound s, qint16 place, float pitch)

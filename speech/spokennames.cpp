@@ -324,6 +324,36 @@ QString pauseSentence(bool paused)
                   : say(QT_TRANSLATE_NOOP("SpokenNames", "Going on"));
 }
 
+QString escapeSentence(EscapeDid did)
+{
+    switch (did) {
+    case EscapeDid::GaveUp:
+        //: said when Escape gives up a game while the car drives
+        return say(QT_TRANSLATE_NOOP("SpokenNames", "Game given up; press N for a new one"));
+    case EscapeDid::PutAway:
+        //: said when Escape puts a won or lost game away
+        return say(QT_TRANSLATE_NOOP("SpokenNames", "Game put away; press N for a new one"));
+    case EscapeDid::TooEarly:
+        break;
+    }
+    //: said when Escape is pressed during the countdown, when a game cannot be given up yet
+    return say(QT_TRANSLATE_NOOP("SpokenNames", "The car has not left yet: press G to send it"));
+}
+
+QString gameOnSentence()
+{
+    //: said when F2 or N is pressed while a game, running or finished, covers START!
+    return say(
+        QT_TRANSLATE_NOOP("SpokenNames", "A game is on: Escape gives it up, or puts it away"));
+}
+
+QString soundSentence(bool on)
+{
+    //: said when M or the sound switch silences the game's sounds, or brings them back
+    return on ? say(QT_TRANSLATE_NOOP("SpokenNames", "Sound on"))
+              : say(QT_TRANSLATE_NOOP("SpokenNames", "Sound off"));
+}
+
 QString carSentence(CarState state, qint16 place, Side heading, qint16 secondsLeft)
 {
     switch (state) {

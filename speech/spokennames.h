@@ -52,6 +52,15 @@ QString winSentence(qint32 points, qint16 rank);
 QString lossSentence(const RoadTrace &end);
 QString pauseSentence(bool paused);
 
+// What Escape did, or why it did nothing: the banner was clicked in a running or a finished game,
+// or the countdown still runs.
+enum class EscapeDid { GaveUp, PutAway, TooEarly };
+QString escapeSentence(EscapeDid did);
+// F2 or N while a game, running or finished, covers START!.
+QString gameOnSentence();
+// M or the speaker button.
+QString soundSentence(bool on);
+
 // Where the car is: waiting at START with the countdown's `secondsLeft` (below 0: none running),
 // driving on `place` heading `heading`, or stopped on `place` (0: off the board).
 enum class CarState { Waiting, Driving, Stopped };

@@ -423,39 +423,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound is off: click or press M to hear it</source>
         <translation>Ton ist aus: klicken oder M drücken, um ihn einzuschalten</translation>
     </message>
-    <message>
-        <source>Sound off</source>
-        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
-        <translation>Ton aus</translation>
-    </message>
-    <message>
-        <source>Sound on</source>
-        <translation>Ton an</translation>
-    </message>
-    <message>
-        <source>No countdown, so no place in the Top Ten</source>
-        <extracomment>shown under the banner after a win without countdown</extracomment>
-        <translation>Ohne Countdown, also kein Platz in der Top Ten</translation>
-    </message>
-    <message>
-        <source>A game is on: Escape gives it up, or puts it away</source>
-        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
-        <translation>Ein Spiel läuft: Escape gibt es auf oder räumt es weg</translation>
-    </message>
-    <message>
-        <source>The car has not left yet: press G to send it</source>
-        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
-        <translation>Das Auto ist noch nicht losgefahren: drücke G, um es loszuschicken</translation>
-    </message>
-    <message>
-        <source>Game put away; press N for a new one</source>
-        <extracomment>said when Escape puts a won or lost game away</extracomment>
-        <translation>Spiel weggeräumt; drücke N für ein neues</translation>
-    </message>
-    <message>
-        <source>Game given up; press N for a new one</source>
-        <translation>Spiel aufgegeben; drücke N für ein neues</translation>
-    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -988,6 +955,35 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
         <translation>Gewonnen! %1 Punkte; ohne Countdown, also nicht für die Top Ten</translation>
     </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <extracomment>said when Escape gives up a game while the car drives</extracomment>
+        <translation>Spiel aufgegeben; drücke N für ein neues</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Spiel weggeräumt; drücke N für ein neues</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>Das Auto ist noch nicht losgefahren: drücke G, um es loszuschicken</translation>
+    </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Ein Spiel läuft: Escape gibt es auf oder räumt es weg</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Ton aus</translation>
+    </message>
 </context>
 <context>
     <name>TopTen</name>
@@ -1002,6 +998,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
         <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the German is correct. &quot;#&quot; is not used for ranks in German, &quot;Platz&quot; is.</translatorcomment>
         <translation>Deine Punkte: Platz %1 der Top Ten</translation>
+    </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Ohne Countdown, also kein Platz in der Top Ten</translation>
     </message>
 </context>
 </TS>

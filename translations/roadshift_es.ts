@@ -438,39 +438,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound is off: click or press M to hear it</source>
         <translation>El sonido está desactivado: haz clic o presiona M para oírlo</translation>
     </message>
-    <message>
-        <source>Sound off</source>
-        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
-        <translation>Sonido desactivado</translation>
-    </message>
-    <message>
-        <source>Sound on</source>
-        <translation>Sonido activado</translation>
-    </message>
-    <message>
-        <source>No countdown, so no place in the Top Ten</source>
-        <extracomment>shown under the banner after a win without countdown</extracomment>
-        <translation>Sin cuenta regresiva no hay lugar en el Top 10</translation>
-    </message>
-    <message>
-        <source>A game is on: Escape gives it up, or puts it away</source>
-        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
-        <translation>Hay una partida: Escape la abandona o la quita</translation>
-    </message>
-    <message>
-        <source>The car has not left yet: press G to send it</source>
-        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
-        <translation>El auto todavía no salió: presiona G para enviarlo</translation>
-    </message>
-    <message>
-        <source>Game put away; press N for a new one</source>
-        <extracomment>said when Escape puts a won or lost game away</extracomment>
-        <translation>Partida quitada; presiona N para una nueva</translation>
-    </message>
-    <message>
-        <source>Game given up; press N for a new one</source>
-        <translation>Partida abandonada; presiona N para una nueva</translation>
-    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -1005,6 +972,35 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
         <translation>¡Ganaste! %1 puntos; sin tiempo, así que no cuenta para el Top 10</translation>
     </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <extracomment>said when Escape gives up a game while the car drives</extracomment>
+        <translation>Partida abandonada; presiona N para una nueva</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Partida quitada; presiona N para una nueva</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>El auto todavía no salió: presiona G para enviarlo</translation>
+    </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Hay una partida: Escape la abandona o la quita</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Sonido activado</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Sonido desactivado</translation>
+    </message>
 </context>
 <context>
     <name>TopTen</name>
@@ -1019,6 +1015,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
         <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Spanish is correct. &quot;#&quot; is not used for ranks in Spanish, &quot;puesto&quot; is.</translatorcomment>
         <translation>Tus puntos: puesto %1 en el Top 10</translation>
+    </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Sin cuenta regresiva no hay lugar en el Top 10</translation>
     </message>
 </context>
 </TS>

@@ -444,39 +444,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound is off: click or press M to hear it</source>
         <translation>Le son est coupé&#xa0;: clique ou appuie sur M pour l&apos;entendre</translation>
     </message>
-    <message>
-        <source>Sound off</source>
-        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
-        <translation>Son coupé</translation>
-    </message>
-    <message>
-        <source>Sound on</source>
-        <translation>Son activé</translation>
-    </message>
-    <message>
-        <source>No countdown, so no place in the Top Ten</source>
-        <extracomment>shown under the banner after a win without countdown</extracomment>
-        <translation>Sans compte à rebours, pas de place dans le Top 10</translation>
-    </message>
-    <message>
-        <source>A game is on: Escape gives it up, or puts it away</source>
-        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
-        <translation>Une partie est en cours&#xa0;: Escape l&apos;abandonne ou la range</translation>
-    </message>
-    <message>
-        <source>The car has not left yet: press G to send it</source>
-        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
-        <translation>La voiture n&apos;est pas encore partie&#xa0;: appuie sur G pour la lancer</translation>
-    </message>
-    <message>
-        <source>Game put away; press N for a new one</source>
-        <extracomment>said when Escape puts a won or lost game away</extracomment>
-        <translation>Partie rangée&#xa0;; appuie sur N pour en lancer une</translation>
-    </message>
-    <message>
-        <source>Game given up; press N for a new one</source>
-        <translation>Partie abandonnée&#xa0;; appuie sur N pour en lancer une</translation>
-    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -1014,6 +981,35 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
         <translation>Gagné&#xa0;! %1 points&#xa0;; sans chrono, donc pas pour le Top 10</translation>
     </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <extracomment>said when Escape gives up a game while the car drives</extracomment>
+        <translation>Partie abandonnée&#xa0;; appuie sur N pour en lancer une</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Partie rangée&#xa0;; appuie sur N pour en lancer une</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>La voiture n&apos;est pas encore partie&#xa0;: appuie sur G pour la lancer</translation>
+    </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Une partie est en cours&#xa0;: Escape l&apos;abandonne ou la range</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Son coupé</translation>
+    </message>
 </context>
 <context>
     <name>TopTen</name>
@@ -1028,6 +1024,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
         <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the French is correct. &quot;#&quot; is not used for ranks in French, &quot;n°&quot; is.</translatorcomment>
         <translation>Ton score est classé n°&#xa0;%1 au Top 10</translation>
+    </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Sans compte à rebours, pas de place dans le Top 10</translation>
     </message>
 </context>
 </TS>

@@ -429,39 +429,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound is off: click or press M to hear it</source>
         <translation>Il suono è spento: fai clic o premi M per sentirlo</translation>
     </message>
-    <message>
-        <source>Sound off</source>
-        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
-        <translation>Suono spento</translation>
-    </message>
-    <message>
-        <source>Sound on</source>
-        <translation>Suono attivo</translation>
-    </message>
-    <message>
-        <source>No countdown, so no place in the Top Ten</source>
-        <extracomment>shown under the banner after a win without countdown</extracomment>
-        <translation>Senza conto alla rovescia, niente posto nella Top Ten</translation>
-    </message>
-    <message>
-        <source>A game is on: Escape gives it up, or puts it away</source>
-        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
-        <translation>C&apos;è una partita: Escape la abbandona o la mette via</translation>
-    </message>
-    <message>
-        <source>The car has not left yet: press G to send it</source>
-        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
-        <translation>L&apos;auto non è ancora partita: premi G per mandarla</translation>
-    </message>
-    <message>
-        <source>Game put away; press N for a new one</source>
-        <extracomment>said when Escape puts a won or lost game away</extracomment>
-        <translation>Partita messa via; premi N per una nuova</translation>
-    </message>
-    <message>
-        <source>Game given up; press N for a new one</source>
-        <translation>Partita abbandonata; premi N per una nuova</translation>
-    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -980,11 +947,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>New game. Exit at %1; the car waits until you press G</source>
         <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
-        <translation>Nuova partita. Uscita alla %1; l&apos;auto aspetta che premi G</translation>
+        <translation>Nuova partita. Uscita in %1; l&apos;auto aspetta che premi G</translation>
     </message>
     <message>
         <source>New game. Exits at %1; the car waits until you press G</source>
-        <translation>Nuova partita. Uscite alla %1; l&apos;auto aspetta che premi G</translation>
+        <translation>Nuova partita. Uscite in %1; l&apos;auto aspetta che premi G</translation>
     </message>
     <message>
         <source>Exits: %1; no countdown</source>
@@ -995,6 +962,35 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>You won! %1 points; untimed, so not for the top ten</source>
         <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
         <translation>Hai vinto! %1 punti; senza tempo, quindi non per la Top Ten</translation>
+    </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <extracomment>said when Escape gives up a game while the car drives</extracomment>
+        <translation>Partita abbandonata; premi N per una nuova</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Partita messa via; premi N per una nuova</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>L&apos;auto non è ancora partita: premi G per mandarla</translation>
+    </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>C&apos;è una partita: Escape la abbandona o la mette via</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Suono attivo</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Suono spento</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1006,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
         <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Italian is correct. &quot;#&quot; is not used for ranks in Italian, &quot;%1º posto&quot; is.</translatorcomment>
         <translation>Sei al %1º posto nella Top Ten</translation>
+    </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Senza conto alla rovescia, niente posto nella Top Ten</translation>
     </message>
 </context>
 </TS>

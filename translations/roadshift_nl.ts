@@ -431,39 +431,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound is off: click or press M to hear it</source>
         <translation>Geluid staat uit: klik of druk op M om het te horen</translation>
     </message>
-    <message>
-        <source>Sound off</source>
-        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
-        <translation>Geluid uit</translation>
-    </message>
-    <message>
-        <source>Sound on</source>
-        <translation>Geluid aan</translation>
-    </message>
-    <message>
-        <source>No countdown, so no place in the Top Ten</source>
-        <extracomment>shown under the banner after a win without countdown</extracomment>
-        <translation>Zonder countdown geen plek in de top tien</translation>
-    </message>
-    <message>
-        <source>A game is on: Escape gives it up, or puts it away</source>
-        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
-        <translation>Er loopt een spel: Escape geeft het op of ruimt het op</translation>
-    </message>
-    <message>
-        <source>The car has not left yet: press G to send it</source>
-        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
-        <translation>De auto is nog niet vertrokken: druk op G om hem te laten gaan</translation>
-    </message>
-    <message>
-        <source>Game put away; press N for a new one</source>
-        <extracomment>said when Escape puts a won or lost game away</extracomment>
-        <translation>Spel opgeruimd; druk op N voor een nieuw</translation>
-    </message>
-    <message>
-        <source>Game given up; press N for a new one</source>
-        <translation>Spel opgegeven; druk op N voor een nieuw</translation>
-    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -1001,6 +968,35 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
         <translation>Gewonnen! %1 punten; zonder tijd, dus niet voor de top tien</translation>
     </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <extracomment>said when Escape gives up a game while the car drives</extracomment>
+        <translation>Spel opgegeven; druk op N voor een nieuw</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Spel opgeruimd; druk op N voor een nieuw</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>De auto is nog niet vertrokken: druk op G om hem te laten gaan</translation>
+    </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Er loopt een spel: Escape geeft het op of ruimt het op</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Geluid aan</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Geluid uit</translation>
+    </message>
 </context>
 <context>
     <name>TopTen</name>
@@ -1015,6 +1011,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
         <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Dutch is correct. &quot;#&quot; is not used for ranks in Dutch, &quot;plaats&quot; is.</translatorcomment>
         <translation>Je staat op plaats %1 in de top tien</translation>
+    </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Zonder countdown geen plek in de top tien</translation>
     </message>
 </context>
 </TS>

@@ -432,39 +432,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound is off: click or press M to hear it</source>
         <translation>Dźwięk jest wyłączony: kliknij lub wciśnij M, by go słyszeć</translation>
     </message>
-    <message>
-        <source>Sound off</source>
-        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
-        <translation>Dźwięk wyłączony</translation>
-    </message>
-    <message>
-        <source>Sound on</source>
-        <translation>Dźwięk włączony</translation>
-    </message>
-    <message>
-        <source>No countdown, so no place in the Top Ten</source>
-        <extracomment>shown under the banner after a win without countdown</extracomment>
-        <translation>Bez odliczania nie ma miejsca w Top 10</translation>
-    </message>
-    <message>
-        <source>A game is on: Escape gives it up, or puts it away</source>
-        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
-        <translation>Trwa gra: Escape ją przerywa albo odkłada</translation>
-    </message>
-    <message>
-        <source>The car has not left yet: press G to send it</source>
-        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
-        <translation>Auto jeszcze nie ruszyło: wciśnij G, by je wysłać</translation>
-    </message>
-    <message>
-        <source>Game put away; press N for a new one</source>
-        <extracomment>said when Escape puts a won or lost game away</extracomment>
-        <translation>Gra odłożona; wciśnij N, by zacząć nową</translation>
-    </message>
-    <message>
-        <source>Game given up; press N for a new one</source>
-        <translation>Gra przerwana; wciśnij N, by zacząć nową</translation>
-    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -1015,6 +982,35 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
         <translation>Wygrana! Punkty: %1; bez odliczania, więc poza Top 10</translation>
     </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <extracomment>said when Escape gives up a game while the car drives</extracomment>
+        <translation>Gra przerwana; wciśnij N, by zacząć nową</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Gra odłożona; wciśnij N, by zacząć nową</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>Auto jeszcze nie ruszyło: wciśnij G, by je wysłać</translation>
+    </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Trwa gra: Escape ją przerywa albo odkłada</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Dźwięk włączony</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Dźwięk wyłączony</translation>
+    </message>
 </context>
 <context>
     <name>TopTen</name>
@@ -1029,6 +1025,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
         <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Polish is correct. Polish writes a rank as &quot;3. miejsce&quot;, not with &quot;#&quot;.</translatorcomment>
         <translation>Twój wynik: %1. miejsce w Top 10</translation>
+    </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Bez odliczania nie ma miejsca w Top 10</translation>
     </message>
 </context>
 </TS>

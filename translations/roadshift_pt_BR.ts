@@ -432,39 +432,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound is off: click or press M to hear it</source>
         <translation>O som está desligado: clique ou aperte M para ouvi-lo</translation>
     </message>
-    <message>
-        <source>Sound off</source>
-        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
-        <translation>Som desligado</translation>
-    </message>
-    <message>
-        <source>Sound on</source>
-        <translation>Som ligado</translation>
-    </message>
-    <message>
-        <source>No countdown, so no place in the Top Ten</source>
-        <extracomment>shown under the banner after a win without countdown</extracomment>
-        <translation>Sem contagem regressiva, sem lugar no Top 10</translation>
-    </message>
-    <message>
-        <source>A game is on: Escape gives it up, or puts it away</source>
-        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
-        <translation>Há uma partida: Escape desiste dela ou a guarda</translation>
-    </message>
-    <message>
-        <source>The car has not left yet: press G to send it</source>
-        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
-        <translation>O carro ainda não partiu: aperte G para mandá-lo</translation>
-    </message>
-    <message>
-        <source>Game put away; press N for a new one</source>
-        <extracomment>said when Escape puts a won or lost game away</extracomment>
-        <translation>Partida guardada; aperte N para uma nova</translation>
-    </message>
-    <message>
-        <source>Game given up; press N for a new one</source>
-        <translation>Você desistiu da partida; aperte N para uma nova</translation>
-    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -1011,6 +978,35 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
         <translation>Você ganhou! %1 pontos; sem tempo, então não vale para o Top 10</translation>
     </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <extracomment>said when Escape gives up a game while the car drives</extracomment>
+        <translation>Você desistiu da partida; aperte N para uma nova</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Partida guardada; aperte N para uma nova</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>O carro ainda não partiu: aperte G para mandá-lo</translation>
+    </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Há uma partida: Escape desiste dela ou a guarda</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Som ligado</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Som desligado</translation>
+    </message>
 </context>
 <context>
     <name>TopTen</name>
@@ -1025,6 +1021,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
         <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Portuguese is correct. &quot;#&quot; is not used for ranks in Portuguese, the ordinal &quot;%1º lugar&quot; is.</translatorcomment>
         <translation>Seus pontos: %1º lugar no Top 10</translation>
+    </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Sem contagem regressiva, sem lugar no Top 10</translation>
     </message>
 </context>
 </TS>

@@ -436,39 +436,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Sound is off: click or press M to hear it</source>
         <translation>Звук выключен: щёлкни или нажми M, чтобы включить</translation>
     </message>
-    <message>
-        <source>Sound off</source>
-        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
-        <translation>Звук выключен</translation>
-    </message>
-    <message>
-        <source>Sound on</source>
-        <translation>Звук включён</translation>
-    </message>
-    <message>
-        <source>No countdown, so no place in the Top Ten</source>
-        <extracomment>shown under the banner after a win without countdown</extracomment>
-        <translation>Без отсчёта места в топ-10 нет</translation>
-    </message>
-    <message>
-        <source>A game is on: Escape gives it up, or puts it away</source>
-        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
-        <translation>Игра идёт: Escape сдаёт её или убирает</translation>
-    </message>
-    <message>
-        <source>The car has not left yet: press G to send it</source>
-        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
-        <translation>Машина ещё не тронулась: нажми G, чтобы отправить её</translation>
-    </message>
-    <message>
-        <source>Game put away; press N for a new one</source>
-        <extracomment>said when Escape puts a won or lost game away</extracomment>
-        <translation>Игра убрана; нажми N для новой</translation>
-    </message>
-    <message>
-        <source>Game given up; press N for a new one</source>
-        <translation>Игра сдана; нажми N для новой</translation>
-    </message>
 </context>
 <context>
     <name>PlaceNames</name>
@@ -1024,6 +991,35 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>%1 points; a game without countdown does not enter the top ten</extracomment>
         <translation>Победа! Очков: %1; без отсчёта, так что не для топ-10</translation>
     </message>
+    <message>
+        <source>Game given up; press N for a new one</source>
+        <extracomment>said when Escape gives up a game while the car drives</extracomment>
+        <translation>Игра сдана; нажми N для новой</translation>
+    </message>
+    <message>
+        <source>Game put away; press N for a new one</source>
+        <extracomment>said when Escape puts a won or lost game away</extracomment>
+        <translation>Игра убрана; нажми N для новой</translation>
+    </message>
+    <message>
+        <source>The car has not left yet: press G to send it</source>
+        <extracomment>said when Escape is pressed during the countdown, when a game cannot be given up yet</extracomment>
+        <translation>Машина ещё не тронулась: нажми G, чтобы отправить её</translation>
+    </message>
+    <message>
+        <source>A game is on: Escape gives it up, or puts it away</source>
+        <extracomment>said when F2 or N is pressed while a game, running or finished, covers START!</extracomment>
+        <translation>Игра идёт: Escape сдаёт её или убирает</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <extracomment>said when M or the sound switch silences the game&apos;s sounds, or brings them back</extracomment>
+        <translation>Звук включён</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Звук выключен</translation>
+    </message>
 </context>
 <context>
     <name>TopTen</name>
@@ -1038,6 +1034,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>shown under the banner after a win that enters the top-ten table; %1 is the rank, 1 to 10</extracomment>
         <translatorcomment>The English grammar slip (&quot;points is&quot;) is the English text&apos;s own charm; the Russian is correct. &quot;#&quot; is not used for ranks in Russian; &quot;1-е место&quot; is.</translatorcomment>
         <translation>Твои очки: %1-е место в топ-10</translation>
+    </message>
+    <message>
+        <source>No countdown, so no place in the Top Ten</source>
+        <extracomment>shown under the banner after a win without countdown</extracomment>
+        <translation>Без отсчёта места в топ-10 нет</translation>
     </message>
 </context>
 </TS>
