@@ -1,4 +1,4 @@
-// The notifications the game's announcements go through.
+// The notifications the game's announcements go through, inside a status bar of their own.
 #include "speech/announcer.h"
 
 #include <QAccessible>
@@ -13,6 +13,10 @@ QAccessibleInterface *announcerAccessible(const QString &key, QObject *object)
 {
     if (key == QLatin1String("AnnouncerVoice"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    // A notification inside a status bar is read by its words alone: a screen reader says
+    // "notification" before every other one.
+    if (key == QLatin1String("Announcer"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
     return nullptr;
 }
 
