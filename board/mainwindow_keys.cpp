@@ -216,8 +216,9 @@ void MainWindow::tileKey(MouseButton button, int turns)
     const qint16 place = cursor.place;
     const qint16 emptyBefore = board.emptyblock;
     const qint16 typeBefore = board.blocktype[place];
+    const RoadTrace roadBefore = roadAhead();
     pressBlock(place, button, turns);
-    speakPress(place, button, emptyBefore, typeBefore);
+    speakPress(place, button, emptyBefore, typeBefore, roadBefore);
 }
 
 void MainWindow::showCursor()

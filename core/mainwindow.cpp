@@ -446,6 +446,7 @@ void MainWindow::restart()
     setbigmsg(banner::goodLuck);
     blockstart->setPixmap(picblocks.cell(tile::startSign));
 
+    const bool wasIntro = gamestate == QLatin1String("INTRO");
     const auto dealt = dealTypes(rng);
     for (qint16 n = 1; n <= placeCount; ++n)
         setblock(n, dealt[n]);
@@ -460,6 +461,9 @@ void MainWindow::restart()
     Timercarin->start();
     Labelcartimein->show();
     gamestate = QStringLiteral("PLAY");
+    if (wasIntro) // the places were named as the intro's decoration until now
+        for (qint16 n = 1; n <= placeCount; ++n)
+            namePlace(n);
     playSound(Sound::NewGame);
     speakNewGame();
 }

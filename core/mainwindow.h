@@ -233,7 +233,8 @@ class MainWindow : public QWidget
     void buildSpeech();
     void say(const QString &sentence, Weight weight);
     QString placeReading(qint16 place) const;
-    void speakPress(qint16 place, MouseButton button, qint16 emptyBefore, qint16 typeBefore);
+    void speakPress(qint16 place, MouseButton button, qint16 emptyBefore, qint16 typeBefore,
+                    const RoadTrace &roadBefore);
     void speakLoss(qint16 from, qint16 toblock, Side entrypoint);
     void speakNewGame();
     // The difficulty last chosen, kept in the game's settings between runs.
@@ -255,6 +256,10 @@ class MainWindow : public QWidget
     // The road ahead of the car as a move may change it: from its next place while it drives,
     // else from START.
     RoadTrace roadAhead() const;
+    // Where that road starts, and the board it runs on: the exits count as exits whatever
+    // their blink or the win's flash shows.
+    void roadStart(qint16 &place, Side &entry) const;
+    Board roadBoard() const;
     void soundPress(const PressResult &press, qint16 index, const RoadTrace &before,
                     bool counterClockwise);
     void showSoundState();

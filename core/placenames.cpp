@@ -18,44 +18,51 @@ QString between()
     return word(QT_TRANSLATE_NOOP("PlaceNames", "; "));
 }
 
-// The short form a row or column reading lists: the tile's words, and the car.
-QString listed(qint16 place, const Board &board, qint16 carPlace)
+// One place of a row or column read at once: its number there, what lies there, and the car.
+QString listed(int number, qint16 place, const Board &board, qint16 carPlace)
 {
     const QString words = tileWords(board.blocktype[place]);
-    //: one place in a row or column read at once; %1 is what lies there
-    return place == carPlace ? word(QT_TRANSLATE_NOOP("PlaceNames", "%1, car here")).arg(words)
-                             : words;
+    //: one place in a row or column read at once: %1 its number in the row or column (a column
+    //: number in a row, a row number in a column), %2 what lies there
+    return place == carPlace
+               ? word(QT_TRANSLATE_NOOP("PlaceNames", "%1 %2, car")).arg(number).arg(words)
+               : word(QT_TRANSLATE_NOOP("PlaceNames", "%1 %2")).arg(number).arg(words);
 }
 
 } // namespace
 
 QString tileWords(qint16 type)
 {
+    // Short, as a row of eight is read at once; a road piece is named by the sides it opens,
+    // always in the order up, right, down, left.
     switch (type) {
     case tile::empty:
         //: the one place without a tile, into which a tile next to it can slide
-        return word(QT_TRANSLATE_NOOP("PlaceNames", "empty place"));
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "empty"));
     case tile::straightLR:
-        return word(QT_TRANSLATE_NOOP("PlaceNames", "straight, open to the left and right"));
+        //: a straight road from the left side to the right side
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "straight across"));
     case tile::straightUD:
-        return word(QT_TRANSLATE_NOOP("PlaceNames", "straight, open up and down"));
+        //: a straight road from the top side to the bottom side
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "straight up down"));
     case tile::crossing:
         //: two straight roads across each other; the car goes straight on
-        return word(QT_TRANSLATE_NOOP("PlaceNames", "crossing, open on all sides"));
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "crossing"));
+    //: a curve is named by the two sides it opens, always in the order up, right, down, left
     case tile::curveRD:
-        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve, open to the right and down"));
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve right down"));
     case tile::curveLD:
-        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve, open to the left and down"));
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve down left"));
     case tile::curveUR:
-        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve, open up and to the right"));
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve up right"));
     case tile::curveLU:
-        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve, open to the left and up"));
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "curve up left"));
     // The exit's blink and the win flash change its picture, not what lies there.
     case tile::endYellow:
     case tile::endWhite:
     case tile::exit:
         //: the goal tile; the car wins as it drives in from any side
-        return word(QT_TRANSLATE_NOOP("PlaceNames", "exit, open on all sides"));
+        return word(QT_TRANSLATE_NOOP("PlaceNames", "exit"));
     case tile::obstacle:
         //: the obstacle tile, drawn as a tent on grass; it jumps into the empty place
         return word(QT_TRANSLATE_NOOP("PlaceNames", "tent"));
@@ -81,6 +88,16 @@ QString placeName(qint16 place, qint16 type, bool carHere)
     return (carHere ? word(QT_TRANSLATE_NOOP("PlaceNames", "%1, row %2, column %3, car here"))
                     : word(QT_TRANSLATE_NOOP("PlaceNames", "%1, row %2, column %3")))
         .arg(tileWords(type))
+        .arg(row)
+        .arg(column);
+}
+
+QString introPlaceName(qint16 place)
+{
+    const int row = (place - 1) / boardColumns + 1;
+    const int column = (place - 1) % boardColumns + 1;
+    //: a board place before the first game, when the tiles are only a decoration
+    return word(QT_TRANSLATE_NOOP("PlaceNames", "no game yet, row %1, column %2"))
         .arg(row)
         .arg(column);
 }
@@ -114,8 +131,8 @@ QString rowReading(const Board &board, int row, qint16 carPlace)
 {
     QStringList places;
     for (int c = 1; c <= boardColumns; ++c)
-        places << listed(static_cast<qint16>((row - 1) * boardColumns + c), board, carPlace);
-    //: a whole row read at once, left to right; %2 lists its eight places
+        places << listed(c, static_cast<qint16>((row - 1) * boardColumns + c), board, carPlace);
+    //: a whole row read at once, left to right; %2 lists its eight places, each with its column
     return word(QT_TRANSLATE_NOOP("PlaceNames", "row %1: %2")).arg(row).arg(places.join(between()));
 }
 
@@ -123,8 +140,8 @@ QString columnReading(const Board &board, int column, qint16 carPlace)
 {
     QStringList places;
     for (int r = 1; r <= boardRows; ++r)
-        places << listed(static_cast<qint16>((r - 1) * boardColumns + column), board, carPlace);
-    //: a whole column read at once, top to bottom; %2 lists its six places
+        places << listed(r, static_cast<qint16>((r - 1) * boardColumns + column), board, carPlace);
+    //: a whole column read at once, top to bottom; %2 lists its six places, each with its row
     return word(QT_TRANSLATE_NOOP("PlaceNames", "column %1: %2"))
         .arg(column)
         .arg(places.join(between()));

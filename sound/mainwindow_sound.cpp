@@ -79,8 +79,25 @@ void MainWindow::playSound(Sound s, qint16 place, float pitch)
 
 RoadTrace MainWindow::roadAhead() const
 {
-    return Timercar->isActive() ? traceRoad(board, carstate.nextblock, carstate.nextentry)
-                                : traceRoad(board, 1, Side::Left);
+    qint16 place = 0;
+    Side entry = Side::None;
+    roadStart(place, entry);
+    return traceRoad(roadBoard(), place, entry);
+}
+
+void MainWindow::roadStart(qint16 &place, Side &entry) const
+{
+    const bool driving = Timercar->isActive();
+    place = driving ? carstate.nextblock : qint16(1);
+    entry = driving ? carstate.nextentry : Side::Left;
+}
+
+Board MainWindow::roadBoard() const
+{
+    Board b = board;
+    for (int k = 1; k <= totalexit; ++k)
+        if (exitblock[k] >= 1 && exitblock[k] <= placeCount) b.blocktype[exitblock[k]] = tile::exit;
+    return b;
 }
 
 void MainWindow::soundPress(const PressResult &press, qint16 index, const RoadTrace &before,

@@ -51,12 +51,24 @@ Announcer::Announcer(QWidget *parent) : QWidget(parent)
     });
 }
 
+namespace {
+
+QString joined(const QStringList &sentences)
+{
+    //: between sentences the game says at the same moment ("The car is off. You lost: ...")
+    return sentences.join(QCoreApplication::translate("Announcer", ". "));
+}
+
+} // namespace
+
 void Announcer::say(const QString &sentence)
 {
-    last = sentence;
-    if (pending.isEmpty())
+    if (pending.isEmpty()) {
         QTimer::singleShot(focusmoving ? afterFocusMs : 0, this, &Announcer::flush);
+        turnSaid.clear();
+    }
     pending << sentence;
+    turnSaid << sentence;
 }
 
 void Announcer::flush()
@@ -67,8 +79,7 @@ void Announcer::flush()
     // Hidden while the words change, so that the screen reader hears only the new ones as the
     // notification shows again.
     v->hide();
-    //: between sentences the game says at the same moment ("The car is off. You lost: ...")
-    v->setAccessibleName(pending.join(QCoreApplication::translate("Announcer", ". ")));
+    v->setAccessibleName(joined(pending));
     v->show();
     pending.clear();
 }

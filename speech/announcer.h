@@ -25,8 +25,9 @@ class Announcer : public QWidget
     void say(const QString &sentence);
     // Sends what was said so far now (tests call it rather than wait).
     void flush();
-    // The sentence given last (tests read it).
-    QString said() const { return last; }
+    // The sentence given last, and all of the last turn that said anything (tests read them).
+    QString said() const { return turnSaid.isEmpty() ? QString() : turnSaid.last(); }
+    QStringList saidInTurn() const { return turnSaid; }
     // The notification that spoke last, or is about to.
     const AnnouncerVoice *voice() const { return voices[turn]; }
 
@@ -34,7 +35,7 @@ class Announcer : public QWidget
     std::array<AnnouncerVoice *, 4> voices{};
     std::size_t turn = 0;
     QStringList pending;
-    QString last;
+    QStringList turnSaid;     // the sentences of the last turn that said anything
     bool focusmoving = false; // the focus moved in this turn of the event loop
     static constexpr int afterFocusMs = 300;
 };

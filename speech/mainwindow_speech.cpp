@@ -1,7 +1,7 @@
 // The main window's side of what the game says: when to say it, and the keys that ask for it.
 #include "core/mainwindow.h"
 
-#include "car/roadtrace.h"
+#include "car/roadopening.h"
 #include "core/placenames.h"
 #include "speech/announcer.h"
 #include "speech/boardfocus.h"
@@ -16,6 +16,7 @@ void MainWindow::buildSpeech()
 
 QString MainWindow::placeReading(qint16 place) const
 {
+    if (gamestate == QLatin1String("INTRO")) return introPlaceName(place);
     return placeName(place, board.blocktype[place], place == carplace);
 }
 
@@ -25,7 +26,8 @@ void MainWindow::say(const QString &sentence, Weight weight)
     if (!said.isEmpty()) announcer->say(said);
 }
 
-void MainWindow::speakPress(qint16 place, MouseButton button, qint16 emptyBefore, qint16 typeBefore)
+void MainWindow::speakPress(qint16 place, MouseButton button, qint16 emptyBefore, qint16 typeBefore,
+                            const RoadTrace &roadBefore)
 {
     if (gamestate != QLatin1String("PLAY")) {
         say(refusalSentence(Refusal::NoGame), Weight::Answer);
@@ -50,6 +52,12 @@ void MainWindow::speakPress(qint16 place, MouseButton button, qint16 emptyBefore
                                                         : Refusal::NotNextToEmpty),
             Weight::Answer);
     }
+    // A move that changed the road ahead: a short word on where it stops now.
+    if (gamestate != QLatin1String("PLAY")) return;
+    const RoadTrace now = roadAhead();
+    if (now.end != roadBefore.end || now.tiles != roadBefore.tiles ||
+        roadEndPlace(now) != roadEndPlace(roadBefore))
+        say(roadNewsSentence(now), Weight::Answer);
 }
 
 void MainWindow::speakLoss(qint16 from, qint16 toblock, Side entrypoint)
@@ -62,10 +70,12 @@ void MainWindow::speakLoss(qint16 from, qint16 toblock, Side entrypoint)
 
 void MainWindow::speakNewGame()
 {
+    // Nearest the road's end first, the order X visits them in.
     QList<qint16> exits;
     for (int k = 1; k <= totalexit; ++k)
         exits << exitblock[k];
-    say(newGameSentence(exits, cartimein), Weight::Event);
+    say(newGameSentence(exitsByDistance(exits, roadEndPlace(roadAhead())), cartimein),
+        Weight::Event);
 }
 
 void MainWindow::speakSettings()
@@ -85,10 +95,19 @@ void MainWindow::speakSecondsLeft()
 void MainWindow::speakTrace()
 {
     // From the car's next place while it drives; otherwise from START, where the car enters.
-    const bool driving = Timercar->isActive();
-    say(traceSentence(driving ? traceRoad(board, carstate.nextblock, carstate.nextentry)
-                              : traceRoad(board, 1, Side::Left)),
-        Weight::Answer);
+    qint16 start = 0;
+    Side entry = Side::None;
+    roadStart(start, entry);
+    const Board b = roadBoard();
+    const RoadTrace trace = traceRoad(b, start, entry);
+    say(traceSentence(trace, b.blocktype[trace.blocked]), Weight::Answer);
+    // While the game is on, what one move would open the road where it stops.
+    if (gamestate != QLatin1String("PLAY")) return;
+    const Opening opening = findOpening(b, start, entry, trace, carstate.carblock);
+    if (opening.way != Opening::Way::None)
+        say(openingSentence(opening, b), Weight::Answer);
+    else if (trace.end == RoadEnd::Empty)
+        say(noOpeningSentence(), Weight::Answer);
 }
 
 void MainWindow::speakCar()
@@ -106,6 +125,8 @@ void MainWindow::speakCar()
 
 void MainWindow::speakLine(CursorMove m)
 {
+    if (gamestate == QLatin1String("INTRO"))
+        return say(refusalSentence(Refusal::NoGame), Weight::Answer);
     const qint16 car = carwaits ? 0 : carplace;
     const int row = (cursor.place - 1) / boardColumns + 1;
     const int column = (cursor.place - 1) % boardColumns + 1;
@@ -158,6 +179,11 @@ bool MainWindow::speechKey(int key, bool shift)
         key != Qt::Key_X && key != Qt::Key_B)
         return false;
     if (pause.paused()) return true; // the board is out of sight: nothing of it is told either
+    const bool intro = gamestate == QLatin1String("INTRO");
+    if (intro && (key == Qt::Key_W || key == Qt::Key_C)) {
+        say(refusalSentence(Refusal::NoGame), Weight::Answer); // the intro's tiles are no road
+        return true;
+    }
     switch (key) {
     case Qt::Key_Left:
         speakLine(CursorMove::Left);

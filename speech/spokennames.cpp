@@ -1,7 +1,7 @@
 // Spoken forms of the texts and pictures under the board and in the top-ten panel.
 #include "speech/spokennames.h"
 
-#include "car/roadtrace.h"
+#include "car/roadopening.h"
 #include "core/language.h"
 #include "core/placenames.h"
 #include "ui/lettering.h"
@@ -106,38 +106,33 @@ QString counted(const char *text, int tiles)
 
 } // namespace
 
-QString traceSentence(const RoadTrace &t)
+QString traceSentence(const RoadTrace &t, qint16 blockedType)
 {
     const QString last = t.last ? placeWhere(t.last) : QString();
-    const QString facing = sideWord(t.facing);
+    const QString blocked = t.blocked ? placeWhere(t.blocked) : QString();
+    const QString heading = sideWord(t.facing);
     if (t.tiles == 0) {
         switch (t.end) {
         case RoadEnd::Exit:
             return say(QT_TRANSLATE_NOOP("SpokenNames", "The road reaches the exit at %1 at once"))
                 .arg(last);
         case RoadEnd::Tent:
-            //: %1 is a direction (left, right, up, down), %2 a place (row 1, column 1)
-            //: the road from the car or from START ends before its first tile
-            return say(QT_TRANSLATE_NOOP("SpokenNames",
-                                         "The road ends at once, facing %1 into a tent at %2"))
-                .arg(facing, placeWhere(t.blocked));
+            //: the road from the car or from START is blocked before its first tile
+            return say(QT_TRANSLATE_NOOP("SpokenNames", "Blocked at once by the tent at %1"))
+                .arg(blocked);
         case RoadEnd::Empty:
-            //: the road from the car or from START ends before its first tile
-            return say(QT_TRANSLATE_NOOP(
-                           "SpokenNames",
-                           "The road ends at once, facing %1 into the empty place at %2"))
-                .arg(facing, placeWhere(t.blocked));
+            return say(QT_TRANSLATE_NOOP("SpokenNames", "Blocked at once by the empty place at %1"))
+                .arg(blocked);
         case RoadEnd::DeadEnd:
-            //: the road from the car or from START ends before its first tile
-            return say(QT_TRANSLATE_NOOP(
-                           "SpokenNames",
-                           "The road ends at once, facing %1 into a closed side at %2"))
-                .arg(facing, placeWhere(t.blocked));
+            //: %1 the blocking place, %2 the tile there (curve up left), %3 the way the road
+            //: heads into it (left, right, up, down)
+            return say(QT_TRANSLATE_NOOP("SpokenNames",
+                                         "Blocked at once at %1: %2, closed to a car heading %3"))
+                .arg(blocked, tileWords(blockedType), heading);
         case RoadEnd::OffBoard:
-            //: the road from the car or from START ends before its first tile
             return say(QT_TRANSLATE_NOOP("SpokenNames",
                                          "The road ends at once, facing %1 off the board"))
-                .arg(facing);
+                .arg(heading);
         case RoadEnd::Loop:
             break;
         }
@@ -150,41 +145,108 @@ QString traceSentence(const RoadTrace &t)
                        t.tiles)
             .arg(last);
     case RoadEnd::Tent:
-        //: %1 is the last road place, %2 a direction (left, right, up, down)
-        return counted(QT_TRANSLATE_N_NOOP(
-                           "SpokenNames",
-                           "The road runs %n tile(s) to %1, then ends facing %2 into a tent"),
+        //: %1 the place of the tent that blocks the road; %n the road tiles before it
+        return counted(QT_TRANSLATE_N_NOOP("SpokenNames",
+                                           "Blocked by the tent at %1, after %n tile(s)"),
                        t.tiles)
-            .arg(last, facing);
+            .arg(blocked);
     case RoadEnd::Empty:
-        return counted(
-                   QT_TRANSLATE_N_NOOP(
-                       "SpokenNames",
-                       "The road runs %n tile(s) to %1, then ends facing %2 into the empty place"),
-                   t.tiles)
-            .arg(last, facing);
+        return counted(QT_TRANSLATE_N_NOOP("SpokenNames",
+                                           "Blocked by the empty place at %1, after %n tile(s)"),
+                       t.tiles)
+            .arg(blocked);
     case RoadEnd::DeadEnd:
-        //: the next tile is not open on the side the road comes from
-        return counted(
-                   QT_TRANSLATE_N_NOOP(
-                       "SpokenNames",
-                       "The road runs %n tile(s) to %1, then ends facing %2 into a closed side"),
-                   t.tiles)
-            .arg(last, facing);
-    case RoadEnd::OffBoard:
+        //: %1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads
+        //: into it (left, right, up, down); %n the road tiles before it
         return counted(QT_TRANSLATE_N_NOOP(
                            "SpokenNames",
-                           "The road runs %n tile(s) to %1, then leaves the board facing %2"),
+                           "Blocked at %1 after %n tile(s): %2, closed to a car heading %3"),
                        t.tiles)
-            .arg(last, facing);
+            .arg(blocked, tileWords(blockedType), heading);
+    case RoadEnd::OffBoard:
+        //: %1 the last road place, %2 the way the road leaves the board (left, right, up, down)
+        return counted(QT_TRANSLATE_N_NOOP(
+                           "SpokenNames",
+                           "The road leaves the board at %1, heading %2, after %n tile(s)"),
+                       t.tiles)
+            .arg(last, heading);
     case RoadEnd::Loop:
         //: the road comes back into itself; the car would drive round and round
         return counted(QT_TRANSLATE_N_NOOP("SpokenNames",
                                            "The road runs %n tile(s), then loops back to %1"),
                        t.tiles)
-            .arg(placeWhere(t.blocked));
+            .arg(blocked);
     }
     return {};
+}
+
+QString openingSentence(const Opening &o, const Board &board)
+{
+    // Where the road would lead after the move.
+    const RoadTrace &t = o.then;
+    const QString then =
+        t.end == RoadEnd::Exit
+            //: after a move that would open the road: %1 the exit it would then reach
+            ? say(QT_TRANSLATE_NOOP("SpokenNames", "then the road reaches the exit at %1"))
+                  .arg(placeWhere(t.last))
+            //: after a move that would open the road: %n its tiles then, %1 where it then stops
+            : counted(QT_TRANSLATE_N_NOOP("SpokenNames",
+                                          "then the road runs %n tile(s) and stops at %1"),
+                      t.tiles)
+                  .arg(placeWhere(roadEndPlace(t)));
+    //: two parts of one piece of advice: %1 the move, %2 what follows it
+    const auto andThen = [](const QString &move, const QString &next) {
+        return say(QT_TRANSLATE_NOOP("SpokenNames", "%1; %2")).arg(move, next);
+    };
+    switch (o.way) {
+    case Opening::Way::Turn: {
+        //: advice on the tile just named, which blocks the road or leads it off the board
+        const QString turn =
+            o.turns == 1   ? say(QT_TRANSLATE_NOOP("SpokenNames", "Turn it once with R"))
+            : o.turns == 2 ? say(QT_TRANSLATE_NOOP("SpokenNames", "Turn it twice with R"))
+                           : say(QT_TRANSLATE_NOOP("SpokenNames", "Turn it back with Shift+R"));
+        return andThen(turn, then);
+    }
+    case Opening::Way::Slide:
+        //: advice: %1 the place of a tile next to the empty place, %2 that tile (curve up left)
+        return andThen(say(QT_TRANSLATE_NOOP("SpokenNames", "Slide in the tile from %1: %2"))
+                           .arg(placeWhere(o.place), tileWords(board.blocktype[o.place])),
+                       then);
+    case Opening::Way::TentJump: {
+        //: advice: %1 the empty place, wherever it is, into which the tent would jump
+        const QString jump =
+            say(QT_TRANSLATE_NOOP("SpokenNames",
+                                  "Press the tent: it jumps to the empty place at %1"))
+                .arg(placeWhere(o.to));
+        if (o.slideIn == 0) return jump;
+        //: advice after the tent's jump: %1 the place of a tile that could then slide into the
+        //: tent's place, %2 that tile (curve up left)
+        return andThen(jump,
+                       say(QT_TRANSLATE_NOOP("SpokenNames", "then slide in the tile from %1: %2"))
+                           .arg(placeWhere(o.slideIn), tileWords(board.blocktype[o.slideIn])));
+    }
+    case Opening::Way::None:
+        break;
+    }
+    return {};
+}
+
+QString noOpeningSentence()
+{
+    //: advice on the empty place that blocks the road: no tile beside it would join the road
+    return say(QT_TRANSLATE_NOOP("SpokenNames", "No tile next to it joins the road as it lies"));
+}
+
+QString roadNewsSentence(const RoadTrace &t)
+{
+    if (t.end == RoadEnd::Exit)
+        //: said after a move that changed the road: it now reaches the exit at %1
+        return say(QT_TRANSLATE_NOOP("SpokenNames", "Road reaches the exit at %1!"))
+            .arg(placeWhere(t.last));
+    if (roadEndPlace(t) == 0) return traceSentence(t, tile::empty); // off the board at once
+    //: said after a move that changed the road: %n its tiles now, %1 where it stops
+    return counted(QT_TRANSLATE_N_NOOP("SpokenNames", "Road now %n tile(s); stops at %1"), t.tiles)
+        .arg(placeWhere(roadEndPlace(t)));
 }
 
 QString slidSentence(Side towards)
@@ -226,26 +288,24 @@ QString refusalSentence(Refusal why, qint16 type)
 
 QString newGameSentence(const QList<qint16> &exits, qint16 seconds)
 {
-    QStringList where;
-    for (qint16 p : exits)
-        where << placeWhere(p);
-    const QString list = QLocale().createSeparatedList(where);
-    if (seconds >= noCountdown)
-        //: %1 lists the exits' places; there is no countdown
-        return (exits.size() == 1
-                    ? say(QT_TRANSLATE_NOOP(
-                          "SpokenNames", "New game. Exit at %1; the car waits until you press G"))
-                    : say(QT_TRANSLATE_NOOP(
-                          "SpokenNames", "New game. Exits at %1; the car waits until you press G")))
-            .arg(list);
-    //: %1 lists the exits' places, %2 is the countdown in seconds
-    return (exits.size() == 1
-                ? say(QT_TRANSLATE_NOOP("SpokenNames",
-                                        "New game. Exit at %1; the car leaves in %2 seconds"))
-                : say(QT_TRANSLATE_NOOP("SpokenNames",
-                                        "New game. Exits at %1; the car leaves in %2 seconds")))
-        .arg(list)
-        .arg(seconds);
+    QStringList said;
+    said << (seconds >= noCountdown
+                 ? say(QT_TRANSLATE_NOOP("SpokenNames",
+                                         "New game; the car waits until you press G"))
+                 //: %1 is the countdown in seconds
+                 : say(QT_TRANSLATE_NOOP("SpokenNames", "New game; the car leaves in %1 seconds"))
+                       .arg(seconds));
+    // One exit a sentence, numbered as X visits them.
+    for (int k = 0; k < exits.size(); ++k)
+        said << (exits.size() == 1
+                     //: the one exit of a new game: %1 its place
+                     ? say(QT_TRANSLATE_NOOP("SpokenNames", "Exit: %1")).arg(placeWhere(exits[k]))
+                     //: one of the exits of a new game, nearest the road's end first: %1 its
+                     //: number, %2 its place
+                     : say(QT_TRANSLATE_NOOP("SpokenNames", "Exit %1: %2"))
+                           .arg(QString::number(k + 1), placeWhere(exits[k])));
+    //: between the sentences of one announcement
+    return said.join(say(QT_TRANSLATE_NOOP("SpokenNames", ". ")));
 }
 
 QString settingsSentence(qint16 exits, qint16 seconds)

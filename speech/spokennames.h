@@ -21,11 +21,21 @@ QString topTenRowName(int row, const QString &name, qint32 points);
 // --- What the game says as it is played (the window decides when).
 
 struct RoadTrace;
+struct Opening;
+struct Board;
 enum class Side;
 
-// Where the road from START or from the car leads: "The road runs 5 tiles to row 2, column 6,
-// then ends facing right into a tent", "The road reaches the exit at row 6, column 8".
-QString traceSentence(const RoadTrace &trace);
+// Where the road from START or from the car leads, the place that blocks it first: "Blocked at
+// row 2, column 6 after 5 tiles: curve up left, closed on the left side", "The road reaches the
+// exit at row 6, column 8 after 9 tiles". `blockedType` is the tile at trace.blocked.
+QString traceSentence(const RoadTrace &trace, qint16 blockedType);
+// What one move would open the road: "Turn it once with R; then the road reaches the exit at
+// row 1, column 8"; empty for Opening::Way::None. `board` is the board as it is now.
+QString openingSentence(const Opening &opening, const Board &board);
+// For an empty place that blocks the road with no tile beside it to join.
+QString noOpeningSentence();
+// A short word after a move changed the road: "Road now 7 tiles; stops at row 3, column 2".
+QString roadNewsSentence(const RoadTrace &trace);
 
 // After a slide by `towards` (the way the tile moved): the cursor's place is the empty one now.
 QString slidSentence(Side towards);
@@ -37,7 +47,7 @@ enum class Refusal { NotNextToEmpty, CarHere, EmptyPlace, NoGame, CannotTurn };
 // `type` is the tile that would not turn (for CannotTurn).
 QString refusalSentence(Refusal why, qint16 type = 0);
 
-// A new game: where its exits are and how long the countdown runs.
+// A new game: how long the countdown runs, then its exits one a sentence, in the order given.
 QString newGameSentence(const QList<qint16> &exits, qint16 seconds);
 // The difficulty panel's two values, said as a button changes one.
 QString settingsSentence(qint16 exits, qint16 seconds);

@@ -71,7 +71,7 @@ expect_after() {
 }
 expect_after space 'Slid'
 expect_after space 'Cannot slide: not next to the empty place'
-expect_after r 'straight, open up and down'
+expect_after r 'straight up down'
 expect_after p 'Paused'
 expect_after p 'Going on'
 expect_after g 'The car is off'

@@ -233,19 +233,19 @@ class TestKeysWindow : public QObject
         QTest::addColumn<QString>("start");
         QTest::newRow("intro") << "intro"
                                << "No game running"
-                               << "New game.";
+                               << "New game;";
         QTest::newRow("countdown") << "countdown"
                                    << "The car has not left yet"
                                    << "A game is on";
         QTest::newRow("drive") << "drive"
                                << "Game given up"
-                               << "New game.";
+                               << "New game;";
         QTest::newRow("won") << "won"
                              << "Game put away"
-                             << "New game.";
+                             << "New game;";
         QTest::newRow("lost") << "lost"
                               << "Game put away"
-                              << "New game.";
+                              << "New game;";
         QTest::newRow("paused") << "paused"
                                 << "Paused"
                                 << "A game is on";

@@ -1,11 +1,13 @@
 // What the game says, without a display: place readings, the road trace, the announcement rules.
 #include "boardfixture.h"
 #include "car/drive.h"
-#include "car/roadtrace.h"
+#include "car/roadopening.h"
 #include "core/placenames.h"
 #include "roadtest.h"
 #include "speech/announcements.h"
 #include "speech/spokennames.h"
+
+#include <algorithm>
 
 Q_DECLARE_METATYPE(Side)
 Q_DECLARE_METATYPE(Verbosity)
@@ -31,13 +33,26 @@ class TestSpeech : public QObject
     {
         QFETCH(int, type);
         QFETCH(Side, side);
-        const QString words = tileWords(qint16(type));
+        const QStringList words = tileWords(qint16(type)).split(u' ');
         // Exit pictures 9 and 10 stand for the exit while it blinks or flashes.
         const qint16 rule = type == 9 || type == 10 ? tile::exit : qint16(type);
         const bool open = connectionFor(side, rule).has_value();
-        const bool said = words.contains(QLatin1String("all sides")) ||
-                          words.split(QRegularExpression("[ ,]+")).contains(sideWord(side));
+        const bool acrossSide = side == Side::Left || side == Side::Right;
+        const bool said = words.contains(sideWord(side)) || words.contains("crossing") ||
+                          words.contains("exit") || (words.contains("across") && acrossSide);
         QCOMPARE(said, open);
+    }
+
+    // The sides of a road piece are said in one order everywhere: up, right, down, left.
+    void sidesInOneOrder()
+    {
+        const QStringList order = {"up", "right", "down", "left"};
+        for (int t = tile::straightLR; t <= tile::curveLU; ++t) {
+            QList<qsizetype> at;
+            for (const QString &w : tileWords(qint16(t)).split(u' '))
+                if (order.contains(w)) at << order.indexOf(w);
+            QVERIFY2(std::is_sorted(at.begin(), at.end()), qPrintable(tileWords(qint16(t))));
+        }
     }
 
     void readings_data()
@@ -46,15 +61,12 @@ class TestSpeech : public QObject
         QTest::addColumn<int>("type");
         QTest::addColumn<bool>("car");
         QTest::addColumn<QString>("reading");
-        QTest::newRow("curve") << 10 << 5 << false
-                               << "curve, open to the left and down, row 2, column 2";
-        QTest::newRow("empty") << 12 << 0 << false << "empty place, row 2, column 4";
+        QTest::newRow("curve") << 10 << 5 << false << "curve down left, row 2, column 2";
+        QTest::newRow("empty") << 12 << 0 << false << "empty, row 2, column 4";
         QTest::newRow("tent") << 48 << 12 << false << "tent, row 6, column 8";
-        QTest::newRow("crossing") << 8 << 3 << false
-                                  << "crossing, open on all sides, row 1, column 8";
-        QTest::newRow("exit") << 41 << 11 << false << "exit, open on all sides, row 6, column 1";
-        QTest::newRow("car") << 1 << 1 << true
-                             << "straight, open to the left and right, row 1, column 1, car here";
+        QTest::newRow("crossing") << 8 << 3 << false << "crossing, row 1, column 8";
+        QTest::newRow("exit") << 41 << 11 << false << "exit, row 6, column 1";
+        QTest::newRow("car") << 1 << 1 << true << "straight across, row 1, column 1, car here";
     }
     void readings()
     {
@@ -74,15 +86,21 @@ class TestSpeech : public QObject
         QCOMPARE(seen.size(), 10);
     }
 
+    // A row and a column with their places numbered, and short enough to plan by: a row of
+    // eight curves, the longest there is, stays near 30 words.
     void rowAndColumn()
     {
         const Board b =
-            boardFrom({"15E00000", "T0000000", "00000000", "00000000", "00000000", "00000000"});
+            boardFrom({"15E00000", "T0000000", "00000000", "00000000", "00000000", "46754675"});
         QCOMPARE(rowReading(b, 1, 2).section(u';', 0, 2),
-                 QStringLiteral("row 1: straight, open to the left and right; curve, open to the "
-                                "left and down, car here; exit, open on all sides"));
+                 QStringLiteral("row 1: 1 straight across; 2 curve down left, car; 3 exit"));
         QCOMPARE(columnReading(b, 1, 0).section(u';', 0, 1),
-                 QStringLiteral("column 1: straight, open to the left and right; tent"));
+                 QStringLiteral("column 1: 1 straight across; 2 tent"));
+        QCOMPARE(columnReading(b, 3, 0).section(u';', 5, 5), QStringLiteral(" 6 curve up left"));
+        const QString curves = rowReading(b, 6, 0);
+        QVERIFY2(curves.split(u' ').size() <= 34, qPrintable(curves));
+        QVERIFY(curves.startsWith("row 6: 1 curve right down; 2 curve up right; 3 curve up left; "
+                                  "4 curve down left; 5 curve right down"));
     }
 
     // The trace from START (place 1 from the left) over small boards.
@@ -93,31 +111,40 @@ class TestSpeech : public QObject
         const QString rest = "00000000";
         QTest::newRow("open road off the board")
             << QStringList{"11111111", rest, rest, rest, rest, rest}
-            << "The road runs 8 tiles to row 1, column 8, then leaves the board facing right";
+            << "The road leaves the board at row 1, column 8, heading right, after 8 tiles";
         QTest::newRow("dead end") << QStringList{"11121111", rest, rest, rest, rest, rest}
-                                  << "The road runs 3 tiles to row 1, column 3, then ends facing "
-                                     "right into a closed side";
+                                  << "Blocked at row 1, column 4 after 3 tiles: straight up down, "
+                                     "closed to a car heading right";
         QTest::newRow("tent") << QStringList{"1115T000", "000T0000", rest, rest, rest, rest}
-                              << "The road runs 4 tiles to row 1, column 4, then ends facing "
-                                 "down into a tent";
+                              << "Blocked by the tent at row 2, column 4, after 4 tiles";
         QTest::newRow("empty place") << QStringList{"11011111", rest, rest, rest, rest, rest}
-                                     << "The road runs 2 tiles to row 1, column 2, then ends "
-                                        "facing right into the empty place";
+                                     << "Blocked by the empty place at row 1, column 3, after 2 "
+                                        "tiles";
         // Through the crossing twice, along and then across, and out at the top.
         QTest::newRow("crossing")
             << QStringList{"1350E000", "0670E000", rest, rest, rest, rest}
-            << "The road runs 6 tiles to row 1, column 2, then leaves the board facing up";
+            << "The road leaves the board at row 1, column 2, heading up, after 6 tiles";
         QTest::newRow("exit") << QStringList{"1135E000", "000E0000", rest, rest, rest, rest}
                               << "The road reaches the exit at row 2, column 4 after 4 tiles";
         QTest::newRow("closed at once") << QStringList{"21111111", rest, rest, rest, rest, rest}
-                                        << "The road ends at once, facing right into a closed "
-                                           "side at row 1, column 1";
+                                        << "Blocked at once at row 1, column 1: straight up down, "
+                                           "closed to a car heading right";
+        QTest::newRow("one tile") << QStringList{"12111111", rest, rest, rest, rest, rest}
+                                  << "Blocked at row 1, column 2 after 1 tile: straight up down, "
+                                     "closed to a car heading right";
+        // Down the last column and off the board's bottom edge at place 48.
+        QTest::newRow("off at 48")
+            << QStringList{"11111115", "00000002", "00000002", "00000002", "00000002", "00000002"}
+            << "The road leaves the board at row 6, column 8, heading down, "
+               "after 13 tiles";
     }
     void trace()
     {
         QFETCH(QStringList, rows);
         QFETCH(QString, said);
-        QCOMPARE(traceSentence(traceRoad(boardFrom(rows), 1, Side::Left)), said);
+        const Board b = boardFrom(rows);
+        const RoadTrace t = traceRoad(b, 1, Side::Left);
+        QCOMPARE(traceSentence(t, b.blocktype[t.blocked]), said);
     }
 
     // A ring laid around a driving car: the trace from its next place comes back round.
@@ -127,8 +154,102 @@ class TestSpeech : public QObject
         const Board b = boardFrom({rest, "00450000", "00670000", rest, rest, rest});
         const RoadTrace t = traceRoad(b, 12, Side::Left);
         QCOMPARE(t.end, RoadEnd::Loop);
-        QCOMPARE(traceSentence(t),
+        QCOMPARE(traceSentence(t, b.blocktype[t.blocked]),
                  QStringLiteral("The road runs 4 tiles, then loops back to row 2, column 4"));
+    }
+
+    // What one move would open the road where it stops, over small boards; "T" fills the rest
+    // so that only the tiles laid out can move. The car stands on `car` (0: at START).
+    void opening_data()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("car");
+        QTest::addColumn<QString>("said");
+        const QString tents = "TTTTTTTT";
+        const QString hole = "TTTTTTT0"; // the empty place out of the way, at place 48
+        QTest::newRow("turn once to an exit")
+            << QStringList{"1112ETTT", tents, tents, tents, tents, hole} << 0
+            << "Turn it once with R; then the road reaches the exit at row 1, column 5";
+        QTest::newRow("turn twice")
+            << QStringList{"116TTTTT", "TTETTTTT", tents, tents, tents, hole} << 0
+            << "Turn it twice with R; then the road reaches the exit at row 2, column 3";
+        // The last tile leads off the top edge: one turn back brings the road down to the exit.
+        QTest::newRow("turn back off the board")
+            << QStringList{"117TTTTT", "TTETTTTT", tents, tents, tents, hole} << 0
+            << "Turn it back with Shift+R; then the road reaches the exit at row 2, column 3";
+        QTest::newRow("slide in")
+            << QStringList{"110TTTTT", "TT1TTTTT", tents, tents, tents, tents} << 0
+            << "Slide in the tile from row 2, column 3: straight across; then the road runs 3 "
+               "tiles and stops at row 1, column 4";
+        QTest::newRow("nothing slides in")
+            << QStringList{"110TTTTT", tents, tents, tents, tents, tents} << 0 << "";
+        // The only tile that would join is the one the car stands on.
+        QTest::newRow("not the car's tile")
+            << QStringList{"110TTTTT", "TT1TTTTT", tents, tents, tents, tents} << 11 << "";
+        QTest::newRow("tent")
+            << QStringList{"11TTTTTT", "TT1TTTTT", tents, tents, tents, hole} << 0
+            << "Press the tent: it jumps to the empty place at row 6, column 8; then slide in the "
+               "tile from row 2, column 3: straight across";
+    }
+    void opening()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(int, car);
+        QFETCH(QString, said);
+        const Board b = boardFrom(rows);
+        const RoadTrace t = traceRoad(b, 1, Side::Left);
+        QCOMPARE(openingSentence(findOpening(b, 1, Side::Left, t, qint16(car)), b), said);
+    }
+
+    // After a move, the word on the road's new end; off the board at once it names no place.
+    void roadNews_data()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("said");
+        const QString rest = "00000000";
+        QTest::newRow("exit") << QStringList{"1135E000", "000E0000", rest, rest, rest, rest}
+                              << "Road reaches the exit at row 2, column 4!";
+        QTest::newRow("blocked") << QStringList{"11121111", rest, rest, rest, rest, rest}
+                                 << "Road now 3 tiles; stops at row 1, column 4";
+        QTest::newRow("one tile") << QStringList{"12111111", rest, rest, rest, rest, rest}
+                                  << "Road now 1 tile; stops at row 1, column 2";
+    }
+    void roadNews()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, said);
+        QCOMPARE(roadNewsSentence(traceRoad(boardFrom(rows), 1, Side::Left)), said);
+    }
+
+    // Sentences whose numbers and places must not trade sides.
+    void sentences_data()
+    {
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("rank 10") << winSentence(120, 10)
+                                 << "You won! 120 points, rank 10 in the top ten";
+        QTest::newRow("rank 11") << winSentence(120, 11)
+                                 << "You won! 120 points, not in the top ten";
+        QTest::newRow("tent jump")
+            << tentJumpSentence(9, 48)
+            << "Tent jumped to row 6, column 8; the empty place is here now, "
+               "at row 2, column 1";
+        QTest::newRow("new game")
+            << newGameSentence({7, 42}, 50)
+            << "New game; the car leaves in 50 seconds. Exit 1: row 1, column 7. Exit 2: row 6, "
+               "column 2";
+        QTest::newRow("one exit") << newGameSentence({48}, 60)
+                                  << "New game; the car waits until you press G. Exit: row 6, "
+                                     "column 8";
+        QTest::newRow("car driving") << carSentence(CarState::Driving, 20, Side::Up, -1)
+                                     << "Car at row 3, column 4, heading up";
+        QTest::newRow("intro place") << introPlaceName(16) << "no game yet, row 2, column 8";
+    }
+    void sentences()
+    {
+        QFETCH(QString, said);
+        QFETCH(QString, expected);
+        QCOMPARE(said, expected);
     }
 
     // The trace agrees with the drive: wherever the trace says the road ends, the car ends.

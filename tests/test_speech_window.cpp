@@ -17,6 +17,11 @@ using namespace roadtest;
 
 namespace {
 
+// W on the first board as dealt: the blocking place and the turn that opens it.
+const QStringList firstBoardTrace = {
+    "Blocked at row 2, column 2 after 2 tiles: curve down left, closed to a car heading down",
+    "Turn it once with R; then the road runs 3 tiles and stops at row 2, column 1"};
+
 // A shown, active window whose board has the keyboard focus.
 std::unique_ptr<MainWindow> boardWindow()
 {
@@ -125,7 +130,7 @@ class TestSpeechWindow : public QObject
         QCoreApplication::processEvents();
         QCOMPARE(w->announcer->voice()->accessibleName(), before);
         w->announcer->flush();
-        QVERIFY2(w->announcer->voice()->accessibleName().startsWith(QLatin1String("New game.")),
+        QVERIFY2(w->announcer->voice()->accessibleName().startsWith(QLatin1String("New game;")),
                  qPrintable(w->announcer->voice()->accessibleName()));
     }
 
@@ -135,15 +140,18 @@ class TestSpeechWindow : public QObject
         auto w = boardWindow();
         QVERIFY(w);
         key(*w, Qt::Key_F2);
-        QVERIFY(said(*w).startsWith(QLatin1String("New game. Exits at row ")));
-        QVERIFY(said(*w).endsWith(QLatin1String("the car leaves in 10 seconds")));
+        QVERIFY2(said(*w).startsWith(
+                     QLatin1String("New game; the car leaves in 10 seconds. Exit 1: row ")),
+                 qPrintable(said(*w)));
         key(*w, Qt::Key_Space); // shows the cursor on place 1
         key(*w, Qt::Key_Space);
         QCOMPARE(said(*w), QStringLiteral("Cannot slide: not next to the empty place"));
         for (int k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
             key(*w, k); // place 13, right of the empty place 12
+        w->announcer->flush();
         key(*w, Qt::Key_Space);
-        QCOMPARE(said(*w), QStringLiteral("Slid left; the empty place is here now"));
+        QCOMPARE(w->announcer->saidInTurn().value(0),
+                 QStringLiteral("Slid left; the empty place is here now"));
         key(*w, Qt::Key_R);
         QCOMPARE(said(*w), QStringLiteral("Cannot turn the empty place"));
         key(*w, Qt::Key_Left);
@@ -161,7 +169,7 @@ class TestSpeechWindow : public QObject
         w->restart();
         for (int k = 1; k <= 9; ++k)
             w->Timercarin_Timer();
-        QVERIFY(said(*w).startsWith(QLatin1String("New game.")));
+        QVERIFY(said(*w).startsWith(QLatin1String("New game;")));
         w->Timercarin_Timer();
         QCOMPARE(said(*w), QStringLiteral("10 seconds"));
     }
@@ -200,6 +208,98 @@ class TestSpeechWindow : public QObject
         release(*w);
         QCOMPARE(said(*w),
                  QStringLiteral("You lost: row 1, column 1 is closed to a car heading right"));
+    }
+
+    // W in every state of a game: where the road stops and what one move would open it, from
+    // START before the car leaves, from the car's next place as it drives, and the same answer
+    // however long the win's flash goes on.
+    void traceInEveryState()
+    {
+        auto w = boardWindow();
+        QVERIFY(w);
+        key(*w, Qt::Key_W);
+        QCOMPARE(said(*w), QStringLiteral("No game running; press N to start one"));
+        w->restart();
+        w->announcer->flush();
+        key(*w, Qt::Key_W);
+        QCOMPARE(w->announcer->saidInTurn(), firstBoardTrace);
+        buildFirstBoardRoad(*w);
+        w->announcer->flush();
+        key(*w, Qt::Key_W);
+        QCOMPARE(w->announcer->saidInTurn(),
+                 QStringList("The road reaches the exit at row 6, column 6 after 10 tiles"));
+        release(*w);
+        for (int k = 0; k < 30 && w->carstate.carblock != 1; ++k)
+            w->Timercar_Timer();
+        QCOMPARE(w->carstate.carblock, qint16(1));
+        key(*w, Qt::Key_W);
+        QCOMPARE(said(*w),
+                 QStringLiteral("The road reaches the exit at row 6, column 6 after 9 tiles"));
+        key(*w, Qt::Key_C);
+        QCOMPARE(said(*w), QStringLiteral("Car at row 1, column 1, heading right"));
+        driveToEnd(*w);
+        QCOMPARE(w->gamestate, QStringLiteral("WIN"));
+        for (int flash = 0; flash < 4; ++flash) {
+            w->Timerbigmsg_Timer();
+            key(*w, Qt::Key_W);
+            QCOMPARE(said(*w),
+                     QStringLiteral("The road reaches the exit at row 6, column 6 after 10 tiles"));
+        }
+    }
+
+    // A move that changes the road says where it stops now; one that does not says nothing more.
+    void moveTellsTheRoad()
+    {
+        auto w = boardWindow();
+        QVERIFY(w);
+        w->restart();
+        key(*w, Qt::Key_Space); // shows the cursor on place 1
+        w->announcer->flush();
+        key(*w, Qt::Key_R);
+        const QStringList turned = w->announcer->saidInTurn();
+        QCOMPARE(turned.size(), 2);
+        QVERIFY2(turned[1].startsWith(QLatin1String("Road now ")), qPrintable(turned.join('|')));
+        key(*w, Qt::Key_Right); // place 2, the road's end no more
+        key(*w, Qt::Key_Right);
+        key(*w, Qt::Key_Right);
+        w->announcer->flush();
+        key(*w, Qt::Key_Down);
+        key(*w, Qt::Key_Down);
+        key(*w, Qt::Key_Down);
+        w->announcer->flush();
+        key(*w, Qt::Key_R); // place 28, far from the road
+        QCOMPARE(w->announcer->saidInTurn().size(), 1);
+    }
+
+    // Letters typed into the name box are the name's, not the speech keys'.
+    void typingIsNotSpeechKeys()
+    {
+        auto w = boardWindow();
+        QVERIFY(w);
+        w->namebox->setFocus(Qt::MouseFocusReason);
+        w->namebox->clear();
+        w->announcer->flush();
+        const QStringList before = w->announcer->saidInTurn();
+        for (int k : {Qt::Key_W, Qt::Key_E, Qt::Key_X, Qt::Key_B, Qt::Key_C})
+            QTest::keyClick(w->namebox, k == Qt::Key_W ? 'W' : char('a' + (k - Qt::Key_A)));
+        QCOMPARE(w->namebox->text(), QStringLiteral("Wexbc"));
+        QCOMPARE(w->announcer->saidInTurn(), before);
+        QCOMPARE(w->cursor.shown, false);
+    }
+
+    // The screen reader's rectangle of each place is where that place's tile is drawn.
+    void placeRectangles()
+    {
+        auto w = boardWindow();
+        QVERIFY(w);
+        QAccessibleInterface *board = QAccessible::queryAccessibleInterface(w->boardfocus);
+        QVERIFY(board);
+        for (int p = 1; p <= placeCount; ++p) {
+            const QWidget *tile = w->block[p];
+            const QRect drawn(tile->mapToGlobal(QPoint(0, 0)), tile->size());
+            QCOMPARE(board->child(p - 1)->rect(), drawn);
+            QCOMPARE(board->childAt(drawn.center().x(), drawn.center().y()), board->child(p - 1));
+        }
     }
 
     // The panel's buttons tell the value they changed.

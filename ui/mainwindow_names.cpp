@@ -36,7 +36,7 @@ void MainWindow::nameControls()
 void MainWindow::namePlace(qint16 place)
 {
     if (place < 1 || place > placeCount) return;
-    rename(block[place], placeName(place, board.blocktype[place], place == carplace));
+    rename(block[place], placeReading(place));
 }
 
 void MainWindow::nameCar(qint16 place, bool waiting)
