@@ -1,6 +1,8 @@
 // Clickable labels and painted frames.
 #include "core/controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,6 +33,54 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
     emit pressed(event->button());
     if (event->button() == Qt::LeftButton) emit doubleClicked();
     event->accept();
+}
+
+namespace {
+
+class ButtonLabelAccessible : public QAccessibleWidget
+{
+  public:
+    explicit ButtonLabelAccessible(ButtonLabel *label)
+        : QAccessibleWidget(label, QAccessible::Button)
+    {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty())
+            return static_cast<const QLabel *>(widget())->text();
+        return own;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && widget()->isEnabled())
+            emit static_cast<ButtonLabel *>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface *buttonLabelAccessible(const QString &key, QObject *object)
+{
+    if (key == QLatin1String("ButtonLabel"))
+        return new ButtonLabelAccessible(static_cast<ButtonLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+ButtonLabel::ButtonLabel(QWidget *parent) : ClickLabel(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(buttonLabelAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 Shape::Shape(Kind kind, const QColor &fill, QWidget *parent)

@@ -26,6 +26,15 @@ class ClickLabel : public QLabel
     bool armed = false; // a left press began here and may end as a click
 };
 
+// A clickable label that works as a button: a screen reader meets it as a push button, whose
+// press action clicks it.
+class ButtonLabel : public ClickLabel
+{
+    Q_OBJECT
+  public:
+    explicit ButtonLabel(QWidget *parent = nullptr);
+};
+
 // A borderless frame drawn beneath the controls: filled, or an outline of the given width.
 class Shape : public QWidget
 {

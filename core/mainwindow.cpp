@@ -128,7 +128,7 @@ void MainWindow::buildControls()
 
     buildSettingsPanel();
 
-    Label8 = new ClickLabel(this);
+    Label8 = new ButtonLabel(this);
     //: the red word to click under the board that starts a game; very short (about 7 letters)
     Label8->setText(tr("START!"));
     Label8->setGeometry(435, 428, 66, 31);

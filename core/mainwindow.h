@@ -117,7 +117,7 @@ class MainWindow : public QWidget
     ClickLabel *bigmsg = nullptr;
     QLabel *labelbig = nullptr;
     ClickLabel *Labelcartimein = nullptr;
-    ClickLabel *Label8 = nullptr;
+    ButtonLabel *Label8 = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;

@@ -47,6 +47,10 @@ Announcer::Announcer(QWidget *parent) : QWidget(parent)
     // it reads the newly focused place first, and would otherwise drop the sentence.
     connect(qApp, &QApplication::focusChanged, this, [this] {
         focusmoving = true;
+        if (sentAt.isValid() && sentAt.elapsed() < droppedWithinMs && pending.isEmpty()) {
+            sentAt.invalidate();
+            say(sent); // again, once the screen reader has read the focused control
+        }
         QTimer::singleShot(0, this, [this] { focusmoving = false; });
     });
 }
@@ -79,7 +83,9 @@ void Announcer::flush()
     // Hidden while the words change, so that the screen reader hears only the new ones as the
     // notification shows again.
     v->hide();
-    v->setAccessibleName(joined(pending));
+    sent = joined(pending);
+    sentAt.start();
+    v->setAccessibleName(sent);
     v->show();
     pending.clear();
 }

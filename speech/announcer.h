@@ -1,6 +1,7 @@
 // What the game tells a screen reader of its own accord, without taking the keyboard focus.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QWidget>
 
@@ -38,4 +39,9 @@ class Announcer : public QWidget
     QStringList turnSaid;     // the sentences of the last turn that said anything
     bool focusmoving = false; // the focus moved in this turn of the event loop
     static constexpr int afterFocusMs = 300;
+    // What went out last, and when: a focus move right after it makes the screen reader drop it
+    // for the newly focused control, so it is said again after that.
+    QString sent;
+    QElapsedTimer sentAt;
+    static constexpr int droppedWithinMs = 400;
 };

@@ -78,6 +78,20 @@ class TestNamesWindow : public QObject
         QCOMPARE(nameOf(byName.at(control)), name);
     }
 
+    // START! is met as a button, and its press action starts a game as a click does.
+    void startIsAButton()
+    {
+        MainWindow w;
+        QAccessibleInterface *start = QAccessible::queryAccessibleInterface(w.Label8);
+        QVERIFY(start);
+        QCOMPARE(start->role(), QAccessible::Button);
+        QVERIFY(start->actionInterface());
+        QVERIFY(start->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(w.gamestate, QStringLiteral("PLAY"));
+    }
+
     // The name box reads its whole text, in pieces that end where the text ends, and answers
     // at the text's end too (a screen reader asks there after every typed letter).
     void nameBoxText_data()

@@ -115,6 +115,22 @@ class TestSpeechWindow : public QObject
                  QStringLiteral("Exits: 4; countdown: 20 seconds"));
     }
 
+    // A focus move right after a sentence went out (F1 just after F2): the screen reader drops
+    // the sentence for the focused control, so it goes out again after the move.
+    void sentenceSurvivesAQuickFocusMove()
+    {
+        const auto w = boardWindow();
+        QVERIFY(w);
+        key(*w, Qt::Key_F2);
+        w->announcer->flush();
+        const QString newGame = w->announcer->voice()->accessibleName();
+        QVERIFY(newGame.startsWith(QLatin1String("New game;")));
+        w->cmd_exit->setFocus(Qt::TabFocusReason);
+        QCOMPARE(w->announcer->saidInTurn(), QStringList(newGame));
+        w->announcer->flush();
+        QCOMPARE(w->announcer->voice()->accessibleName(), newGame);
+    }
+
     // A game started from a control the banner comes to cover: the board takes the focus, and
     // the new game is announced only once the screen reader has had time to read the board's
     // place, as it drops a notification that comes with a focus move.
