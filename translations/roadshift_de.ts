@@ -427,11 +427,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
 <context>
     <name>PlaceNames</name>
     <message>
-        <source>empty place</source>
-        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation>freies Feld</translation>
-    </message>
-    <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
         <translation>Zelt</translation>
@@ -457,45 +452,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>%1, car here</source>
-        <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation>%1, Auto hier</translation>
-    </message>
-    <message>
-        <source>straight, open to the left and right</source>
-        <translation>Gerade, offen nach links und rechts</translation>
-    </message>
-    <message>
-        <source>straight, open up and down</source>
-        <translation>Gerade, offen nach oben und unten</translation>
-    </message>
-    <message>
-        <source>crossing, open on all sides</source>
-        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation>Kreuzung, nach allen Seiten offen</translation>
-    </message>
-    <message>
-        <source>curve, open to the right and down</source>
-        <translation>Kurve, offen nach rechts und unten</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and down</source>
-        <translation>Kurve, offen nach links und unten</translation>
-    </message>
-    <message>
-        <source>curve, open up and to the right</source>
-        <translation>Kurve, offen nach oben und rechts</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and up</source>
-        <translation>Kurve, offen nach links und oben</translation>
-    </message>
-    <message>
-        <source>exit, open on all sides</source>
-        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation>Ausfahrt, nach allen Seiten offen</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -533,13 +489,69 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>row %1: %2</source>
-        <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
+        <extracomment>a whole row read at once, left to right; %2 lists its eight places, each with its column</extracomment>
         <translation>Reihe %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
-        <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
+        <extracomment>a whole column read at once, top to bottom; %2 lists its six places, each with its row</extracomment>
         <translation>Spalte %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, car</source>
+        <extracomment>one place in a row or column read at once: %1 its number in the row or column (a column number in a row, a row number in a column), %2 what lies there</extracomment>
+        <translation>%1 %2, Auto</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
+        <translation>frei</translation>
+    </message>
+    <message>
+        <source>straight across</source>
+        <extracomment>a straight road from the left side to the right side</extracomment>
+        <translation>Gerade waagrecht</translation>
+    </message>
+    <message>
+        <source>straight up down</source>
+        <extracomment>a straight road from the top side to the bottom side</extracomment>
+        <translation>Gerade senkrecht</translation>
+    </message>
+    <message>
+        <source>crossing</source>
+        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
+        <translation>Kreuzung</translation>
+    </message>
+    <message>
+        <source>curve right down</source>
+        <extracomment>a curve is named by the two sides it opens, always in the order up, right, down, left</extracomment>
+        <translation>Kurve rechts unten</translation>
+    </message>
+    <message>
+        <source>curve down left</source>
+        <translation>Kurve unten links</translation>
+    </message>
+    <message>
+        <source>curve up right</source>
+        <translation>Kurve oben rechts</translation>
+    </message>
+    <message>
+        <source>curve up left</source>
+        <translation>Kurve oben links</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
+        <translation>Ausfahrt</translation>
+    </message>
+    <message>
+        <source>no game yet, row %1, column %2</source>
+        <extracomment>a board place before the first game, when the tiles are only a decoration</extracomment>
+        <translation>noch kein Spiel, Reihe %1, Spalte %2</translation>
     </message>
 </context>
 <context>
@@ -733,23 +745,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Die Straße erreicht sofort die Ausfahrt bei %1</translation>
     </message>
     <message>
-        <source>The road ends at once, facing %1 into a tent at %2</source>
-        <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation>Die Straße endet sofort: Sie führt %1 in ein Zelt bei %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into the empty place at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>Die Straße endet sofort: Sie führt %1 ins freie Feld bei %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into a closed side at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>Die Straße endet sofort: Sie führt %1 an eine geschlossene Seite bei %2</translation>
-    </message>
-    <message>
         <source>The road ends at once, facing %1 off the board</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
         <translation>Die Straße endet sofort: sie führt %1 aus dem Spielbrett hinaus</translation>
     </message>
     <message numerus="yes">
@@ -758,36 +754,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>
             <numerusform>Die Straße erreicht die Ausfahrt bei %1 nach %n Plättchen</numerusform>
             <numerusform>Die Straße erreicht die Ausfahrt bei %1 nach %n Plättchen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
-        <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation>
-            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 an einem Zelt</numerusform>
-            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 an einem Zelt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation>
-            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 am freien Feld</numerusform>
-            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 am freien Feld</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
-        <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation>
-            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 an einer geschlossenen Seite</numerusform>
-            <numerusform>Die Straße führt %n Plättchen weit bis %1 und endet dann %2 an einer geschlossenen Seite</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation>
-            <numerusform>Die Straße führt %n Plättchen weit bis %1 und verlässt dann %2 das Spielbrett</numerusform>
-            <numerusform>Die Straße führt %n Plättchen weit bis %1 und verlässt dann %2 das Spielbrett</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -836,15 +802,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Cannot turn the exit</source>
         <translation>Drehen geht nicht: das ist die Ausfahrt</translation>
-    </message>
-    <message>
-        <source>New game. Exit at %1; the car leaves in %2 seconds</source>
-        <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation>Neues Spiel. Ausfahrt bei %1; das Auto fährt in %2 Sekunden los</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation>Neues Spiel. Ausfahrten bei %1; das Auto fährt in %2 Sekunden los</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
@@ -937,15 +894,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Kein Countdown: das Auto wartet, bis du G drückst</translation>
     </message>
     <message>
-        <source>New game. Exit at %1; the car waits until you press G</source>
-        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
-        <translation>Neues Spiel. Ausfahrt bei %1; das Auto wartet, bis du G drückst</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car waits until you press G</source>
-        <translation>Neues Spiel. Ausfahrten bei %1; das Auto wartet, bis du G drückst</translation>
-    </message>
-    <message>
         <source>Exits: %1; no countdown</source>
         <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
         <translation>Ausfahrten: %1; kein Countdown</translation>
@@ -983,6 +931,136 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Sound off</source>
         <translation>Ton aus</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the tent at %1</source>
+        <extracomment>the road from the car or from START is blocked before its first tile</extracomment>
+        <translation>Sofort blockiert vom Zelt bei %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the empty place at %1</source>
+        <translation>Sofort blockiert vom freien Feld bei %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once at %1: %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
+        <translation>Sofort blockiert bei %1: %2, zu für ein Auto, das %3 fährt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the tent at %1, after %n tile(s)</source>
+        <extracomment>%1 the place of the tent that blocks the road; %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Blockiert vom Zelt bei %1, nach %n Plättchen</numerusform>
+            <numerusform>Blockiert vom Zelt bei %1, nach %n Plättchen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the empty place at %1, after %n tile(s)</source>
+        <translation>
+            <numerusform>Blockiert vom freien Feld bei %1, nach %n Plättchen</numerusform>
+            <numerusform>Blockiert vom freien Feld bei %1, nach %n Plättchen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Blockiert bei %1 nach %n Plättchen: %2, zu für ein Auto, das %3 fährt</numerusform>
+            <numerusform>Blockiert bei %1 nach %n Plättchen: %2, zu für ein Auto, das %3 fährt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road leaves the board at %1, heading %2, after %n tile(s)</source>
+        <extracomment>%1 the last road place, %2 the way the road leaves the board (left, right, up, down)</extracomment>
+        <translation>
+            <numerusform>Die Straße führt bei %1 %2 aus dem Spielbrett hinaus, nach %n Plättchen</numerusform>
+            <numerusform>Die Straße führt bei %1 %2 aus dem Spielbrett hinaus, nach %n Plättchen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>then the road reaches the exit at %1</source>
+        <translation>dann erreicht die Straße die Ausfahrt bei %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>then the road runs %n tile(s) and stops at %1</source>
+        <extracomment>after a move that would open the road: %n its tiles then, %1 where it then stops</extracomment>
+        <translation>
+            <numerusform>dann führt die Straße %n Plättchen weit und endet bei %1</numerusform>
+            <numerusform>dann führt die Straße %n Plättchen weit und endet bei %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>two parts of one piece of advice: %1 the move, %2 what follows it</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Turn it once with R</source>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <translation>Dreh es einmal mit R</translation>
+    </message>
+    <message>
+        <source>Turn it twice with R</source>
+        <translation>Dreh es zweimal mit R</translation>
+    </message>
+    <message>
+        <source>Turn it back with Shift+R</source>
+        <translation>Dreh es zurück mit Umschalt+R</translation>
+    </message>
+    <message>
+        <source>Slide in the tile from %1: %2</source>
+        <extracomment>advice: %1 the place of a tile next to the empty place, %2 that tile (curve up left)</extracomment>
+        <translation>Schieb das Plättchen von %1 hinein: %2</translation>
+    </message>
+    <message>
+        <source>Press the tent: it jumps to the empty place at %1</source>
+        <extracomment>advice: %1 the empty place, wherever it is, into which the tent would jump</extracomment>
+        <translation>Drück aufs Zelt: es springt aufs freie Feld bei %1</translation>
+    </message>
+    <message>
+        <source>then slide in the tile from %1: %2</source>
+        <extracomment>advice after the tent&apos;s jump: %1 the place of a tile that could then slide into the tent&apos;s place, %2 that tile (curve up left)</extracomment>
+        <translation>dann schieb das Plättchen von %1 hinein: %2</translation>
+    </message>
+    <message>
+        <source>No tile next to it joins the road as it lies</source>
+        <extracomment>advice on the empty place that blocks the road: no tile beside it would join the road</extracomment>
+        <translation>Kein Plättchen daneben passt, so wie es liegt, an die Straße</translation>
+    </message>
+    <message>
+        <source>Road reaches the exit at %1!</source>
+        <extracomment>said after a move that changed the road: it now reaches the exit at %1</extracomment>
+        <translation>Straße erreicht die Ausfahrt bei %1!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Road now %n tile(s); stops at %1</source>
+        <extracomment>said after a move that changed the road: %n its tiles now, %1 where it stops</extracomment>
+        <translation>
+            <numerusform>Straße jetzt %n Plättchen; endet bei %1</numerusform>
+            <numerusform>Straße jetzt %n Plättchen; endet bei %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game; the car waits until you press G</source>
+        <translation>Neues Spiel; das Auto wartet, bis du G drückst</translation>
+    </message>
+    <message>
+        <source>New game; the car leaves in %1 seconds</source>
+        <translation>Neues Spiel; Abfahrt in %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Exit: %1</source>
+        <extracomment>the one exit of a new game: %1 its place</extracomment>
+        <translation>Ausfahrt: %1</translation>
+    </message>
+    <message>
+        <source>Exit %1: %2</source>
+        <translation>Ausfahrt %1: %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>between the sentences of one announcement</extracomment>
+        <translation>. </translation>
     </message>
 </context>
 <context>

@@ -442,11 +442,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
 <context>
     <name>PlaceNames</name>
     <message>
-        <source>empty place</source>
-        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation>casilla vacía</translation>
-    </message>
-    <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
         <translatorcomment>&quot;Carpa&quot; is a tent from Spain to Latin America; &quot;tienda&quot; means shop in Latin America.</translatorcomment>
@@ -473,45 +468,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>%1, car here</source>
-        <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation>%1, auto aquí</translation>
-    </message>
-    <message>
-        <source>straight, open to the left and right</source>
-        <translation>recta, abierta a izquierda y derecha</translation>
-    </message>
-    <message>
-        <source>straight, open up and down</source>
-        <translation>recta, abierta arriba y abajo</translation>
-    </message>
-    <message>
-        <source>crossing, open on all sides</source>
-        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation>cruce, abierto por todos lados</translation>
-    </message>
-    <message>
-        <source>curve, open to the right and down</source>
-        <translation>curva, abierta a la derecha y abajo</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and down</source>
-        <translation>curva, abierta a la izquierda y abajo</translation>
-    </message>
-    <message>
-        <source>curve, open up and to the right</source>
-        <translation>curva, abierta arriba y a la derecha</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and up</source>
-        <translation>curva, abierta a la izquierda y arriba</translation>
-    </message>
-    <message>
-        <source>exit, open on all sides</source>
-        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation>meta, abierta por todos lados</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -549,13 +505,69 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>row %1: %2</source>
-        <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
+        <extracomment>a whole row read at once, left to right; %2 lists its eight places, each with its column</extracomment>
         <translation>fila %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
-        <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
+        <extracomment>a whole column read at once, top to bottom; %2 lists its six places, each with its row</extracomment>
         <translation>columna %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, car</source>
+        <extracomment>one place in a row or column read at once: %1 its number in the row or column (a column number in a row, a row number in a column), %2 what lies there</extracomment>
+        <translation>%1 %2, auto</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>straight across</source>
+        <extracomment>a straight road from the left side to the right side</extracomment>
+        <translation>recta horizontal</translation>
+    </message>
+    <message>
+        <source>straight up down</source>
+        <extracomment>a straight road from the top side to the bottom side</extracomment>
+        <translation>recta vertical</translation>
+    </message>
+    <message>
+        <source>crossing</source>
+        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
+        <translation>cruce</translation>
+    </message>
+    <message>
+        <source>curve right down</source>
+        <extracomment>a curve is named by the two sides it opens, always in the order up, right, down, left</extracomment>
+        <translation>curva derecha abajo</translation>
+    </message>
+    <message>
+        <source>curve down left</source>
+        <translation>curva abajo izquierda</translation>
+    </message>
+    <message>
+        <source>curve up right</source>
+        <translation>curva arriba derecha</translation>
+    </message>
+    <message>
+        <source>curve up left</source>
+        <translation>curva arriba izquierda</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
+        <translation>meta</translation>
+    </message>
+    <message>
+        <source>no game yet, row %1, column %2</source>
+        <extracomment>a board place before the first game, when the tiles are only a decoration</extracomment>
+        <translation>aún no hay partida, fila %1, columna %2</translation>
     </message>
 </context>
 <context>
@@ -750,23 +762,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>La carretera llega de inmediato a la meta en %1</translation>
     </message>
     <message>
-        <source>The road ends at once, facing %1 into a tent at %2</source>
-        <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation>La carretera termina de inmediato: va %1 contra una carpa en %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into the empty place at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>La carretera termina de inmediato: va %1 a la casilla vacía en %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into a closed side at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>La carretera termina de inmediato: va %1 contra un lado cerrado en %2</translation>
-    </message>
-    <message>
         <source>The road ends at once, facing %1 off the board</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
         <translation>La carretera termina de inmediato: va %1 fuera del tablero</translation>
     </message>
     <message numerus="yes">
@@ -775,36 +771,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>
             <numerusform>La carretera llega a la meta en %1 tras %n ficha</numerusform>
             <numerusform>La carretera llega a la meta en %1 tras %n fichas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
-        <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation>
-            <numerusform>La carretera recorre %n ficha hasta %1 y luego va %2 contra una carpa</numerusform>
-            <numerusform>La carretera recorre %n fichas hasta %1 y luego va %2 contra una carpa</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation>
-            <numerusform>La carretera recorre %n ficha hasta %1 y luego va %2 a la casilla vacía</numerusform>
-            <numerusform>La carretera recorre %n fichas hasta %1 y luego va %2 a la casilla vacía</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
-        <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation>
-            <numerusform>La carretera recorre %n ficha hasta %1 y luego va %2 contra un lado cerrado</numerusform>
-            <numerusform>La carretera recorre %n fichas hasta %1 y luego va %2 contra un lado cerrado</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation>
-            <numerusform>La carretera recorre %n ficha hasta %1 y luego sale del tablero %2</numerusform>
-            <numerusform>La carretera recorre %n fichas hasta %1 y luego sale del tablero %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -853,15 +819,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Cannot turn the exit</source>
         <translation>No se puede girar la meta</translation>
-    </message>
-    <message>
-        <source>New game. Exit at %1; the car leaves in %2 seconds</source>
-        <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation>Nueva partida. Meta en %1; el auto sale en %2 segundos</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation>Nueva partida. Metas en %1; el auto sale en %2 segundos</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
@@ -954,15 +911,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Sin cuenta regresiva: el auto espera hasta que presiones G</translation>
     </message>
     <message>
-        <source>New game. Exit at %1; the car waits until you press G</source>
-        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
-        <translation>Nueva partida. Meta en %1; el auto espera hasta que presiones G</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car waits until you press G</source>
-        <translation>Nueva partida. Metas en %1; el auto espera hasta que presiones G</translation>
-    </message>
-    <message>
         <source>Exits: %1; no countdown</source>
         <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
         <translation>Metas: %1; sin cuenta regresiva</translation>
@@ -1000,6 +948,136 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Sound off</source>
         <translation>Sonido desactivado</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the tent at %1</source>
+        <extracomment>the road from the car or from START is blocked before its first tile</extracomment>
+        <translation>Bloqueada de inmediato por la carpa en %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the empty place at %1</source>
+        <translation>Bloqueada de inmediato por la casilla vacía en %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once at %1: %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
+        <translation>Bloqueada de inmediato en %1: %2, cerrada para un auto que va %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the tent at %1, after %n tile(s)</source>
+        <extracomment>%1 the place of the tent that blocks the road; %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Bloqueada por la carpa en %1, tras %n ficha</numerusform>
+            <numerusform>Bloqueada por la carpa en %1, tras %n fichas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the empty place at %1, after %n tile(s)</source>
+        <translation>
+            <numerusform>Bloqueada por la casilla vacía en %1, tras %n ficha</numerusform>
+            <numerusform>Bloqueada por la casilla vacía en %1, tras %n fichas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Bloqueada en %1 tras %n ficha: %2, cerrada para un auto que va %3</numerusform>
+            <numerusform>Bloqueada en %1 tras %n fichas: %2, cerrada para un auto que va %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road leaves the board at %1, heading %2, after %n tile(s)</source>
+        <extracomment>%1 the last road place, %2 the way the road leaves the board (left, right, up, down)</extracomment>
+        <translation>
+            <numerusform>La carretera sale del tablero en %1, %2, tras %n ficha</numerusform>
+            <numerusform>La carretera sale del tablero en %1, %2, tras %n fichas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>then the road reaches the exit at %1</source>
+        <translation>luego la carretera llega a la meta en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>then the road runs %n tile(s) and stops at %1</source>
+        <extracomment>after a move that would open the road: %n its tiles then, %1 where it then stops</extracomment>
+        <translation>
+            <numerusform>luego la carretera sigue %n ficha y se detiene en %1</numerusform>
+            <numerusform>luego la carretera sigue %n fichas y se detiene en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>two parts of one piece of advice: %1 the move, %2 what follows it</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Turn it once with R</source>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <translation>Gírala una vez con R</translation>
+    </message>
+    <message>
+        <source>Turn it twice with R</source>
+        <translation>Gírala dos veces con R</translation>
+    </message>
+    <message>
+        <source>Turn it back with Shift+R</source>
+        <translation>Gírala hacia atrás con Mayús+R</translation>
+    </message>
+    <message>
+        <source>Slide in the tile from %1: %2</source>
+        <extracomment>advice: %1 the place of a tile next to the empty place, %2 that tile (curve up left)</extracomment>
+        <translation>Desliza la ficha de %1: %2</translation>
+    </message>
+    <message>
+        <source>Press the tent: it jumps to the empty place at %1</source>
+        <extracomment>advice: %1 the empty place, wherever it is, into which the tent would jump</extracomment>
+        <translation>Presiona la carpa: salta a la casilla vacía en %1</translation>
+    </message>
+    <message>
+        <source>then slide in the tile from %1: %2</source>
+        <extracomment>advice after the tent&apos;s jump: %1 the place of a tile that could then slide into the tent&apos;s place, %2 that tile (curve up left)</extracomment>
+        <translation>luego desliza la ficha de %1: %2</translation>
+    </message>
+    <message>
+        <source>No tile next to it joins the road as it lies</source>
+        <extracomment>advice on the empty place that blocks the road: no tile beside it would join the road</extracomment>
+        <translation>Ninguna ficha de al lado se une a la carretera tal como está</translation>
+    </message>
+    <message>
+        <source>Road reaches the exit at %1!</source>
+        <extracomment>said after a move that changed the road: it now reaches the exit at %1</extracomment>
+        <translation>¡La carretera llega a la meta en %1!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Road now %n tile(s); stops at %1</source>
+        <extracomment>said after a move that changed the road: %n its tiles now, %1 where it stops</extracomment>
+        <translation>
+            <numerusform>Carretera ahora de %n ficha; se detiene en %1</numerusform>
+            <numerusform>Carretera ahora de %n fichas; se detiene en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game; the car waits until you press G</source>
+        <translation>Partida nueva; el auto espera hasta que presiones G</translation>
+    </message>
+    <message>
+        <source>New game; the car leaves in %1 seconds</source>
+        <translation>Partida nueva; el auto sale en %1 segundos</translation>
+    </message>
+    <message>
+        <source>Exit: %1</source>
+        <extracomment>the one exit of a new game: %1 its place</extracomment>
+        <translation>Meta: %1</translation>
+    </message>
+    <message>
+        <source>Exit %1: %2</source>
+        <translation>Meta %1: %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>between the sentences of one announcement</extracomment>
+        <translation>. </translation>
     </message>
 </context>
 <context>

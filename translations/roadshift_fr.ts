@@ -448,11 +448,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
 <context>
     <name>PlaceNames</name>
     <message>
-        <source>empty place</source>
-        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation>case vide</translation>
-    </message>
-    <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
         <translation>tente</translation>
@@ -479,45 +474,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>%1, car here</source>
-        <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation>%1, voiture ici</translation>
-    </message>
-    <message>
-        <source>straight, open to the left and right</source>
-        <translation>ligne droite, ouverte à gauche et à droite</translation>
-    </message>
-    <message>
-        <source>straight, open up and down</source>
-        <translation>ligne droite, ouverte en haut et en bas</translation>
-    </message>
-    <message>
-        <source>crossing, open on all sides</source>
-        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation>croisement, ouvert de tous côtés</translation>
-    </message>
-    <message>
-        <source>curve, open to the right and down</source>
-        <translation>virage, ouvert à droite et en bas</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and down</source>
-        <translation>virage, ouvert à gauche et en bas</translation>
-    </message>
-    <message>
-        <source>curve, open up and to the right</source>
-        <translation>virage, ouvert en haut et à droite</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and up</source>
-        <translation>virage, ouvert à gauche et en haut</translation>
-    </message>
-    <message>
-        <source>exit, open on all sides</source>
-        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation>sortie, ouverte de tous côtés</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -555,13 +511,69 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>row %1: %2</source>
-        <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
+        <extracomment>a whole row read at once, left to right; %2 lists its eight places, each with its column</extracomment>
         <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
-        <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
+        <extracomment>a whole column read at once, top to bottom; %2 lists its six places, each with its row</extracomment>
         <translation>colonne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, car</source>
+        <extracomment>one place in a row or column read at once: %1 its number in the row or column (a column number in a row, a row number in a column), %2 what lies there</extracomment>
+        <translation>%1 %2, voiture</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>straight across</source>
+        <extracomment>a straight road from the left side to the right side</extracomment>
+        <translation>droite horizontale</translation>
+    </message>
+    <message>
+        <source>straight up down</source>
+        <extracomment>a straight road from the top side to the bottom side</extracomment>
+        <translation>droite verticale</translation>
+    </message>
+    <message>
+        <source>crossing</source>
+        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
+        <translation>croisement</translation>
+    </message>
+    <message>
+        <source>curve right down</source>
+        <extracomment>a curve is named by the two sides it opens, always in the order up, right, down, left</extracomment>
+        <translation>virage droite bas</translation>
+    </message>
+    <message>
+        <source>curve down left</source>
+        <translation>virage bas gauche</translation>
+    </message>
+    <message>
+        <source>curve up right</source>
+        <translation>virage haut droite</translation>
+    </message>
+    <message>
+        <source>curve up left</source>
+        <translation>virage haut gauche</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
+        <translation>sortie</translation>
+    </message>
+    <message>
+        <source>no game yet, row %1, column %2</source>
+        <extracomment>a board place before the first game, when the tiles are only a decoration</extracomment>
+        <translation>pas encore de partie, ligne %1, colonne %2</translation>
     </message>
 </context>
 <context>
@@ -756,24 +768,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>La route atteint tout de suite la sortie en %1</translation>
     </message>
     <message>
-        <source>The road ends at once, facing %1 into a tent at %2</source>
-        <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translatorcomment>Built as &quot;the road stops short: towards the left, a tent at row 1, column 2&quot;, as the direction words carry &quot;vers&quot;.</translatorcomment>
-        <translation>La route s&apos;arrête net&#xa0;: %1, une tente en %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into the empty place at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>La route s&apos;arrête net&#xa0;: %1, la case vide en %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into a closed side at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>La route s&apos;arrête net&#xa0;: %1, un côté fermé en %2</translation>
-    </message>
-    <message>
         <source>The road ends at once, facing %1 off the board</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
         <translation>La route s&apos;arrête net&#xa0;: elle sort du plateau %1</translation>
     </message>
     <message numerus="yes">
@@ -782,37 +777,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>
             <numerusform>La route atteint la sortie en %1 après %n tuile</numerusform>
             <numerusform>La route atteint la sortie en %1 après %n tuiles</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
-        <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translatorcomment>Built like the &quot;s&apos;arrête net&quot; messages: &quot;then stops: towards the left, a tent&quot;.</translatorcomment>
-        <translation>
-            <numerusform>La route fait %n tuile jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, une tente</numerusform>
-            <numerusform>La route fait %n tuiles jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, une tente</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation>
-            <numerusform>La route fait %n tuile jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, la case vide</numerusform>
-            <numerusform>La route fait %n tuiles jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, la case vide</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
-        <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation>
-            <numerusform>La route fait %n tuile jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, un côté fermé</numerusform>
-            <numerusform>La route fait %n tuiles jusqu&apos;en %1, puis s&apos;arrête&#xa0;: %2, un côté fermé</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation>
-            <numerusform>La route fait %n tuile jusqu&apos;en %1, puis sort du plateau %2</numerusform>
-            <numerusform>La route fait %n tuiles jusqu&apos;en %1, puis sort du plateau %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -861,15 +825,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Cannot turn the exit</source>
         <translation>Impossible de tourner la sortie</translation>
-    </message>
-    <message>
-        <source>New game. Exit at %1; the car leaves in %2 seconds</source>
-        <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation>Nouvelle partie. Sortie en %1&#xa0;; la voiture part dans %2 secondes</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation>Nouvelle partie. Sorties en %1&#xa0;; la voiture part dans %2 secondes</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
@@ -963,15 +918,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Pas de compte à rebours&#xa0;: la voiture attend que tu appuies sur G</translation>
     </message>
     <message>
-        <source>New game. Exit at %1; the car waits until you press G</source>
-        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
-        <translation>Nouvelle partie. Sortie en %1&#xa0;; la voiture attend que tu appuies sur G</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car waits until you press G</source>
-        <translation>Nouvelle partie. Sorties en %1&#xa0;; la voiture attend que tu appuies sur G</translation>
-    </message>
-    <message>
         <source>Exits: %1; no countdown</source>
         <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
         <translation>Sorties&#xa0;: %1&#xa0;; pas de compte à rebours</translation>
@@ -1009,6 +955,136 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Sound off</source>
         <translation>Son coupé</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the tent at %1</source>
+        <extracomment>the road from the car or from START is blocked before its first tile</extracomment>
+        <translation>Bloquée tout de suite par la tente en %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the empty place at %1</source>
+        <translation>Bloquée tout de suite par la case vide en %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once at %1: %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
+        <translation>Bloquée tout de suite en %1 : %2, sans entrée pour une voiture qui roule %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the tent at %1, after %n tile(s)</source>
+        <extracomment>%1 the place of the tent that blocks the road; %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Bloquée par la tente en %1, après %n tuile</numerusform>
+            <numerusform>Bloquée par la tente en %1, après %n tuiles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the empty place at %1, after %n tile(s)</source>
+        <translation>
+            <numerusform>Bloquée par la case vide en %1, après %n tuile</numerusform>
+            <numerusform>Bloquée par la case vide en %1, après %n tuiles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Bloquée en %1 après %n tuile : %2, sans entrée pour une voiture qui roule %3</numerusform>
+            <numerusform>Bloquée en %1 après %n tuiles : %2, sans entrée pour une voiture qui roule %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road leaves the board at %1, heading %2, after %n tile(s)</source>
+        <extracomment>%1 the last road place, %2 the way the road leaves the board (left, right, up, down)</extracomment>
+        <translation>
+            <numerusform>La route sort du plateau en %1, %2, après %n tuile</numerusform>
+            <numerusform>La route sort du plateau en %1, %2, après %n tuiles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>then the road reaches the exit at %1</source>
+        <translation>puis la route atteint la sortie en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>then the road runs %n tile(s) and stops at %1</source>
+        <extracomment>after a move that would open the road: %n its tiles then, %1 where it then stops</extracomment>
+        <translation>
+            <numerusform>puis la route fait %n tuile et s&apos;arrête en %1</numerusform>
+            <numerusform>puis la route fait %n tuiles et s&apos;arrête en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>two parts of one piece of advice: %1 the move, %2 what follows it</extracomment>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>Turn it once with R</source>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <translation>Tourne-la une fois avec R</translation>
+    </message>
+    <message>
+        <source>Turn it twice with R</source>
+        <translation>Tourne-la deux fois avec R</translation>
+    </message>
+    <message>
+        <source>Turn it back with Shift+R</source>
+        <translation>Tourne-la en arrière avec Maj+R</translation>
+    </message>
+    <message>
+        <source>Slide in the tile from %1: %2</source>
+        <extracomment>advice: %1 the place of a tile next to the empty place, %2 that tile (curve up left)</extracomment>
+        <translation>Fais glisser la tuile de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Press the tent: it jumps to the empty place at %1</source>
+        <extracomment>advice: %1 the empty place, wherever it is, into which the tent would jump</extracomment>
+        <translation>Appuie sur la tente : elle saute dans la case vide en %1</translation>
+    </message>
+    <message>
+        <source>then slide in the tile from %1: %2</source>
+        <extracomment>advice after the tent&apos;s jump: %1 the place of a tile that could then slide into the tent&apos;s place, %2 that tile (curve up left)</extracomment>
+        <translation>puis fais glisser la tuile de %1 : %2</translation>
+    </message>
+    <message>
+        <source>No tile next to it joins the road as it lies</source>
+        <extracomment>advice on the empty place that blocks the road: no tile beside it would join the road</extracomment>
+        <translation>Aucune tuile voisine ne rejoint la route telle quelle</translation>
+    </message>
+    <message>
+        <source>Road reaches the exit at %1!</source>
+        <extracomment>said after a move that changed the road: it now reaches the exit at %1</extracomment>
+        <translation>La route atteint la sortie en %1 !</translation>
+    </message>
+    <message numerus="yes">
+        <source>Road now %n tile(s); stops at %1</source>
+        <extracomment>said after a move that changed the road: %n its tiles now, %1 where it stops</extracomment>
+        <translation>
+            <numerusform>Route de %n tuile ; s&apos;arrête en %1</numerusform>
+            <numerusform>Route de %n tuiles ; s&apos;arrête en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game; the car waits until you press G</source>
+        <translation>Nouvelle partie ; la voiture attend que tu appuies sur G</translation>
+    </message>
+    <message>
+        <source>New game; the car leaves in %1 seconds</source>
+        <translation>Nouvelle partie ; la voiture part dans %1 secondes</translation>
+    </message>
+    <message>
+        <source>Exit: %1</source>
+        <extracomment>the one exit of a new game: %1 its place</extracomment>
+        <translation>Sortie : %1</translation>
+    </message>
+    <message>
+        <source>Exit %1: %2</source>
+        <translation>Sortie %1 : %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>between the sentences of one announcement</extracomment>
+        <translation>. </translation>
     </message>
 </context>
 <context>

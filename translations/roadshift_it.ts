@@ -433,11 +433,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
 <context>
     <name>PlaceNames</name>
     <message>
-        <source>empty place</source>
-        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation>casella vuota</translation>
-    </message>
-    <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
         <translation>tenda</translation>
@@ -463,45 +458,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>%1, car here</source>
-        <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation>%1, qui c&apos;è l&apos;auto</translation>
-    </message>
-    <message>
-        <source>straight, open to the left and right</source>
-        <translation>rettilineo, aperto a sinistra e a destra</translation>
-    </message>
-    <message>
-        <source>straight, open up and down</source>
-        <translation>rettilineo, aperto in alto e in basso</translation>
-    </message>
-    <message>
-        <source>crossing, open on all sides</source>
-        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation>incrocio, aperto su tutti i lati</translation>
-    </message>
-    <message>
-        <source>curve, open to the right and down</source>
-        <translation>curva, aperta a destra e in basso</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and down</source>
-        <translation>curva, aperta a sinistra e in basso</translation>
-    </message>
-    <message>
-        <source>curve, open up and to the right</source>
-        <translation>curva, aperta in alto e a destra</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and up</source>
-        <translation>curva, aperta a sinistra e in alto</translation>
-    </message>
-    <message>
-        <source>exit, open on all sides</source>
-        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation>uscita, aperta su tutti i lati</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -539,13 +495,69 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>row %1: %2</source>
-        <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
+        <extracomment>a whole row read at once, left to right; %2 lists its eight places, each with its column</extracomment>
         <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
-        <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
+        <extracomment>a whole column read at once, top to bottom; %2 lists its six places, each with its row</extracomment>
         <translation>colonna %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, car</source>
+        <extracomment>one place in a row or column read at once: %1 its number in the row or column (a column number in a row, a row number in a column), %2 what lies there</extracomment>
+        <translation>%1 %2, auto</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>straight across</source>
+        <extracomment>a straight road from the left side to the right side</extracomment>
+        <translation>rettilineo orizzontale</translation>
+    </message>
+    <message>
+        <source>straight up down</source>
+        <extracomment>a straight road from the top side to the bottom side</extracomment>
+        <translation>rettilineo verticale</translation>
+    </message>
+    <message>
+        <source>crossing</source>
+        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
+        <translation>incrocio</translation>
+    </message>
+    <message>
+        <source>curve right down</source>
+        <extracomment>a curve is named by the two sides it opens, always in the order up, right, down, left</extracomment>
+        <translation>curva destra basso</translation>
+    </message>
+    <message>
+        <source>curve down left</source>
+        <translation>curva basso sinistra</translation>
+    </message>
+    <message>
+        <source>curve up right</source>
+        <translation>curva alto destra</translation>
+    </message>
+    <message>
+        <source>curve up left</source>
+        <translation>curva alto sinistra</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
+        <translation>uscita</translation>
+    </message>
+    <message>
+        <source>no game yet, row %1, column %2</source>
+        <extracomment>a board place before the first game, when the tiles are only a decoration</extracomment>
+        <translation>ancora nessuna partita, riga %1, colonna %2</translation>
     </message>
 </context>
 <context>
@@ -740,23 +752,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>La strada raggiunge subito l&apos;uscita in %1</translation>
     </message>
     <message>
-        <source>The road ends at once, facing %1 into a tent at %2</source>
-        <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation>La strada finisce subito: va %1 contro una tenda in %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into the empty place at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>La strada finisce subito: va %1 nella casella vuota in %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into a closed side at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>La strada finisce subito: va %1 contro un lato chiuso in %2</translation>
-    </message>
-    <message>
         <source>The road ends at once, facing %1 off the board</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
         <translation>La strada finisce subito: va %1 fuori dal tabellone</translation>
     </message>
     <message numerus="yes">
@@ -765,36 +761,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>
             <numerusform>La strada raggiunge l&apos;uscita in %1 dopo %n tessera</numerusform>
             <numerusform>La strada raggiunge l&apos;uscita in %1 dopo %n tessere</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
-        <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation>
-            <numerusform>La strada prosegue per %n tessera fino a %1, poi finisce %2 contro una tenda</numerusform>
-            <numerusform>La strada prosegue per %n tessere fino a %1, poi finisce %2 contro una tenda</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation>
-            <numerusform>La strada prosegue per %n tessera fino a %1, poi finisce %2 nella casella vuota</numerusform>
-            <numerusform>La strada prosegue per %n tessere fino a %1, poi finisce %2 nella casella vuota</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
-        <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation>
-            <numerusform>La strada prosegue per %n tessera fino a %1, poi finisce %2 contro un lato chiuso</numerusform>
-            <numerusform>La strada prosegue per %n tessere fino a %1, poi finisce %2 contro un lato chiuso</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation>
-            <numerusform>La strada prosegue per %n tessera fino a %1, poi esce dal tabellone %2</numerusform>
-            <numerusform>La strada prosegue per %n tessere fino a %1, poi esce dal tabellone %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -843,15 +809,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Cannot turn the exit</source>
         <translation>Non si può ruotare: è l&apos;uscita</translation>
-    </message>
-    <message>
-        <source>New game. Exit at %1; the car leaves in %2 seconds</source>
-        <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation>Nuova partita. Uscita alla %1; l&apos;auto parte tra %2 secondi</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation>Nuova partita. Uscite alla %1; l&apos;auto parte tra %2 secondi</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
@@ -945,15 +902,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Nessun conto alla rovescia: l&apos;auto aspetta che premi G</translation>
     </message>
     <message>
-        <source>New game. Exit at %1; the car waits until you press G</source>
-        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
-        <translation>Nuova partita. Uscita in %1; l&apos;auto aspetta che premi G</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car waits until you press G</source>
-        <translation>Nuova partita. Uscite in %1; l&apos;auto aspetta che premi G</translation>
-    </message>
-    <message>
         <source>Exits: %1; no countdown</source>
         <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
         <translation>Uscite: %1; nessun conto alla rovescia</translation>
@@ -991,6 +939,136 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Sound off</source>
         <translation>Suono spento</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the tent at %1</source>
+        <extracomment>the road from the car or from START is blocked before its first tile</extracomment>
+        <translation>Bloccata subito dalla tenda in %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the empty place at %1</source>
+        <translation>Bloccata subito dalla casella vuota in %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once at %1: %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
+        <translation>Bloccata subito in %1: %2, senza ingresso per un&apos;auto diretta %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the tent at %1, after %n tile(s)</source>
+        <extracomment>%1 the place of the tent that blocks the road; %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Bloccata dalla tenda in %1, dopo %n tessera</numerusform>
+            <numerusform>Bloccata dalla tenda in %1, dopo %n tessere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the empty place at %1, after %n tile(s)</source>
+        <translation>
+            <numerusform>Bloccata dalla casella vuota in %1, dopo %n tessera</numerusform>
+            <numerusform>Bloccata dalla casella vuota in %1, dopo %n tessere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Bloccata in %1 dopo %n tessera: %2, senza ingresso per un&apos;auto diretta %3</numerusform>
+            <numerusform>Bloccata in %1 dopo %n tessere: %2, senza ingresso per un&apos;auto diretta %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road leaves the board at %1, heading %2, after %n tile(s)</source>
+        <extracomment>%1 the last road place, %2 the way the road leaves the board (left, right, up, down)</extracomment>
+        <translation>
+            <numerusform>La strada esce dal tabellone in %1, %2, dopo %n tessera</numerusform>
+            <numerusform>La strada esce dal tabellone in %1, %2, dopo %n tessere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>then the road reaches the exit at %1</source>
+        <translation>poi la strada raggiunge l&apos;uscita in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>then the road runs %n tile(s) and stops at %1</source>
+        <extracomment>after a move that would open the road: %n its tiles then, %1 where it then stops</extracomment>
+        <translation>
+            <numerusform>poi la strada prosegue per %n tessera e si ferma in %1</numerusform>
+            <numerusform>poi la strada prosegue per %n tessere e si ferma in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>two parts of one piece of advice: %1 the move, %2 what follows it</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Turn it once with R</source>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <translation>Girala una volta con R</translation>
+    </message>
+    <message>
+        <source>Turn it twice with R</source>
+        <translation>Girala due volte con R</translation>
+    </message>
+    <message>
+        <source>Turn it back with Shift+R</source>
+        <translation>Girala all&apos;indietro con Maiusc+R</translation>
+    </message>
+    <message>
+        <source>Slide in the tile from %1: %2</source>
+        <extracomment>advice: %1 the place of a tile next to the empty place, %2 that tile (curve up left)</extracomment>
+        <translation>Fai scorrere dentro la tessera da %1: %2</translation>
+    </message>
+    <message>
+        <source>Press the tent: it jumps to the empty place at %1</source>
+        <extracomment>advice: %1 the empty place, wherever it is, into which the tent would jump</extracomment>
+        <translation>Premi la tenda: salta nella casella vuota in %1</translation>
+    </message>
+    <message>
+        <source>then slide in the tile from %1: %2</source>
+        <extracomment>advice after the tent&apos;s jump: %1 the place of a tile that could then slide into the tent&apos;s place, %2 that tile (curve up left)</extracomment>
+        <translation>poi fai scorrere dentro la tessera da %1: %2</translation>
+    </message>
+    <message>
+        <source>No tile next to it joins the road as it lies</source>
+        <extracomment>advice on the empty place that blocks the road: no tile beside it would join the road</extracomment>
+        <translation>Nessuna tessera accanto si collega alla strada così com&apos;è</translation>
+    </message>
+    <message>
+        <source>Road reaches the exit at %1!</source>
+        <extracomment>said after a move that changed the road: it now reaches the exit at %1</extracomment>
+        <translation>La strada raggiunge l&apos;uscita in %1!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Road now %n tile(s); stops at %1</source>
+        <extracomment>said after a move that changed the road: %n its tiles now, %1 where it stops</extracomment>
+        <translation>
+            <numerusform>Strada ora di %n tessera; si ferma in %1</numerusform>
+            <numerusform>Strada ora di %n tessere; si ferma in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game; the car waits until you press G</source>
+        <translation>Nuova partita; l&apos;auto aspetta finché non premi G</translation>
+    </message>
+    <message>
+        <source>New game; the car leaves in %1 seconds</source>
+        <translation>Nuova partita; l&apos;auto parte tra %1 secondi</translation>
+    </message>
+    <message>
+        <source>Exit: %1</source>
+        <extracomment>the one exit of a new game: %1 its place</extracomment>
+        <translation>Uscita: %1</translation>
+    </message>
+    <message>
+        <source>Exit %1: %2</source>
+        <translation>Uscita %1: %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>between the sentences of one announcement</extracomment>
+        <translation>. </translation>
     </message>
 </context>
 <context>

@@ -435,11 +435,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
 <context>
     <name>PlaceNames</name>
     <message>
-        <source>empty place</source>
-        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation>leeg vak</translation>
-    </message>
-    <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
         <translation>tent</translation>
@@ -466,45 +461,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>%1, car here</source>
-        <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation>%1, auto hier</translation>
-    </message>
-    <message>
-        <source>straight, open to the left and right</source>
-        <translation>recht, open naar links en rechts</translation>
-    </message>
-    <message>
-        <source>straight, open up and down</source>
-        <translation>recht, open naar boven en beneden</translation>
-    </message>
-    <message>
-        <source>crossing, open on all sides</source>
-        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation>kruising, aan alle kanten open</translation>
-    </message>
-    <message>
-        <source>curve, open to the right and down</source>
-        <translation>bocht, open naar rechts en beneden</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and down</source>
-        <translation>bocht, open naar links en beneden</translation>
-    </message>
-    <message>
-        <source>curve, open up and to the right</source>
-        <translation>bocht, open naar boven en rechts</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and up</source>
-        <translation>bocht, open naar links en boven</translation>
-    </message>
-    <message>
-        <source>exit, open on all sides</source>
-        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation>uitgang, aan alle kanten open</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -542,13 +498,69 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>row %1: %2</source>
-        <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
+        <extracomment>a whole row read at once, left to right; %2 lists its eight places, each with its column</extracomment>
         <translation>rij %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
-        <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
+        <extracomment>a whole column read at once, top to bottom; %2 lists its six places, each with its row</extracomment>
         <translation>kolom %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, car</source>
+        <extracomment>one place in a row or column read at once: %1 its number in the row or column (a column number in a row, a row number in a column), %2 what lies there</extracomment>
+        <translation>%1 %2, auto</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>straight across</source>
+        <extracomment>a straight road from the left side to the right side</extracomment>
+        <translation>recht stuk liggend</translation>
+    </message>
+    <message>
+        <source>straight up down</source>
+        <extracomment>a straight road from the top side to the bottom side</extracomment>
+        <translation>recht stuk staand</translation>
+    </message>
+    <message>
+        <source>crossing</source>
+        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
+        <translation>kruising</translation>
+    </message>
+    <message>
+        <source>curve right down</source>
+        <extracomment>a curve is named by the two sides it opens, always in the order up, right, down, left</extracomment>
+        <translation>bocht rechts onder</translation>
+    </message>
+    <message>
+        <source>curve down left</source>
+        <translation>bocht onder links</translation>
+    </message>
+    <message>
+        <source>curve up right</source>
+        <translation>bocht boven rechts</translation>
+    </message>
+    <message>
+        <source>curve up left</source>
+        <translation>bocht boven links</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
+        <translation>uitgang</translation>
+    </message>
+    <message>
+        <source>no game yet, row %1, column %2</source>
+        <extracomment>a board place before the first game, when the tiles are only a decoration</extracomment>
+        <translation>nog geen spel, rij %1, kolom %2</translation>
     </message>
 </context>
 <context>
@@ -744,23 +756,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>De weg komt direct bij de uitgang op %1</translation>
     </message>
     <message>
-        <source>The road ends at once, facing %1 into a tent at %2</source>
-        <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation>De weg eindigt direct, %1 tegen een tent op %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into the empty place at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>De weg eindigt direct, %1 tegen het lege vak op %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into a closed side at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>De weg eindigt direct, %1 tegen een dichte kant op %2</translation>
-    </message>
-    <message>
         <source>The road ends at once, facing %1 off the board</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
         <translation>De weg eindigt direct, %1 van het bord af</translation>
     </message>
     <message numerus="yes">
@@ -769,36 +765,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>
             <numerusform>De weg komt na %n tegel bij de uitgang op %1</numerusform>
             <numerusform>De weg komt na %n tegels bij de uitgang op %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
-        <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation>
-            <numerusform>De weg loopt %n tegel tot %1 en eindigt dan %2 tegen een tent</numerusform>
-            <numerusform>De weg loopt %n tegels tot %1 en eindigt dan %2 tegen een tent</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation>
-            <numerusform>De weg loopt %n tegel tot %1 en eindigt dan %2 tegen het lege vak</numerusform>
-            <numerusform>De weg loopt %n tegels tot %1 en eindigt dan %2 tegen het lege vak</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
-        <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation>
-            <numerusform>De weg loopt %n tegel tot %1 en eindigt dan %2 tegen een dichte kant</numerusform>
-            <numerusform>De weg loopt %n tegels tot %1 en eindigt dan %2 tegen een dichte kant</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation>
-            <numerusform>De weg loopt %n tegel tot %1 en gaat dan %2 van het bord af</numerusform>
-            <numerusform>De weg loopt %n tegels tot %1 en gaat dan %2 van het bord af</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -848,15 +814,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Cannot turn the exit</source>
         <translation>Draaien kan niet: dit is de uitgang</translation>
-    </message>
-    <message>
-        <source>New game. Exit at %1; the car leaves in %2 seconds</source>
-        <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translation>Nieuw spel. Uitgang op %1; de auto vertrekt over %2 seconden</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translation>Nieuw spel. Uitgangen op %1; de auto vertrekt over %2 seconden</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
@@ -950,15 +907,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Geen countdown: de auto wacht tot je op G drukt</translation>
     </message>
     <message>
-        <source>New game. Exit at %1; the car waits until you press G</source>
-        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
-        <translation>Nieuw spel. Uitgang op %1; de auto wacht tot je op G drukt</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car waits until you press G</source>
-        <translation>Nieuw spel. Uitgangen op %1; de auto wacht tot je op G drukt</translation>
-    </message>
-    <message>
         <source>Exits: %1; no countdown</source>
         <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
         <translation>Uitgangen: %1; geen countdown</translation>
@@ -996,6 +944,136 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Sound off</source>
         <translation>Geluid uit</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the tent at %1</source>
+        <extracomment>the road from the car or from START is blocked before its first tile</extracomment>
+        <translation>Meteen geblokkeerd door de tent op %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the empty place at %1</source>
+        <translation>Meteen geblokkeerd door het lege vak op %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once at %1: %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
+        <translation>Meteen geblokkeerd op %1: %2, dicht voor een auto die %3 rijdt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the tent at %1, after %n tile(s)</source>
+        <extracomment>%1 the place of the tent that blocks the road; %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Geblokkeerd door de tent op %1, na %n tegel</numerusform>
+            <numerusform>Geblokkeerd door de tent op %1, na %n tegels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the empty place at %1, after %n tile(s)</source>
+        <translation>
+            <numerusform>Geblokkeerd door het lege vak op %1, na %n tegel</numerusform>
+            <numerusform>Geblokkeerd door het lege vak op %1, na %n tegels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Geblokkeerd op %1 na %n tegel: %2, dicht voor een auto die %3 rijdt</numerusform>
+            <numerusform>Geblokkeerd op %1 na %n tegels: %2, dicht voor een auto die %3 rijdt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road leaves the board at %1, heading %2, after %n tile(s)</source>
+        <extracomment>%1 the last road place, %2 the way the road leaves the board (left, right, up, down)</extracomment>
+        <translation>
+            <numerusform>De weg gaat op %1 %2 van het bord af, na %n tegel</numerusform>
+            <numerusform>De weg gaat op %1 %2 van het bord af, na %n tegels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>then the road reaches the exit at %1</source>
+        <translation>dan komt de weg bij de uitgang op %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>then the road runs %n tile(s) and stops at %1</source>
+        <extracomment>after a move that would open the road: %n its tiles then, %1 where it then stops</extracomment>
+        <translation>
+            <numerusform>dan loopt de weg %n tegel en stopt op %1</numerusform>
+            <numerusform>dan loopt de weg %n tegels en stopt op %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>two parts of one piece of advice: %1 the move, %2 what follows it</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Turn it once with R</source>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <translation>Draai hem één keer met R</translation>
+    </message>
+    <message>
+        <source>Turn it twice with R</source>
+        <translation>Draai hem twee keer met R</translation>
+    </message>
+    <message>
+        <source>Turn it back with Shift+R</source>
+        <translation>Draai hem terug met Shift+R</translation>
+    </message>
+    <message>
+        <source>Slide in the tile from %1: %2</source>
+        <extracomment>advice: %1 the place of a tile next to the empty place, %2 that tile (curve up left)</extracomment>
+        <translation>Schuif de tegel van %1 erin: %2</translation>
+    </message>
+    <message>
+        <source>Press the tent: it jumps to the empty place at %1</source>
+        <extracomment>advice: %1 the empty place, wherever it is, into which the tent would jump</extracomment>
+        <translation>Druk op de tent: hij springt naar het lege vak op %1</translation>
+    </message>
+    <message>
+        <source>then slide in the tile from %1: %2</source>
+        <extracomment>advice after the tent&apos;s jump: %1 the place of a tile that could then slide into the tent&apos;s place, %2 that tile (curve up left)</extracomment>
+        <translation>schuif dan de tegel van %1 erin: %2</translation>
+    </message>
+    <message>
+        <source>No tile next to it joins the road as it lies</source>
+        <extracomment>advice on the empty place that blocks the road: no tile beside it would join the road</extracomment>
+        <translation>Geen tegel ernaast sluit zoals hij ligt aan op de weg</translation>
+    </message>
+    <message>
+        <source>Road reaches the exit at %1!</source>
+        <extracomment>said after a move that changed the road: it now reaches the exit at %1</extracomment>
+        <translation>Weg komt bij de uitgang op %1!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Road now %n tile(s); stops at %1</source>
+        <extracomment>said after a move that changed the road: %n its tiles now, %1 where it stops</extracomment>
+        <translation>
+            <numerusform>Weg nu %n tegel; stopt op %1</numerusform>
+            <numerusform>Weg nu %n tegels; stopt op %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game; the car waits until you press G</source>
+        <translation>Nieuw spel; de auto wacht tot je op G drukt</translation>
+    </message>
+    <message>
+        <source>New game; the car leaves in %1 seconds</source>
+        <translation>Nieuw spel; de auto vertrekt over %1 seconden</translation>
+    </message>
+    <message>
+        <source>Exit: %1</source>
+        <extracomment>the one exit of a new game: %1 its place</extracomment>
+        <translation>Uitgang: %1</translation>
+    </message>
+    <message>
+        <source>Exit %1: %2</source>
+        <translation>Uitgang %1: %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>between the sentences of one announcement</extracomment>
+        <translation>. </translation>
     </message>
 </context>
 <context>

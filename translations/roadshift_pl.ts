@@ -436,11 +436,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
 <context>
     <name>PlaceNames</name>
     <message>
-        <source>empty place</source>
-        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation>puste pole</translation>
-    </message>
-    <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
         <translation>namiot</translation>
@@ -466,45 +461,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>%1, car here</source>
-        <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation>%1, tu jest auto</translation>
-    </message>
-    <message>
-        <source>straight, open to the left and right</source>
-        <translation>prosta, otwarta w lewo i w prawo</translation>
-    </message>
-    <message>
-        <source>straight, open up and down</source>
-        <translation>prosta, otwarta w górę i w dół</translation>
-    </message>
-    <message>
-        <source>crossing, open on all sides</source>
-        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation>skrzyżowanie, otwarte na wszystkie strony</translation>
-    </message>
-    <message>
-        <source>curve, open to the right and down</source>
-        <translation>zakręt, otwarty w prawo i w dół</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and down</source>
-        <translation>zakręt, otwarty w lewo i w dół</translation>
-    </message>
-    <message>
-        <source>curve, open up and to the right</source>
-        <translation>zakręt, otwarty w górę i w prawo</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and up</source>
-        <translation>zakręt, otwarty w lewo i w górę</translation>
-    </message>
-    <message>
-        <source>exit, open on all sides</source>
-        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation>meta, otwarta na wszystkie strony</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -543,13 +499,69 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>row %1: %2</source>
-        <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
+        <extracomment>a whole row read at once, left to right; %2 lists its eight places, each with its column</extracomment>
         <translation>rząd %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
-        <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
+        <extracomment>a whole column read at once, top to bottom; %2 lists its six places, each with its row</extracomment>
         <translation>kolumna %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, car</source>
+        <extracomment>one place in a row or column read at once: %1 its number in the row or column (a column number in a row, a row number in a column), %2 what lies there</extracomment>
+        <translation>%1 %2, auto</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>straight across</source>
+        <extracomment>a straight road from the left side to the right side</extracomment>
+        <translation>prosta pozioma</translation>
+    </message>
+    <message>
+        <source>straight up down</source>
+        <extracomment>a straight road from the top side to the bottom side</extracomment>
+        <translation>prosta pionowa</translation>
+    </message>
+    <message>
+        <source>crossing</source>
+        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
+        <translation>skrzyżowanie</translation>
+    </message>
+    <message>
+        <source>curve right down</source>
+        <extracomment>a curve is named by the two sides it opens, always in the order up, right, down, left</extracomment>
+        <translation>zakręt prawo dół</translation>
+    </message>
+    <message>
+        <source>curve down left</source>
+        <translation>zakręt dół lewo</translation>
+    </message>
+    <message>
+        <source>curve up right</source>
+        <translation>zakręt góra prawo</translation>
+    </message>
+    <message>
+        <source>curve up left</source>
+        <translation>zakręt góra lewo</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
+        <translation>meta</translation>
+    </message>
+    <message>
+        <source>no game yet, row %1, column %2</source>
+        <extracomment>a board place before the first game, when the tiles are only a decoration</extracomment>
+        <translation>jeszcze bez gry, rząd %1, kolumna %2</translation>
     </message>
 </context>
 <context>
@@ -746,24 +758,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Droga od razu dochodzi do mety na polu %1</translation>
     </message>
     <message>
-        <source>The road ends at once, facing %1 into a tent at %2</source>
-        <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation>Droga od razu się kończy: prowadzi %1 w namiot na polu %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into the empty place at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translatorcomment>&quot;w puste pole na polu %2&quot; would say &quot;pole&quot; twice; the place follows after a comma.</translatorcomment>
-        <translation>Droga od razu się kończy: prowadzi %1 w puste pole, %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into a closed side at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>Droga od razu się kończy: prowadzi %1 na zamknięty bok kafelka na polu %2</translation>
-    </message>
-    <message>
         <source>The road ends at once, facing %1 off the board</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
         <translation>Droga od razu się kończy: prowadzi %1 poza planszę</translation>
     </message>
     <message numerus="yes">
@@ -773,40 +768,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
             <numerusform>Droga dochodzi do mety na polu %1 po %n kafelku</numerusform>
             <numerusform>Droga dochodzi do mety na polu %1 po %n kafelkach</numerusform>
             <numerusform>Droga dochodzi do mety na polu %1 po %n kafelkach</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
-        <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation>
-            <numerusform>Droga biegnie przez %n kafelek do pola %1, a potem prowadzi %2 w namiot</numerusform>
-            <numerusform>Droga biegnie przez %n kafelki do pola %1, a potem prowadzi %2 w namiot</numerusform>
-            <numerusform>Droga biegnie przez %n kafelków do pola %1, a potem prowadzi %2 w namiot</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation>
-            <numerusform>Droga biegnie przez %n kafelek do pola %1, a potem prowadzi %2 w puste pole</numerusform>
-            <numerusform>Droga biegnie przez %n kafelki do pola %1, a potem prowadzi %2 w puste pole</numerusform>
-            <numerusform>Droga biegnie przez %n kafelków do pola %1, a potem prowadzi %2 w puste pole</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
-        <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation>
-            <numerusform>Droga biegnie przez %n kafelek do pola %1, a potem prowadzi %2 na zamknięty bok kafelka</numerusform>
-            <numerusform>Droga biegnie przez %n kafelki do pola %1, a potem prowadzi %2 na zamknięty bok kafelka</numerusform>
-            <numerusform>Droga biegnie przez %n kafelków do pola %1, a potem prowadzi %2 na zamknięty bok kafelka</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation>
-            <numerusform>Droga biegnie przez %n kafelek do pola %1, a potem wychodzi %2 poza planszę</numerusform>
-            <numerusform>Droga biegnie przez %n kafelki do pola %1, a potem wychodzi %2 poza planszę</numerusform>
-            <numerusform>Droga biegnie przez %n kafelków do pola %1, a potem wychodzi %2 poza planszę</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -856,17 +817,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Cannot turn the exit</source>
         <translation>Nie da się obrócić mety</translation>
-    </message>
-    <message>
-        <source>New game. Exit at %1; the car leaves in %2 seconds</source>
-        <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translatorcomment>&quot;sekund&quot; (genitive plural) is right for every countdown the game offers (10, 20, 30, 40, 50 seconds); the text is not a plural message.</translatorcomment>
-        <translation>Nowa gra. Meta na polu %1; auto rusza za %2 sekund</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translatorcomment>&quot;sekund&quot; (genitive plural) is right for every countdown the game offers (10, 20, 30, 40, 50 seconds); the text is not a plural message.</translatorcomment>
-        <translation>Nowa gra. Mety na polach %1; auto rusza za %2 sekund</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
@@ -964,15 +914,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Bez odliczania: auto czeka, aż wciśniesz G</translation>
     </message>
     <message>
-        <source>New game. Exit at %1; the car waits until you press G</source>
-        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
-        <translation>Nowa gra. Meta na polu %1; auto czeka, aż wciśniesz G</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car waits until you press G</source>
-        <translation>Nowa gra. Mety na polach %1; auto czeka, aż wciśniesz G</translation>
-    </message>
-    <message>
         <source>Exits: %1; no countdown</source>
         <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
         <translation>Mety: %1; bez odliczania</translation>
@@ -1010,6 +951,142 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Sound off</source>
         <translation>Dźwięk wyłączony</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the tent at %1</source>
+        <extracomment>the road from the car or from START is blocked before its first tile</extracomment>
+        <translation>Od razu zablokowana przez namiot: %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the empty place at %1</source>
+        <translation>Od razu zablokowana przez puste pole: %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once at %1: %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
+        <translation>Od razu zablokowana, %1: %2, zamknięte dla auta jadącego %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the tent at %1, after %n tile(s)</source>
+        <extracomment>%1 the place of the tent that blocks the road; %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Zablokowana przez namiot: %1, po %n kafelku</numerusform>
+            <numerusform>Zablokowana przez namiot: %1, po %n kafelkach</numerusform>
+            <numerusform>Zablokowana przez namiot: %1, po %n kafelkach</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the empty place at %1, after %n tile(s)</source>
+        <translation>
+            <numerusform>Zablokowana przez puste pole: %1, po %n kafelku</numerusform>
+            <numerusform>Zablokowana przez puste pole: %1, po %n kafelkach</numerusform>
+            <numerusform>Zablokowana przez puste pole: %1, po %n kafelkach</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Zablokowana po %n kafelku, %1: %2, zamknięte dla auta jadącego %3</numerusform>
+            <numerusform>Zablokowana po %n kafelkach, %1: %2, zamknięte dla auta jadącego %3</numerusform>
+            <numerusform>Zablokowana po %n kafelkach, %1: %2, zamknięte dla auta jadącego %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road leaves the board at %1, heading %2, after %n tile(s)</source>
+        <extracomment>%1 the last road place, %2 the way the road leaves the board (left, right, up, down)</extracomment>
+        <translation>
+            <numerusform>Droga wychodzi poza planszę %2, %1, po %n kafelku</numerusform>
+            <numerusform>Droga wychodzi poza planszę %2, %1, po %n kafelkach</numerusform>
+            <numerusform>Droga wychodzi poza planszę %2, %1, po %n kafelkach</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>then the road reaches the exit at %1</source>
+        <translation>wtedy droga dochodzi do mety: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>then the road runs %n tile(s) and stops at %1</source>
+        <extracomment>after a move that would open the road: %n its tiles then, %1 where it then stops</extracomment>
+        <translation>
+            <numerusform>wtedy droga biegnie przez %n kafelek i kończy się: %1</numerusform>
+            <numerusform>wtedy droga biegnie przez %n kafelki i kończy się: %1</numerusform>
+            <numerusform>wtedy droga biegnie przez %n kafelków i kończy się: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>two parts of one piece of advice: %1 the move, %2 what follows it</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Turn it once with R</source>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <translation>Obróć go raz klawiszem R</translation>
+    </message>
+    <message>
+        <source>Turn it twice with R</source>
+        <translation>Obróć go dwa razy klawiszem R</translation>
+    </message>
+    <message>
+        <source>Turn it back with Shift+R</source>
+        <translation>Obróć go z powrotem klawiszami Shift+R</translation>
+    </message>
+    <message>
+        <source>Slide in the tile from %1: %2</source>
+        <extracomment>advice: %1 the place of a tile next to the empty place, %2 that tile (curve up left)</extracomment>
+        <translation>Wsuń kafelek z pola %1: %2</translation>
+    </message>
+    <message>
+        <source>Press the tent: it jumps to the empty place at %1</source>
+        <extracomment>advice: %1 the empty place, wherever it is, into which the tent would jump</extracomment>
+        <translation>Wciśnij namiot: skoczy na puste pole, %1</translation>
+    </message>
+    <message>
+        <source>then slide in the tile from %1: %2</source>
+        <extracomment>advice after the tent&apos;s jump: %1 the place of a tile that could then slide into the tent&apos;s place, %2 that tile (curve up left)</extracomment>
+        <translation>potem wsuń kafelek z pola %1: %2</translation>
+    </message>
+    <message>
+        <source>No tile next to it joins the road as it lies</source>
+        <extracomment>advice on the empty place that blocks the road: no tile beside it would join the road</extracomment>
+        <translation>Żaden sąsiedni kafelek, tak jak leży, nie łączy się z drogą</translation>
+    </message>
+    <message>
+        <source>Road reaches the exit at %1!</source>
+        <extracomment>said after a move that changed the road: it now reaches the exit at %1</extracomment>
+        <translation>Droga dochodzi do mety: %1!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Road now %n tile(s); stops at %1</source>
+        <extracomment>said after a move that changed the road: %n its tiles now, %1 where it stops</extracomment>
+        <translation>
+            <numerusform>Droga ma teraz %n kafelek; kończy się: %1</numerusform>
+            <numerusform>Droga ma teraz %n kafelki; kończy się: %1</numerusform>
+            <numerusform>Droga ma teraz %n kafelków; kończy się: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game; the car waits until you press G</source>
+        <translation>Nowa gra; auto czeka, aż wciśniesz G</translation>
+    </message>
+    <message>
+        <source>New game; the car leaves in %1 seconds</source>
+        <translation>Nowa gra; auto rusza za %1 sekund</translation>
+    </message>
+    <message>
+        <source>Exit: %1</source>
+        <extracomment>the one exit of a new game: %1 its place</extracomment>
+        <translation>Meta: %1</translation>
+    </message>
+    <message>
+        <source>Exit %1: %2</source>
+        <translation>Meta %1: %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>between the sentences of one announcement</extracomment>
+        <translation>. </translation>
     </message>
 </context>
 <context>

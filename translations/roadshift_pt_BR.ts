@@ -436,12 +436,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
 <context>
     <name>PlaceNames</name>
     <message>
-        <source>empty place</source>
-        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translatorcomment>&quot;casa&quot; is the board-game word for a square (as in chess); &quot;casa vazia&quot; keeps every reading of the board in one word family (&quot;lê cada casa&quot;).</translatorcomment>
-        <translation>casa vazia</translation>
-    </message>
-    <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
         <translatorcomment>&quot;barraca&quot; is the Brazilian word for a camping tent (&quot;tenda&quot; is a market stall).</translatorcomment>
@@ -470,45 +464,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>%1, car here</source>
-        <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation>%1, carro aqui</translation>
-    </message>
-    <message>
-        <source>straight, open to the left and right</source>
-        <translation>reta, aberta para a esquerda e para a direita</translation>
-    </message>
-    <message>
-        <source>straight, open up and down</source>
-        <translation>reta, aberta para cima e para baixo</translation>
-    </message>
-    <message>
-        <source>crossing, open on all sides</source>
-        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation>cruzamento, aberto de todos os lados</translation>
-    </message>
-    <message>
-        <source>curve, open to the right and down</source>
-        <translation>curva, aberta para a direita e para baixo</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and down</source>
-        <translation>curva, aberta para a esquerda e para baixo</translation>
-    </message>
-    <message>
-        <source>curve, open up and to the right</source>
-        <translation>curva, aberta para cima e para a direita</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and up</source>
-        <translation>curva, aberta para a esquerda e para cima</translation>
-    </message>
-    <message>
-        <source>exit, open on all sides</source>
-        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation>saída, aberta de todos os lados</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -547,13 +502,69 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>row %1: %2</source>
-        <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
+        <extracomment>a whole row read at once, left to right; %2 lists its eight places, each with its column</extracomment>
         <translation>linha %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
-        <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
+        <extracomment>a whole column read at once, top to bottom; %2 lists its six places, each with its row</extracomment>
         <translation>coluna %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, car</source>
+        <extracomment>one place in a row or column read at once: %1 its number in the row or column (a column number in a row, a row number in a column), %2 what lies there</extracomment>
+        <translation>%1 %2, carro</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>straight across</source>
+        <extracomment>a straight road from the left side to the right side</extracomment>
+        <translation>reta horizontal</translation>
+    </message>
+    <message>
+        <source>straight up down</source>
+        <extracomment>a straight road from the top side to the bottom side</extracomment>
+        <translation>reta vertical</translation>
+    </message>
+    <message>
+        <source>crossing</source>
+        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
+        <translation>cruzamento</translation>
+    </message>
+    <message>
+        <source>curve right down</source>
+        <extracomment>a curve is named by the two sides it opens, always in the order up, right, down, left</extracomment>
+        <translation>curva direita baixo</translation>
+    </message>
+    <message>
+        <source>curve down left</source>
+        <translation>curva baixo esquerda</translation>
+    </message>
+    <message>
+        <source>curve up right</source>
+        <translation>curva cima direita</translation>
+    </message>
+    <message>
+        <source>curve up left</source>
+        <translation>curva cima esquerda</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
+        <translation>saída</translation>
+    </message>
+    <message>
+        <source>no game yet, row %1, column %2</source>
+        <extracomment>a board place before the first game, when the tiles are only a decoration</extracomment>
+        <translation>nenhuma partida ainda, linha %1, coluna %2</translation>
     </message>
 </context>
 <context>
@@ -751,24 +762,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>A estrada chega direto à saída na %1</translation>
     </message>
     <message>
-        <source>The road ends at once, facing %1 into a tent at %2</source>
-        <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translatorcomment>&quot;dar em&quot; (to run into) for &quot;facing ... into&quot;; %1 is a direction (&quot;para a esquerda&quot;), %2 a place (&quot;linha 1, coluna 1&quot;).</translatorcomment>
-        <translation>A estrada termina logo: vai %1 e dá numa barraca na %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into the empty place at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>A estrada termina logo: vai %1 e dá na casa vazia na %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into a closed side at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>A estrada termina logo: vai %1 e dá num lado fechado na %2</translation>
-    </message>
-    <message>
         <source>The road ends at once, facing %1 off the board</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
         <translation>A estrada termina logo: vai %1 e sai do tabuleiro</translation>
     </message>
     <message numerus="yes">
@@ -777,36 +771,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>
             <numerusform>A estrada chega à saída na %1 depois de %n peça</numerusform>
             <numerusform>A estrada chega à saída na %1 depois de %n peças</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
-        <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translation>
-            <numerusform>A estrada percorre %n peça até a %1, depois vai %2 e dá numa barraca</numerusform>
-            <numerusform>A estrada percorre %n peças até a %1, depois vai %2 e dá numa barraca</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation>
-            <numerusform>A estrada percorre %n peça até a %1, depois vai %2 e dá na casa vazia</numerusform>
-            <numerusform>A estrada percorre %n peças até a %1, depois vai %2 e dá na casa vazia</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
-        <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation>
-            <numerusform>A estrada percorre %n peça até a %1, depois vai %2 e dá num lado fechado</numerusform>
-            <numerusform>A estrada percorre %n peças até a %1, depois vai %2 e dá num lado fechado</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation>
-            <numerusform>A estrada percorre %n peça até a %1, depois sai do tabuleiro %2</numerusform>
-            <numerusform>A estrada percorre %n peças até a %1, depois sai do tabuleiro %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -855,17 +819,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Cannot turn the exit</source>
         <translation>Não dá para girar a saída</translation>
-    </message>
-    <message>
-        <source>New game. Exit at %1; the car leaves in %2 seconds</source>
-        <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translatorcomment>%1 is always a place &quot;linha X, coluna Y&quot; (or a list of them), so &quot;na %1&quot; reads &quot;na linha 2, coluna 3&quot;.</translatorcomment>
-        <translation>Nova partida. Saída na %1; o carro parte em %2 segundos</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translatorcomment>%1 is always a place &quot;linha X, coluna Y&quot; (or a list of them), so &quot;na %1&quot; reads &quot;na linha 2, coluna 3&quot;.</translatorcomment>
-        <translation>Nova partida. Saídas na %1; o carro parte em %2 segundos</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
@@ -960,15 +913,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Sem contagem regressiva: o carro espera até você apertar G</translation>
     </message>
     <message>
-        <source>New game. Exit at %1; the car waits until you press G</source>
-        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
-        <translation>Nova partida. Saída na %1; o carro espera até você apertar G</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car waits until you press G</source>
-        <translation>Nova partida. Saídas na %1; o carro espera até você apertar G</translation>
-    </message>
-    <message>
         <source>Exits: %1; no countdown</source>
         <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
         <translation>Saídas: %1; sem contagem regressiva</translation>
@@ -1006,6 +950,136 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Sound off</source>
         <translation>Som desligado</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the tent at %1</source>
+        <extracomment>the road from the car or from START is blocked before its first tile</extracomment>
+        <translation>Bloqueada logo pela barraca na %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the empty place at %1</source>
+        <translation>Bloqueada logo pela casa vazia na %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once at %1: %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
+        <translation>Bloqueada logo na %1: %2, fechada para um carro indo %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the tent at %1, after %n tile(s)</source>
+        <extracomment>%1 the place of the tent that blocks the road; %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Bloqueada pela barraca na %1, depois de %n peça</numerusform>
+            <numerusform>Bloqueada pela barraca na %1, depois de %n peças</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the empty place at %1, after %n tile(s)</source>
+        <translation>
+            <numerusform>Bloqueada pela casa vazia na %1, depois de %n peça</numerusform>
+            <numerusform>Bloqueada pela casa vazia na %1, depois de %n peças</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Bloqueada na %1 depois de %n peça: %2, fechada para um carro indo %3</numerusform>
+            <numerusform>Bloqueada na %1 depois de %n peças: %2, fechada para um carro indo %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road leaves the board at %1, heading %2, after %n tile(s)</source>
+        <extracomment>%1 the last road place, %2 the way the road leaves the board (left, right, up, down)</extracomment>
+        <translation>
+            <numerusform>A estrada sai do tabuleiro na %1, indo %2, depois de %n peça</numerusform>
+            <numerusform>A estrada sai do tabuleiro na %1, indo %2, depois de %n peças</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>then the road reaches the exit at %1</source>
+        <translation>aí a estrada chega à saída na %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>then the road runs %n tile(s) and stops at %1</source>
+        <extracomment>after a move that would open the road: %n its tiles then, %1 where it then stops</extracomment>
+        <translation>
+            <numerusform>aí a estrada segue %n peça e para na %1</numerusform>
+            <numerusform>aí a estrada segue %n peças e para na %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>two parts of one piece of advice: %1 the move, %2 what follows it</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Turn it once with R</source>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <translation>Gire uma vez com R</translation>
+    </message>
+    <message>
+        <source>Turn it twice with R</source>
+        <translation>Gire duas vezes com R</translation>
+    </message>
+    <message>
+        <source>Turn it back with Shift+R</source>
+        <translation>Gire de volta com Shift+R</translation>
+    </message>
+    <message>
+        <source>Slide in the tile from %1: %2</source>
+        <extracomment>advice: %1 the place of a tile next to the empty place, %2 that tile (curve up left)</extracomment>
+        <translation>Deslize para cá a peça da %1: %2</translation>
+    </message>
+    <message>
+        <source>Press the tent: it jumps to the empty place at %1</source>
+        <extracomment>advice: %1 the empty place, wherever it is, into which the tent would jump</extracomment>
+        <translation>Aperte a barraca: ela pula para a casa vazia na %1</translation>
+    </message>
+    <message>
+        <source>then slide in the tile from %1: %2</source>
+        <extracomment>advice after the tent&apos;s jump: %1 the place of a tile that could then slide into the tent&apos;s place, %2 that tile (curve up left)</extracomment>
+        <translation>depois deslize para cá a peça da %1: %2</translation>
+    </message>
+    <message>
+        <source>No tile next to it joins the road as it lies</source>
+        <extracomment>advice on the empty place that blocks the road: no tile beside it would join the road</extracomment>
+        <translation>Nenhuma peça ao lado se liga à estrada do jeito que está</translation>
+    </message>
+    <message>
+        <source>Road reaches the exit at %1!</source>
+        <extracomment>said after a move that changed the road: it now reaches the exit at %1</extracomment>
+        <translation>A estrada chega à saída na %1!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Road now %n tile(s); stops at %1</source>
+        <extracomment>said after a move that changed the road: %n its tiles now, %1 where it stops</extracomment>
+        <translation>
+            <numerusform>Estrada agora com %n peça; para na %1</numerusform>
+            <numerusform>Estrada agora com %n peças; para na %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game; the car waits until you press G</source>
+        <translation>Nova partida; o carro espera até você apertar G</translation>
+    </message>
+    <message>
+        <source>New game; the car leaves in %1 seconds</source>
+        <translation>Nova partida; o carro sai em %1 segundos</translation>
+    </message>
+    <message>
+        <source>Exit: %1</source>
+        <extracomment>the one exit of a new game: %1 its place</extracomment>
+        <translation>Saída: %1</translation>
+    </message>
+    <message>
+        <source>Exit %1: %2</source>
+        <translation>Saída %1: %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>between the sentences of one announcement</extracomment>
+        <translation>. </translation>
     </message>
 </context>
 <context>

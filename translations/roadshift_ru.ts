@@ -440,11 +440,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
 <context>
     <name>PlaceNames</name>
     <message>
-        <source>empty place</source>
-        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
-        <translation>пустая клетка</translation>
-    </message>
-    <message>
         <source>tent</source>
         <extracomment>the obstacle tile, drawn as a tent on grass; it jumps into the empty place</extracomment>
         <translation>палатка</translation>
@@ -470,45 +465,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>; </source>
         <extracomment>between two places of a row or column read at once</extracomment>
         <translation>; </translation>
-    </message>
-    <message>
-        <source>%1, car here</source>
-        <extracomment>one place in a row or column read at once; %1 is what lies there</extracomment>
-        <translation>%1, здесь машина</translation>
-    </message>
-    <message>
-        <source>straight, open to the left and right</source>
-        <translation>прямая, открыта влево и вправо</translation>
-    </message>
-    <message>
-        <source>straight, open up and down</source>
-        <translation>прямая, открыта вверх и вниз</translation>
-    </message>
-    <message>
-        <source>crossing, open on all sides</source>
-        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
-        <translation>перекрёсток, открыт со всех сторон</translation>
-    </message>
-    <message>
-        <source>curve, open to the right and down</source>
-        <translation>поворот, открыт вправо и вниз</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and down</source>
-        <translation>поворот, открыт влево и вниз</translation>
-    </message>
-    <message>
-        <source>curve, open up and to the right</source>
-        <translation>поворот, открыт вверх и вправо</translation>
-    </message>
-    <message>
-        <source>curve, open to the left and up</source>
-        <translation>поворот, открыт влево и вверх</translation>
-    </message>
-    <message>
-        <source>exit, open on all sides</source>
-        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
-        <translation>выезд, открыт со всех сторон</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -547,13 +503,69 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>row %1: %2</source>
-        <extracomment>a whole row read at once, left to right; %2 lists its eight places</extracomment>
+        <extracomment>a whole row read at once, left to right; %2 lists its eight places, each with its column</extracomment>
         <translation>ряд %1: %2</translation>
     </message>
     <message>
         <source>column %1: %2</source>
-        <extracomment>a whole column read at once, top to bottom; %2 lists its six places</extracomment>
+        <extracomment>a whole column read at once, top to bottom; %2 lists its six places, each with its row</extracomment>
         <translation>столбец %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, car</source>
+        <extracomment>one place in a row or column read at once: %1 its number in the row or column (a column number in a row, a row number in a column), %2 what lies there</extracomment>
+        <translation>%1 %2, машина</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>the one place without a tile, into which a tile next to it can slide</extracomment>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>straight across</source>
+        <extracomment>a straight road from the left side to the right side</extracomment>
+        <translation>прямая поперёк</translation>
+    </message>
+    <message>
+        <source>straight up down</source>
+        <extracomment>a straight road from the top side to the bottom side</extracomment>
+        <translation>прямая вдоль</translation>
+    </message>
+    <message>
+        <source>crossing</source>
+        <extracomment>two straight roads across each other; the car goes straight on</extracomment>
+        <translation>перекрёсток</translation>
+    </message>
+    <message>
+        <source>curve right down</source>
+        <extracomment>a curve is named by the two sides it opens, always in the order up, right, down, left</extracomment>
+        <translation>поворот вправо вниз</translation>
+    </message>
+    <message>
+        <source>curve down left</source>
+        <translation>поворот вниз влево</translation>
+    </message>
+    <message>
+        <source>curve up right</source>
+        <translation>поворот вверх вправо</translation>
+    </message>
+    <message>
+        <source>curve up left</source>
+        <translation>поворот вверх влево</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <extracomment>the goal tile; the car wins as it drives in from any side</extracomment>
+        <translation>выезд</translation>
+    </message>
+    <message>
+        <source>no game yet, row %1, column %2</source>
+        <extracomment>a board place before the first game, when the tiles are only a decoration</extracomment>
+        <translation>игры ещё нет, ряд %1, столбец %2</translation>
     </message>
 </context>
 <context>
@@ -749,23 +761,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Дорога сразу ведёт к выезду, %1</translation>
     </message>
     <message>
-        <source>The road ends at once, facing %1 into a tent at %2</source>
-        <extracomment>%1 is a direction (left, right, up, down), %2 a place (row 1, column 1) the road from the car or from START ends before its first tile</extracomment>
-        <translation>Дорога сразу упирается %1 в палатку, %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into the empty place at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>Дорога сразу упирается %1 в пустую клетку, %2</translation>
-    </message>
-    <message>
-        <source>The road ends at once, facing %1 into a closed side at %2</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
-        <translation>Дорога сразу упирается %1 в закрытую сторону, %2</translation>
-    </message>
-    <message>
         <source>The road ends at once, facing %1 off the board</source>
-        <extracomment>the road from the car or from START ends before its first tile</extracomment>
         <translation>Дорога сразу уходит %1 с поля</translation>
     </message>
     <message numerus="yes">
@@ -776,41 +772,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
             <numerusform>Дорога через %n плитку доходит до выезда, %1</numerusform>
             <numerusform>Дорога через %n плитки доходит до выезда, %1</numerusform>
             <numerusform>Дорога через %n плиток доходит до выезда, %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a tent</source>
-        <extracomment>%1 is the last road place, %2 a direction (left, right, up, down)</extracomment>
-        <translatorcomment>&quot;Дорога идёт на %n плитку, последняя: ряд 3, столбец 4, ...&quot;: the last road place is named after a colon so that it stays in the nominative.</translatorcomment>
-        <translation>
-            <numerusform>Дорога идёт на %n плитку, последняя: %1, затем уходит %2 и упирается в палатку</numerusform>
-            <numerusform>Дорога идёт на %n плитки, последняя: %1, затем уходит %2 и упирается в палатку</numerusform>
-            <numerusform>Дорога идёт на %n плиток, последняя: %1, затем уходит %2 и упирается в палатку</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into the empty place</source>
-        <translation>
-            <numerusform>Дорога идёт на %n плитку, последняя: %1, затем упирается %2 в пустую клетку</numerusform>
-            <numerusform>Дорога идёт на %n плитки, последняя: %1, затем упирается %2 в пустую клетку</numerusform>
-            <numerusform>Дорога идёт на %n плиток, последняя: %1, затем упирается %2 в пустую клетку</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then ends facing %2 into a closed side</source>
-        <extracomment>the next tile is not open on the side the road comes from</extracomment>
-        <translation>
-            <numerusform>Дорога идёт на %n плитку, последняя: %1, затем упирается %2 в закрытую сторону</numerusform>
-            <numerusform>Дорога идёт на %n плитки, последняя: %1, затем упирается %2 в закрытую сторону</numerusform>
-            <numerusform>Дорога идёт на %n плиток, последняя: %1, затем упирается %2 в закрытую сторону</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The road runs %n tile(s) to %1, then leaves the board facing %2</source>
-        <translation>
-            <numerusform>Дорога идёт на %n плитку, последняя: %1, затем уходит %2 с поля</numerusform>
-            <numerusform>Дорога идёт на %n плитки, последняя: %1, затем уходит %2 с поля</numerusform>
-            <numerusform>Дорога идёт на %n плиток, последняя: %1, затем уходит %2 с поля</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -861,17 +822,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Cannot turn the exit</source>
         <translation>Нельзя повернуть выезд</translation>
-    </message>
-    <message>
-        <source>New game. Exit at %1; the car leaves in %2 seconds</source>
-        <extracomment>%1 lists the exits&apos; places, %2 is the countdown in seconds</extracomment>
-        <translatorcomment>%2 is a plain number (10 to 50) without a plural form here; &quot;секунд: %2&quot; is the usual Russian way to put a number after its noun without a wrong ending (&quot;22 секунд&quot; would be wrong).</translatorcomment>
-        <translation>Новая игра. Выезд: %1; секунд до старта: %2</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car leaves in %2 seconds</source>
-        <translatorcomment>%2 is a plain number (10 to 50) without a plural form here; &quot;секунд: %2&quot; is the usual Russian way to put a number after its noun without a wrong ending (&quot;22 секунд&quot; would be wrong).</translatorcomment>
-        <translation>Новая игра. Выезды: %1; секунд до старта: %2</translation>
     </message>
     <message>
         <source>Exits: %1; countdown: %2 seconds</source>
@@ -973,15 +923,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Без отсчёта: машина ждёт, пока ты не нажмёшь G</translation>
     </message>
     <message>
-        <source>New game. Exit at %1; the car waits until you press G</source>
-        <extracomment>%1 lists the exits&apos; places; there is no countdown</extracomment>
-        <translation>Новая игра. Выезд: %1; машина ждёт, пока ты не нажмёшь G</translation>
-    </message>
-    <message>
-        <source>New game. Exits at %1; the car waits until you press G</source>
-        <translation>Новая игра. Выезды: %1; машина ждёт, пока ты не нажмёшь G</translation>
-    </message>
-    <message>
         <source>Exits: %1; no countdown</source>
         <extracomment>the difficulty panel: %1 the number of exits; the car waits until it is sent</extracomment>
         <translation>Выездов: %1; без отсчёта</translation>
@@ -1019,6 +960,142 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Sound off</source>
         <translation>Звук выключен</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the tent at %1</source>
+        <extracomment>the road from the car or from START is blocked before its first tile</extracomment>
+        <translation>Сразу упирается в палатку, %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once by the empty place at %1</source>
+        <translation>Сразу упирается в пустую клетку, %1</translation>
+    </message>
+    <message>
+        <source>Blocked at once at %1: %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
+        <translation>Сразу тупик, %1: %2, нет въезда для машины, едущей %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the tent at %1, after %n tile(s)</source>
+        <extracomment>%1 the place of the tent that blocks the road; %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Через %n плитку упирается в палатку, %1</numerusform>
+            <numerusform>Через %n плитки упирается в палатку, %1</numerusform>
+            <numerusform>Через %n плиток упирается в палатку, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked by the empty place at %1, after %n tile(s)</source>
+        <translation>
+            <numerusform>Через %n плитку упирается в пустую клетку, %1</numerusform>
+            <numerusform>Через %n плитки упирается в пустую клетку, %1</numerusform>
+            <numerusform>Через %n плиток упирается в пустую клетку, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
+        <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
+        <translation>
+            <numerusform>Через %n плитку тупик, %1: %2, нет въезда для машины, едущей %3</numerusform>
+            <numerusform>Через %n плитки тупик, %1: %2, нет въезда для машины, едущей %3</numerusform>
+            <numerusform>Через %n плиток тупик, %1: %2, нет въезда для машины, едущей %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The road leaves the board at %1, heading %2, after %n tile(s)</source>
+        <extracomment>%1 the last road place, %2 the way the road leaves the board (left, right, up, down)</extracomment>
+        <translation>
+            <numerusform>Через %n плитку дорога уходит %2 с поля, %1</numerusform>
+            <numerusform>Через %n плитки дорога уходит %2 с поля, %1</numerusform>
+            <numerusform>Через %n плиток дорога уходит %2 с поля, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>then the road reaches the exit at %1</source>
+        <translation>тогда дорога доходит до выезда, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>then the road runs %n tile(s) and stops at %1</source>
+        <extracomment>after a move that would open the road: %n its tiles then, %1 where it then stops</extracomment>
+        <translation>
+            <numerusform>тогда дорога идёт %n плитку и обрывается, %1</numerusform>
+            <numerusform>тогда дорога идёт %n плитки и обрывается, %1</numerusform>
+            <numerusform>тогда дорога идёт %n плиток и обрывается, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>two parts of one piece of advice: %1 the move, %2 what follows it</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Turn it once with R</source>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <translation>Поверни её один раз клавишей R</translation>
+    </message>
+    <message>
+        <source>Turn it twice with R</source>
+        <translation>Поверни её два раза клавишей R</translation>
+    </message>
+    <message>
+        <source>Turn it back with Shift+R</source>
+        <translation>Поверни её обратно клавишами Shift+R</translation>
+    </message>
+    <message>
+        <source>Slide in the tile from %1: %2</source>
+        <extracomment>advice: %1 the place of a tile next to the empty place, %2 that tile (curve up left)</extracomment>
+        <translation>Сдвинь сюда плитку, %1: %2</translation>
+    </message>
+    <message>
+        <source>Press the tent: it jumps to the empty place at %1</source>
+        <extracomment>advice: %1 the empty place, wherever it is, into which the tent would jump</extracomment>
+        <translation>Нажми на палатку: она прыгнет в пустую клетку, %1</translation>
+    </message>
+    <message>
+        <source>then slide in the tile from %1: %2</source>
+        <extracomment>advice after the tent&apos;s jump: %1 the place of a tile that could then slide into the tent&apos;s place, %2 that tile (curve up left)</extracomment>
+        <translation>потом сдвинь сюда плитку, %1: %2</translation>
+    </message>
+    <message>
+        <source>No tile next to it joins the road as it lies</source>
+        <extracomment>advice on the empty place that blocks the road: no tile beside it would join the road</extracomment>
+        <translation>Ни одна соседняя плитка в нынешнем виде не продолжит дорогу</translation>
+    </message>
+    <message>
+        <source>Road reaches the exit at %1!</source>
+        <extracomment>said after a move that changed the road: it now reaches the exit at %1</extracomment>
+        <translation>Дорога доходит до выезда, %1!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Road now %n tile(s); stops at %1</source>
+        <extracomment>said after a move that changed the road: %n its tiles now, %1 where it stops</extracomment>
+        <translation>
+            <numerusform>Дорога теперь %n плитка; обрывается, %1</numerusform>
+            <numerusform>Дорога теперь %n плитки; обрывается, %1</numerusform>
+            <numerusform>Дорога теперь %n плиток; обрывается, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New game; the car waits until you press G</source>
+        <translation>Новая игра; машина ждёт, пока ты не нажмёшь G</translation>
+    </message>
+    <message>
+        <source>New game; the car leaves in %1 seconds</source>
+        <translation>Новая игра; машина поедет через %1 с</translation>
+    </message>
+    <message>
+        <source>Exit: %1</source>
+        <extracomment>the one exit of a new game: %1 its place</extracomment>
+        <translation>Выезд: %1</translation>
+    </message>
+    <message>
+        <source>Exit %1: %2</source>
+        <translation>Выезд %1: %2</translation>
+    </message>
+    <message>
+        <source>. </source>
+        <extracomment>between the sentences of one announcement</extracomment>
+        <translation>. </translation>
     </message>
 </context>
 <context>
