@@ -213,6 +213,11 @@ wie -platform, -style und -reverse, werden an Qt weitergegeben.
         <extracomment>follows the keys paragraph</extracomment>
         <translation>Shift+R dreht das Plättchen zurück. B springt zu dem Feld, an dem die Straße endet; X springt noch einmal gedrückt zur nächsten Ausfahrt.</translation>
     </message>
+    <message>
+        <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>W sagt auch, was die Straße blockiert, und einen Zug, der sie öffnet. Ein Straßenstück wird nach seinen offenen Seiten benannt, in der Reihenfolge oben, rechts, unten, links.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>

@@ -221,6 +221,11 @@ como -platform, -style y -reverse, se pasan a Qt.
         <extracomment>follows the keys paragraph</extracomment>
         <translation>Shift+R gira la pieza hacia atrás. B va a la casilla donde se corta el camino; X, otra vez, pasa a la meta siguiente.</translation>
     </message>
+    <message>
+        <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>W también dice qué bloquea la carretera y una jugada que la abre. Cada pieza de carretera se nombra por sus lados abiertos, en el orden arriba, derecha, abajo, izquierda.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>

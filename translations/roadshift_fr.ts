@@ -222,6 +222,11 @@ comme -platform, -style et -reverse, sont transmises à Qt.
         <extracomment>follows the keys paragraph</extracomment>
         <translation>Shift+R tourne la tuile dans l&apos;autre sens. B va à la case où la route s&apos;arrête&#xa0;; X, à nouveau, passe à la sortie suivante.</translation>
     </message>
+    <message>
+        <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>W dit aussi ce qui bloque la route et un coup qui l&apos;ouvre. Une pièce de route est nommée par ses côtés ouverts, dans l&apos;ordre haut, droite, bas, gauche.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>
@@ -968,7 +973,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Blocked at once at %1: %2, closed to a car heading %3</source>
         <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
-        <translation>Bloquée tout de suite en %1 : %2, sans entrée pour une voiture qui roule %3</translation>
+        <translation>Bloquée tout de suite en %1&#xa0;: %2, sans entrée pour une voiture qui roule %3</translation>
     </message>
     <message numerus="yes">
         <source>Blocked by the tent at %1, after %n tile(s)</source>
@@ -989,8 +994,8 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
         <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
         <translation>
-            <numerusform>Bloquée en %1 après %n tuile : %2, sans entrée pour une voiture qui roule %3</numerusform>
-            <numerusform>Bloquée en %1 après %n tuiles : %2, sans entrée pour une voiture qui roule %3</numerusform>
+            <numerusform>Bloquée en %1 après %n tuile&#xa0;: %2, sans entrée pour une voiture qui roule %3</numerusform>
+            <numerusform>Bloquée en %1 après %n tuiles&#xa0;: %2, sans entrée pour une voiture qui roule %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1016,7 +1021,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>%1; %2</source>
         <extracomment>two parts of one piece of advice: %1 the move, %2 what follows it</extracomment>
-        <translation>%1 ; %2</translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
         <source>Turn it once with R</source>
@@ -1034,17 +1039,17 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Slide in the tile from %1: %2</source>
         <extracomment>advice: %1 the place of a tile next to the empty place, %2 that tile (curve up left)</extracomment>
-        <translation>Fais glisser la tuile de %1 : %2</translation>
+        <translation>Fais glisser la tuile de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Press the tent: it jumps to the empty place at %1</source>
         <extracomment>advice: %1 the empty place, wherever it is, into which the tent would jump</extracomment>
-        <translation>Appuie sur la tente : elle saute dans la case vide en %1</translation>
+        <translation>Appuie sur la tente&#xa0;: elle saute dans la case vide en %1</translation>
     </message>
     <message>
         <source>then slide in the tile from %1: %2</source>
         <extracomment>advice after the tent&apos;s jump: %1 the place of a tile that could then slide into the tent&apos;s place, %2 that tile (curve up left)</extracomment>
-        <translation>puis fais glisser la tuile de %1 : %2</translation>
+        <translation>puis fais glisser la tuile de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No tile next to it joins the road as it lies</source>
@@ -1054,32 +1059,32 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Road reaches the exit at %1!</source>
         <extracomment>said after a move that changed the road: it now reaches the exit at %1</extracomment>
-        <translation>La route atteint la sortie en %1 !</translation>
+        <translation>La route atteint la sortie en %1&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>Road now %n tile(s); stops at %1</source>
         <extracomment>said after a move that changed the road: %n its tiles now, %1 where it stops</extracomment>
         <translation>
-            <numerusform>Route de %n tuile ; s&apos;arrête en %1</numerusform>
-            <numerusform>Route de %n tuiles ; s&apos;arrête en %1</numerusform>
+            <numerusform>Route de %n tuile&#xa0;; s&apos;arrête en %1</numerusform>
+            <numerusform>Route de %n tuiles&#xa0;; s&apos;arrête en %1</numerusform>
         </translation>
     </message>
     <message>
         <source>New game; the car waits until you press G</source>
-        <translation>Nouvelle partie ; la voiture attend que tu appuies sur G</translation>
+        <translation>Nouvelle partie&#xa0;; la voiture attend que tu appuies sur G</translation>
     </message>
     <message>
         <source>New game; the car leaves in %1 seconds</source>
-        <translation>Nouvelle partie ; la voiture part dans %1 secondes</translation>
+        <translation>Nouvelle partie&#xa0;; la voiture part dans %1 secondes</translation>
     </message>
     <message>
         <source>Exit: %1</source>
         <extracomment>the one exit of a new game: %1 its place</extracomment>
-        <translation>Sortie : %1</translation>
+        <translation>Sortie&#xa0;: %1</translation>
     </message>
     <message>
         <source>Exit %1: %2</source>
-        <translation>Sortie %1 : %2</translation>
+        <translation>Sortie %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>. </source>

@@ -215,6 +215,11 @@ come -platform, -style e -reverse, vengono passate a Qt.
         <extracomment>follows the keys paragraph</extracomment>
         <translation>Shift+R gira la tessera all&apos;indietro. B va alla casella dove la strada si ferma; X, di nuovo, passa all&apos;uscita successiva.</translation>
     </message>
+    <message>
+        <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>W dice anche cosa blocca la strada e una mossa che la apre. Un pezzo di strada prende il nome dai suoi lati aperti, nell&apos;ordine alto, destra, basso, sinistra.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>

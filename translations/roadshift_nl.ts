@@ -215,6 +215,11 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
         <extracomment>follows the keys paragraph</extracomment>
         <translation>Shift+R draait de tegel terug. B gaat naar het vak waar de weg ophoudt; X gaat nog eens naar de volgende uitgang.</translation>
     </message>
+    <message>
+        <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>W noemt ook wat de weg blokkeert en een zet die hem opent. Een wegstuk heet naar zijn open kanten, in de volgorde boven, rechts, onder, links.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>

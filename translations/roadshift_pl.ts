@@ -216,6 +216,11 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
         <extracomment>follows the keys paragraph</extracomment>
         <translation>Shift+R obraca płytkę z powrotem. B przenosi na pole, gdzie droga się kończy; X wciśnięty ponownie przechodzi do następnej mety.</translation>
     </message>
+    <message>
+        <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>W mówi też, co blokuje drogę, i jaki ruch ją otworzy. Kawałek drogi nazywa się od jego otwartych stron, w kolejności góra, prawo, dół, lewo.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>

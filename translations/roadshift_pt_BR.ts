@@ -215,6 +215,11 @@ como -platform, -style e -reverse, são repassadas ao Qt.
         <extracomment>follows the keys paragraph</extracomment>
         <translation>Shift+R gira a peça de volta. B vai para a casa onde a estrada para; X, de novo, passa para a próxima saída.</translation>
     </message>
+    <message>
+        <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>W também diz o que bloqueia a estrada e uma jogada que a abre. Cada peça de estrada leva o nome dos seus lados abertos, na ordem cima, direita, baixo, esquerda.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>

@@ -219,6 +219,11 @@ such as -platform, -style and -reverse, are passed on to Qt.
         <extracomment>follows the keys paragraph</extracomment>
         <translation>Shift+R поворачивает плитку обратно. B ведёт к клетке, где обрывается дорога; X, нажатая снова, ведёт к следующему выезду.</translation>
     </message>
+    <message>
+        <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
+        <extracomment>follows the keys paragraph</extracomment>
+        <translation>W также называет, что перекрывает дорогу, и ход, который её откроет. Кусок дороги называется по открытым сторонам, в порядке вверх, вправо, вниз, влево.</translation>
+    </message>
 </context>
 <context>
     <name>Lettering</name>

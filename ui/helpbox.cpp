@@ -190,6 +190,10 @@ HelpBox::HelpBox(QWidget *mainWindow)
     const QString moreKeys = QCoreApplication::translate(
         "HelpBox", "Shift+R turns the tile back. B goes to the place that stops the road; X "
                    "again goes on to the next exit.");
+    //: follows the keys paragraph
+    const QString planKeys = QCoreApplication::translate(
+        "HelpBox", "W also names what blocks the road and one move that opens it. A road piece "
+                   "is named by its open sides, in the order up, right, down, left.");
     QLabel *keys =
         textLabel(QCoreApplication::translate(
                       "HelpBox", "Keys: the arrows move over the board and read each place. Space "
@@ -200,7 +204,7 @@ HelpBox::HelpBox(QWidget *mainWindow)
                                  "now. P pauses. N or F2 starts a game. Escape puts the banner "
                                  "away. V sets the speech full, brief or silent. Tab moves between "
                                  "the board and the buttons. F1 is this help; Ctrl+Q leaves.") +
-                      u' ' + moreKeys + u' ' + soundKey,
+                      u' ' + moreKeys + u' ' + planKeys + u' ' + soundKey,
                   keysRoom, this);
     keys->setObjectName(QStringLiteral("LabelKeys"));
     fitText(keys);
