@@ -34,6 +34,9 @@ for row in 1 2 3 4 5 6; do
     done
     ((row < 6)) && tour+=(Down)
 done
+# The third game has no countdown (one step past 50 s): it still waits after 62 s and leaves on
+# G. Before that, Shift+R turns back what R turned, X visits every exit, and B goes where W says
+# the road stops.
 # The first board's winning road (as tests/e2e_game.sh lays it) from place 1: typed quickly,
 # as a busy machine slows Orca down and the countdown does not wait, but for the slide; then the
 # trace, and the car sent off. The second game is lost on purpose: place 1 turned so that it is
@@ -42,7 +45,9 @@ script=(Tab Tab Tab Tab Tab mark:tour "${tour[@]}" mark:tour-end
     Tab Tab Tab Tab space space space space # the longest countdown: time to listen
     F2 Home keys:Down,Right,r,r,Right,r,Right,Right space keys:Left,r,r,r,Down,Right,Right,r,Down,r
     w g "until:You won:60" mark:won
-    Escape F2 Home r space p p c mark:waiting "until:You lost:90" mark:lost)
+    Escape F2 Home r space p p c mark:waiting "until:You lost:90" mark:lost
+    Escape Home Tab Tab Tab Tab space F2 mark:untimed wait:62 c
+    Home r shift+r mark:exits x x x x x mark:exits-end w b g "until:The car is off" mark:end)
 
 timeout 1500 "$tool" --game "$binary" --log "$log" "${script[@]}" >"$out" 2>&1 ||
     fail "orca_listen.sh failed: $(tail -n 5 "$out")"
@@ -78,7 +83,11 @@ expect_after g 'The car is off'
 expect_after w 'The road reaches the exit at row [1-6], column [1-8]'
 expect_after c 'Car waits at START; countdown [0-9]+'
 expect_after F2 'New game'
-expect_after F2 'Exits? at row [1-6], column [1-8]'
+expect_after F2 'Exit 1: row [1-6], column [1-8]\.'
+expect_after F2 'Exit 2: row [1-6], column [1-8]'
+
+# Game sentences come in their own words: nothing before them said by rote.
+! grep -qiE '^  said: notification' "$out" || fail "Orca said \"notification\" before a sentence"
 
 # The win with its points; the second game's countdown, departure and loss with no key.
 grep -qE 'You won! [0-9]+ points' "$out" || fail "the win was not announced with its points"
@@ -86,6 +95,33 @@ lost=$(section waiting lost)
 grep -q '1 second' <<<"$lost" || fail "the countdown's last seconds were not announced"
 grep -q 'The car is off' <<<"$lost" || fail "the departure was not announced"
 grep -qE 'You lost: row 1, column 1 is closed' <<<"$lost" || fail "the loss was not announced"
+
+# The untimed game: it waited through a minute, and left on G.
+untimed=$(section untimed end)
+grep -q 'the car waits until you press G' <<<"$(section lost untimed)" ||
+    fail "the untimed game was not announced"
+! grep -q 'The car is off' <<<"$(sed -n '/^--- mark:untimed$/,/^--- key c /p' "$out")" ||
+    fail "the untimed game's car left by itself"
+grep -q 'Car waits at START' <<<"$untimed" || fail "after 62 s the untimed car did not wait at START"
+grep -q 'The car is off' <<<"$(sed -n '/^--- key g /,$p' "$out")" || fail "G did not send the car"
+
+# Shift+R turned back what R turned: it read the place's first tile words again.
+first=$(sed -n '/^--- mark:untimed$/,/^--- mark:exits$/p' "$out" |
+    awk '/^--- key Home/ { getline; sub(/^  said: /, ""); sub(/, row .*/, ""); print; exit }')
+back=$(sed -n '/^--- key shift+r/,/^--- /p' "$out" | grep -m1 '^  said: ' | sed 's/^  said: //')
+[[ -n $first && $back == "$first"* ]] || fail "Shift+R said '$back', not the tile before R ('$first')"
+
+# X reached every exit the new game named.
+named=$(section lost untimed | grep -oE 'Exit [0-9]+: row [1-6], column [1-8]' | sed 's/^Exit [0-9]*: //' | sort -u)
+visited=$(section exits exits-end | grep -oE '^  said: exit, row [1-6], column [1-8]' |
+    sed 's/^  said: exit, //' | sort -u)
+[[ -n $named && $named == "$visited" ]] ||
+    fail "X visited [$(echo $visited)], not every exit named [$(echo $named)]"
+
+# B went to the place W named first.
+stop=$(sed -n '/^--- mark:exits-end$/,/^--- key b /p' "$out" | grep -m1 -oE 'row [1-6], column [1-8]')
+sed -n '/^--- key b /,/^--- key g /p' "$out" | grep -qE "^  said: .*$stop" ||
+    fail "B did not land where W said the road stops ($stop)"
 
 cat "$out"
 passed=1
