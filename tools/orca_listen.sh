@@ -10,6 +10,11 @@
 #   until:REGEX[:SECS] waits until Orca says something matching REGEX (grep -E) after the key
 #                      before, at most SECS seconds (default 20); the script fails when it never
 #                      comes
+#   pace:WPM           from here on, a key waits until every word said so far would have been
+#                      heard at WPM words a minute (a listener's pace; 0: no waiting)
+#   from:FILE          takes further keys from FILE, a line each, as they are written there,
+#                      until a line "end": a player at the keyboard, deciding each key from what
+#                      was said
 # Each key is followed by what Orca said, one utterance a line, starting with "  said: ".
 # --log FILE keeps Orca's whole debug log there.
 #
@@ -128,14 +133,60 @@ EOF
         done
     }
 
+    # The listener's pace: the moment every word said so far would have been heard.
+    wpm=0 accounted=0 heard_until=0
+    now_ms() { echo $(($(date +%s%N) / 1000000)); }
+    listen_at_pace() {
+        ((wpm > 0)) || return 0
+        local count line words now
+        while :; do
+            count=$(spoken_count)
+            now=$(now_ms)
+            while ((accounted < count)); do
+                line=$(spoken | sed -n "$((accounted + 1))p")
+                words=$(wc -w <<<"$line")
+                ((heard_until < now)) && heard_until=$now
+                heard_until=$((heard_until + words * 60000 / wpm))
+                ((++accounted))
+            done
+            ((now >= heard_until)) && return 0
+            sleep 0.2
+        done
+    }
+    next_keys() {
+        local file=$1 n=0 line
+        while :; do
+            line=$(sed -n "$((n + 1))p" "$file" 2>/dev/null)
+            if [[ -z $line ]]; then
+                sleep 0.2
+                continue
+            fi
+            ((++n))
+            [[ $line == end ]] && return 0
+            play_key "$line"
+        done
+    }
+
     echo "--- at start"
     said_since 0
     mark=$(spoken_count)
-    for key in "$@"; do
+    accounted=$mark
+    play_key() {
+        local key=$1
         case $key in
+        pace:*)
+            wpm=${key#pace:}
+            accounted=$(spoken_count) # what was said before is not for this listener
+            echo "--- $key"
+            return 0
+            ;;
+        from:*)
+            next_keys "${key#from:}"
+            return 0
+            ;;
         mark:*)
             echo "--- $key"
-            continue
+            return 0
             ;;
         wait:*)
             echo "--- $key"
@@ -159,12 +210,14 @@ EOF
             fi
             ;;
         keys:*)
+            listen_at_pace
             echo "--- $key ($(date +%T))"
             IFS=, read -r -a batch <<<"${key#keys:}"
             timeout 30 xdotool key --clearmodifiers --delay 150 "${batch[@]}"
             settle "$mark" 15
             ;;
         *)
+            listen_at_pace
             echo "--- key $key ($(date +%T))"
             timeout 5 xdotool key --clearmodifiers "$key"
             settle "$mark" 15
@@ -184,6 +237,9 @@ EOF
         said_since "$mark"
         lastmark=$mark
         mark=$(spoken_count)
+    }
+    for key in "$@"; do
+        play_key "$key"
     done
     [[ -z ${keeplog:-} ]] || cp "$tmp/orca.log" "$keeplog"
     exit 0
