@@ -67,6 +67,13 @@ QString installTranslations(const QLocale &locale)
 
 QString countedText(const char *context, const char *source, int n)
 {
+    // Portuguese counts nothing in the plural ("0 pontos"), but Qt's plural rule for it takes 0
+    // as one: a count that is surely plural chooses the form, and 0 is put in its place.
+    if (n == 0 && gameTranslator().language().startsWith(QLatin1String("pt"))) {
+        constexpr int plural = 1000002;
+        return QCoreApplication::translate(context, source, nullptr, plural)
+            .replace(QString::number(plural), QStringLiteral("0"));
+    }
     QString text = QCoreApplication::translate(context, source, nullptr, n);
     if (n < 0) text.replace(QLatin1String("%n"), QString::number(n)); // Qt fills in only n >= 0
     QString untranslated = QString::fromUtf8(source);

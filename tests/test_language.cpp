@@ -110,6 +110,27 @@ class TestLanguage : public QObject
         QFETCH(QString, text);
         QCOMPARE(countedText("SpokenNames", "%n point(s)", n), text);
     }
+
+    // Nothing is counted in the plural in Portuguese, though in the singular in French.
+    void zeroCounts_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("pt_BR none") << "pt_BR" << 0 << "0 pontos";
+        QTest::newRow("pt_BR one") << "pt_BR" << 1 << "1 ponto";
+        QTest::newRow("pt_BR many") << "pt_BR" << 230 << "230 pontos";
+        QTest::newRow("fr none") << "fr_FR" << 0 << "0 point";
+        QTest::newRow("de none") << "de_DE" << 0 << "0 Punkte";
+    }
+    void zeroCounts()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, n);
+        QFETCH(QString, text);
+        QVERIFY(!installTranslations(QLocale(locale)).isEmpty());
+        QCOMPARE(countedText("SpokenNames", "%n point(s)", n), text);
+    }
 };
 
 ROADSHIFT_TEST_RULES_MAIN(TestLanguage)
