@@ -109,13 +109,13 @@ ein Auto, das von selbst fährt, in eine der Ausfahrten.</translation>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is a word on the command line that is no option</extracomment>
-        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.
 </source>
         <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
-        <translation>%1: %2 Versuche &apos;%1 --help&apos;.
+        <translation>%1: %2 Versuche „%1 --help“.
 </translation>
     </message>
     <message>
@@ -126,7 +126,7 @@ ein Auto, das von selbst fährt, in eine der Ausfahrten.</translation>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
-        <translation>Fehlender Wert nach &apos;%1&apos;.</translation>
+        <translation>Fehlender Wert nach „%1“.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
@@ -714,8 +714,8 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Score: %1</source>
         <extracomment>the score under the board, read by a screen reader; %1 is the points, e.g. &quot;230 points&quot;</extracomment>
-        <translatorcomment>&quot;Punkte: 230 Punkte&quot; would repeat the word; &quot;Stand&quot; (the score so far) does not.</translatorcomment>
-        <translation>Stand: %1</translation>
+        <translatorcomment>&quot;Punkte: 230 Punkte&quot; would repeat the word; &quot;Punktestand&quot; (the score so far) does not.</translatorcomment>
+        <translation>Punktestand: %1</translation>
     </message>
     <message>
         <source>%1.</source>

@@ -97,7 +97,7 @@
 into one of the exits.</source>
         <extracomment>the first lines of --help; keep the line break where a line would pass 80 characters</extracomment>
         <translatorcomment>Line break moved so that no line passes 80 characters. Plain spaces before &quot;:&quot; here, as the text goes to a terminal.</translatorcomment>
-        <translation>Roadshift, un jeu de réflexion : fais glisser et tourne des tuiles de route pour
+        <translation>Roadshift, un jeu de réflexion : fais glisser et tourne des tuiles de route pour
 mener une voiture qui roule toute seule jusqu&apos;à l&apos;une des sorties.</translation>
     </message>
     <message>
@@ -114,30 +114,30 @@ mener une voiture qui roule toute seule jusqu&apos;à l&apos;une des sorties.</t
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is a word on the command line that is no option</extracomment>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.
 </source>
         <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
-        <translation>%1 : %2 Essaie « %1 --help ».
+        <translation>%1 : %2 Essaie « %1 --help ».
 </translation>
     </message>
     <message>
         <source>roadshift: the answer could not be written: %1</source>
         <extracomment>on standard error when --help or --version could not print; %1 is the system&apos;s reason</extracomment>
-        <translation>roadshift : impossible d&apos;écrire la réponse : %1</translation>
+        <translation>roadshift : impossible d&apos;écrire la réponse : %1</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
-        <translation>Valeur manquante après « %1 ».</translation>
+        <translation>Valeur manquante après « %1 ».</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 </source>
         <extracomment>%1 is the program&apos;s name; &quot;[options]&quot; stands for the options listed below</extracomment>
-        <translation>Utilisation : %1 [options]
+        <translation>Utilisation : %1 [options]
 </translation>
     </message>
     <message>
@@ -154,7 +154,7 @@ comme -platform, -style et -reverse, sont transmises à Qt.
     <message>
         <source>How to play</source>
         <extracomment>the title of the box with the rules of the game</extracomment>
-        <translation>Comment jouer</translation>
+        <translation>Règles du jeu</translation>
     </message>
     <message>
         <source>Objective</source>
@@ -667,7 +667,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>roadshift: the records could not be saved in %1: %2</source>
         <extracomment>one line on standard error; %1 is a file, %2 the reason the system gave</extracomment>
-        <translation>roadshift : impossible d&apos;enregistrer les scores dans %1 : %2</translation>
+        <translation>roadshift : impossible d&apos;enregistrer les scores dans %1 : %2</translation>
     </message>
     <message>
         <source>the lock cannot be made</source>

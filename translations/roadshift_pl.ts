@@ -296,7 +296,7 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
         <source>press P to play on</source>
         <extracomment>the smaller line under &quot;PAUSED&quot;; P is the key, keep it as P</extracomment>
         <translatorcomment>Shortened: &quot;wciśnij P, by grać dalej&quot; is a third longer than the English line.</translatorcomment>
-        <translation>wciśnij P i graj</translation>
+        <translation>wciśnij P, by grać dalej</translation>
     </message>
 </context>
 <context>
@@ -469,7 +469,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translatorcomment>This place name stays in the nominative; sentences put it after &quot;pole&quot; (place) or &quot;na polu&quot; (at the place), as one says &quot;pole A5&quot;.</translatorcomment>
+        <translatorcomment>This place name stays in the nominative; sentences put it after a colon (&quot;…: rząd 2, kolumna 3&quot;), so that it needs no case of its own.</translatorcomment>
         <translation>rząd %1, kolumna %2</translation>
     </message>
     <message>
@@ -760,7 +760,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>The road reaches the exit at %1 at once</source>
-        <translation>Droga od razu dochodzi do mety na polu %1</translation>
+        <translation>Droga od razu dochodzi do mety: %1</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
@@ -770,9 +770,9 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>The road reaches the exit at %1 after %n tile(s)</source>
         <extracomment>%1 is a place (row 6, column 8); %n the road tiles on the way</extracomment>
         <translation>
-            <numerusform>Droga dochodzi do mety na polu %1 po %n kafelku</numerusform>
-            <numerusform>Droga dochodzi do mety na polu %1 po %n kafelkach</numerusform>
-            <numerusform>Droga dochodzi do mety na polu %1 po %n kafelkach</numerusform>
+            <numerusform>Droga dochodzi do mety: %1 po %n kafelku</numerusform>
+            <numerusform>Droga dochodzi do mety: %1 po %n kafelkach</numerusform>
+            <numerusform>Droga dochodzi do mety: %1 po %n kafelkach</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -858,7 +858,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You lost: the car ran into a tent at %1</source>
         <extracomment>%1 is the place of the tent the car ran into</extracomment>
-        <translation>Przegrana: auto wjechało w namiot na polu %1</translation>
+        <translation>Przegrana: auto wjechało w namiot: %1</translation>
     </message>
     <message>
         <source>You lost: the car ran into the empty place at %1</source>
@@ -876,7 +876,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation>Przegrana: auto zjechało z planszy na polu %1, jadąc %2</translation>
+        <translation>Przegrana: auto zjechało z planszy jadąc %2: %1</translation>
     </message>
     <message>
         <source>You lost</source>
@@ -903,7 +903,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car at %1, heading %2</source>
         <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
-        <translation>Auto na polu %1, jedzie %2</translation>
+        <translation>Auto jedzie %2: %1</translation>
     </message>
     <message>
         <source>Car stopped off the board</source>
@@ -911,7 +911,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Car stopped at %1</source>
-        <translation>Auto stoi na polu %1</translation>
+        <translation>Auto stoi: %1</translation>
     </message>
     <message>
         <source>No countdown: the car waits until you press G</source>

@@ -241,8 +241,8 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>Pts</source>
         <extracomment>lettered after the score&apos;s big digits: a short form of &quot;points&quot;, at most 3 letters</extracomment>
-        <translatorcomment>Shortened: &quot;очков&quot; cut to &quot;Очк.&quot; as Russian scoreboards do; if the 3 glyphs plus the narrow dot are too wide beside the digits, &quot;Очк&quot; without the dot is fine.</translatorcomment>
-        <translation>Очк.</translation>
+        <translatorcomment>Shortened: &quot;очков&quot; cut to &quot;очк.&quot; as Russian scoreboards do; if the 3 glyphs plus the narrow dot are too wide beside the digits, &quot;Очк&quot; without the dot is fine.</translatorcomment>
+        <translation>очк.</translation>
     </message>
     <message>
         <source>CLICK TO PLAY!</source>
