@@ -6,6 +6,7 @@
 #include "records/aboutbox.h"
 #include "roadtest.h"
 #include "ui/helpbox.h"
+#include "ui/textfit.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include <QTabWidget>
 #include <QTranslator>
 
+#include <cmath>
 #include <functional>
 
 using namespace roadtest;
@@ -284,6 +286,31 @@ class TestFitWindow : public QObject
                 cut.removeOne(rule);
         }
         QVERIFY2(cut.isEmpty(), qPrintable(language + u'\n' + cut.join(u'\n')));
+    }
+
+    // A text that fits only in the narrowest face gets it; one a little longer stays at that
+    // face, never narrower.
+    void narrowestFaceTried()
+    {
+        QWidget window;
+        auto *label = new QLabel(QStringLiteral("Anzahl Ausfahrten"), &window);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(14);
+        label->setFont(font);
+        const auto advance = [&](int stretch) {
+            QFont f = font;
+            f.setStretch(stretch);
+            return QFontMetricsF(f).horizontalAdvance(label->text());
+        };
+        const qreal narrowestWidth = advance(narrowestStretch);
+        if (advance(narrowestStretch + 1) <= std::ceil(narrowestWidth))
+            QSKIP("the face draws the two narrowest stretches alike");
+        label->resize(int(std::ceil(narrowestWidth)), 30);
+        fitText(label);
+        QCOMPARE(label->font().stretch(), narrowestStretch);
+        label->resize(int(narrowestWidth) - 10, 30);
+        fitText(label);
+        QCOMPARE(label->font().stretch(), narrowestStretch);
     }
 
     // English keeps the faces the layout gives it: no text of it is narrowed (the top ten's

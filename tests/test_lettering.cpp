@@ -4,6 +4,7 @@
 #include "roadtest.h"
 
 #include "assets/spritesheet.h"
+#include "core/board.h"
 #include "ui/letterart.h"
 #include "ui/lettering.h"
 
@@ -159,6 +160,9 @@ class TestLettering : public QObject
     void englishWordsInPlace_data();
     void englishWordsInPlace();
     void sheetLettersItsCells();
+    void longWordsKeepTheirShape_data();
+    void longWordsKeepTheirShape();
+    void oneWordExitTakesBothLines();
 };
 
 void TestLettering::everyTextFits_data()
@@ -275,6 +279,60 @@ void TestLettering::sheetLettersItsCells()
         QCOMPARE(shown, letter(bareSheet(banners, ratio), banners, 1).lettered);
         QCOMPARE(sheet.cell(1).toImage().convertToFormat(QImage::Format_ARGB32), shown);
     }
+}
+
+// Words longer than the English ones in the same box: first narrowed, never below the narrowest
+// face, then made smaller; always inside the box.
+void TestLettering::longWordsKeepTheirShape_data()
+{
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<bool>("narrowed");
+    QTest::addColumn<bool>("smaller");
+    QTest::newRow("as long") << "GOOD LUCK!" << false << false;
+    QTest::newRow("a little longer") << "GOOD LUCK!!!" << true << false;
+    QTest::newRow("far longer") << "GOOD LUCK! GOOD LUCK! GOOD LUCK!" << true << true;
+}
+void TestLettering::longWordsKeepTheirShape()
+{
+    QFETCH(QString, words);
+    QFETCH(bool, narrowed);
+    QFETCH(bool, smaller);
+    const QFont font = artFont(QStringLiteral("DejaVu Sans"), 20, QFont::Black);
+    const QRectF box(10, 10, 140, 24);
+    const qreal englishScale = fitScale(textPath(QStringLiteral("GOOD LUCK!"), font), box);
+    LetterFit fit;
+    const QPainterPath path =
+        fitWordsAt(textPath(words, font), englishScale, box, font.pixelSize(), &fit);
+    QVERIFY2(fit.narrowed >= narrowest - 1e-6, qPrintable(QString::number(fit.narrowed)));
+    QCOMPARE(fit.narrowed < 1 - 1e-6, narrowed);
+    QCOMPARE(fit.size < fit.english - 1e-6, smaller);
+    const QRectF drawn = path.boundingRect();
+    QVERIFY2(drawn.width() <= box.width() + 0.5, qPrintable(QString::number(drawn.width())));
+}
+
+// An exit word with no space in it stands in the room of both English lines, not of one.
+void TestLettering::oneWordExitTakesBothLines()
+{
+    class OneWord : public QTranslator
+    {
+      public:
+        QString translate(const char *context, const char *source, const char *, int) const override
+        {
+            return qstrcmp(context, "Lettering") == 0 &&
+                           qstrcmp(source, letteringSource(Lettering::TheEnd)) == 0
+                       ? QStringLiteral("ARRIVAL!")
+                       : QString();
+        }
+        bool isEmpty() const override { return false; }
+    } oneWord;
+    QCoreApplication::installTranslator(&oneWord);
+    const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&oneWord); });
+    QPixmap cell(60, 60);
+    cell.fill(Qt::darkGreen);
+    QPainter p(&cell);
+    const QList<LetterFit> fits = letterTile(p, tile::exit);
+    QCOMPARE(fits.size(), 1);
+    QVERIFY2(fits[0].box.height() >= 2 * 13, qPrintable(describe(fits[0])));
 }
 
 ROADSHIFT_TEST_GUI_MAIN(TestLettering)
