@@ -219,7 +219,7 @@ como -platform, -style y -reverse, se pasan a Qt.
     <message>
         <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
         <extracomment>follows the keys paragraph</extracomment>
-        <translation>Shift+R gira la pieza hacia atrás. B va a la casilla donde se corta el camino; X, otra vez, pasa a la meta siguiente.</translation>
+        <translation>Shift+R gira la ficha hacia atrás. B va a la casilla donde se corta la carretera; X, otra vez, pasa a la meta siguiente.</translation>
     </message>
     <message>
         <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
