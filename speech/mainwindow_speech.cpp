@@ -7,6 +7,8 @@
 #include "speech/boardfocus.h"
 #include "speech/spokennames.h"
 
+#include <QKeySequence>
+
 void MainWindow::buildSpeech()
 {
     announcer = new Announcer(this);
@@ -105,7 +107,9 @@ void MainWindow::speakTrace()
     if (gamestate != QLatin1String("PLAY")) return;
     const Opening opening = findOpening(b, start, entry, trace, carstate.carblock);
     if (opening.way != Opening::Way::None)
-        say(openingSentence(opening, b), Weight::Answer);
+        say(openingSentence(opening, b,
+                            QKeySequence(Qt::SHIFT | Qt::Key_R).toString(QKeySequence::NativeText)),
+            Weight::Answer);
     else if (trace.end == RoadEnd::Empty)
         say(noOpeningSentence(), Weight::Answer);
 }

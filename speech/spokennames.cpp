@@ -180,7 +180,7 @@ QString traceSentence(const RoadTrace &t, qint16 blockedType)
     return {};
 }
 
-QString openingSentence(const Opening &o, const Board &board)
+QString openingSentence(const Opening &o, const Board &board, const QString &turnBackKey)
 {
     // Where the road would lead after the move.
     const RoadTrace &t = o.then;
@@ -200,11 +200,13 @@ QString openingSentence(const Opening &o, const Board &board)
     };
     switch (o.way) {
     case Opening::Way::Turn: {
-        //: advice on the tile just named, which blocks the road or leads it off the board
+        //: advice on the tile just named, which blocks the road or leads it off the board; %1
+        //: is the key combination Shift+R, named by Qt in the player's language
         const QString turn =
-            o.turns == 1   ? say(QT_TRANSLATE_NOOP("SpokenNames", "Turn it once with R"))
-            : o.turns == 2 ? say(QT_TRANSLATE_NOOP("SpokenNames", "Turn it twice with R"))
-                           : say(QT_TRANSLATE_NOOP("SpokenNames", "Turn it back with Shift+R"));
+            o.turns == 1 ? say(QT_TRANSLATE_NOOP("SpokenNames", "Turn it once with R"))
+            : o.turns == 2
+                ? say(QT_TRANSLATE_NOOP("SpokenNames", "Turn it twice with R"))
+                : say(QT_TRANSLATE_NOOP("SpokenNames", "Turn it back with %1")).arg(turnBackKey);
         return andThen(turn, then);
     }
     case Opening::Way::Slide:

@@ -30,8 +30,9 @@ enum class Side;
 // exit at row 6, column 8 after 9 tiles". `blockedType` is the tile at trace.blocked.
 QString traceSentence(const RoadTrace &trace, qint16 blockedType);
 // What one move would open the road: "Turn it once with R; then the road reaches the exit at
-// row 1, column 8"; empty for Opening::Way::None. `board` is the board as it is now.
-QString openingSentence(const Opening &opening, const Board &board);
+// row 1, column 8"; empty for Opening::Way::None. `board` is the board as it is now;
+// `turnBackKey` names the key that turns a tile back ("Shift+R").
+QString openingSentence(const Opening &opening, const Board &board, const QString &turnBackKey);
 // For an empty place that blocks the road with no tile beside it to join.
 QString noOpeningSentence();
 // A short word after a move changed the road: "Road now 7 tiles; stops at row 3, column 2".

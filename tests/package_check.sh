@@ -171,7 +171,7 @@ check_manual_page() {
 check_manual_page "$usr/share/man/man6/roadshift.6.gz" man "Ctrl+Q"
 # The German page is read in a UTF-8 locale, so that its umlauts show as such; German sets one
 # space after a full stop, so no punctuation is followed by a gap but a list item's number.
-LC_ALL=C.UTF-8 check_manual_page "$usr/share/man/de/man6/roadshift.6.gz" man-de "Ctrl+Q" \
+LC_ALL=C.UTF-8 check_manual_page "$usr/share/man/de/man6/roadshift.6.gz" man-de "Strg+Q" \
     "Straßenplättchen" "SPIELANLEITUNG"
 gaps=$(grep -nE '^ +.*[.,;:!?)]  +[^ ]' "$tmp/man-de.txt" | grep -vE '^[0-9]+: +[0-9]+\.  +[^ ]') &&
     fail "the German manual page has a gap after punctuation in: $gaps"

@@ -310,8 +310,9 @@ void TestBoxes::helpKeysReadInOrder()
     QVERIFY(QTest::qWaitForWindowExposed(box));
     const auto *keys = box->findChild<QLabel *>(QStringLiteral("LabelKeys"));
     QVERIFY(keys && keys->isVisible());
-    for (const char *key : {"arrows", "Space", "R turns", "W ", "C ", "Shift", "Home", "E ", "X ",
-                            "G ", "P ", "F2", "Escape", "V ", "Tab", "F1", "Ctrl+Q"})
+    for (const char *key :
+         {"arrows", "Space", "R turns", "W ", "C ",  "Shift", "Home",   "E ",      "X ", "G ",
+          "P ",     "F2",    "Esc",     "V ", "Tab", "F1",    "Ctrl+Q", "Shift+R", "B ", "M "})
         QVERIFY2(keys->text().contains(QLatin1String(key)), key);
     const auto *ok = box->findChild<QPushButton *>(QStringLiteral("OKButton"));
     QVERIFY(ok);

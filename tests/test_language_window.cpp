@@ -79,20 +79,23 @@ class TestLanguageWindow : public QObject
         QTest::addColumn<QString>("firstPlace");
         QTest::addColumn<QString>("banner");
         QTest::addColumn<QString>("keysHelp");
+        QTest::addColumn<QStringList>("keyNames"); // as Qt names them in that language
         QTest::newRow("German") << "de_DE"
                                 << "Anzahl Ausfahrten"
                                 << "Spielregeln"
                                 << "Dein Name"
                                 << "Reihe 1, Spalte 1"
                                 << "VIEL GLÜCK! ...UND ZWAR JEDE MENGE"
-                                << "Tasten: Die Pfeiltasten";
+                                << "Tasten: Die Pfeiltasten"
+                                << QStringList{"Leertaste", "Umschalt mit", "Pos1", "Strg+Q",
+                                               "Umschalt+R"};
         QTest::newRow("Russian") << "ru_RU"
                                  << "Число выездов"
                                  << "Правила"
                                  << "Твоё имя"
                                  << "ряд 1, столбец 1"
                                  << "УДАЧИ! ...И ПОБОЛЬШЕ!"
-                                 << "Клавиши: стрелки";
+                                 << "Клавиши: стрелки" << QStringList{"Ctrl+Q", "Shift+R"};
     }
     void window()
     {
@@ -103,6 +106,7 @@ class TestLanguageWindow : public QObject
         QFETCH(QString, firstPlace);
         QFETCH(QString, banner);
         QFETCH(QString, keysHelp);
+        QFETCH(QStringList, keyNames);
         QVERIFY(!installTranslations(QLocale(locale)).isEmpty());
 
         MainWindow w;
@@ -120,9 +124,11 @@ class TestLanguageWindow : public QObject
         auto *box = openBox<HelpBox>();
         QVERIFY(box);
         const QStringList help = labelTexts(box);
-        QVERIFY2(std::any_of(help.begin(), help.end(),
-                             [&](const QString &t) { return t.startsWith(keysHelp); }),
-                 qPrintable(help.join(u'|')));
+        const auto keys = std::find_if(help.begin(), help.end(),
+                                       [&](const QString &t) { return t.startsWith(keysHelp); });
+        QVERIFY2(keys != help.end(), qPrintable(help.join(u'|')));
+        for (const QString &name : keyNames)
+            QVERIFY2(keys->contains(name), qPrintable(name + u'\n' + *keys));
         missing = lettersWithoutFace(box);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
         box->close();

@@ -198,7 +198,8 @@ class TestSpeech : public QObject
         QFETCH(QString, said);
         const Board b = boardFrom(rows);
         const RoadTrace t = traceRoad(b, 1, Side::Left);
-        QCOMPARE(openingSentence(findOpening(b, 1, Side::Left, t, qint16(car)), b), said);
+        QCOMPARE(openingSentence(findOpening(b, 1, Side::Left, t, qint16(car)), b, "Shift+R"),
+                 said);
     }
 
     // After a move, the word on the road's new end; off the board at once it names no place.

@@ -199,24 +199,24 @@ wie -platform, -style und -reverse, werden an Qt weitergegeben.
         <translation>OK, kapiert!</translation>
     </message>
     <message>
-        <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q) so that they match the key list elsewhere.</translatorcomment>
-        <translation>Tasten: Die Pfeiltasten bewegen dich über das Spielbrett und lesen jedes Feld vor. Space schiebt das Plättchen oder lässt das Zelt springen. R dreht das Plättchen. W sagt, wohin die Straße führt. C sagt, wo das Auto ist. Shift mit einem Pfeil liest die ganze Reihe oder Spalte. Home springt zum Auto, E zum freien Feld, X zur nächsten Ausfahrt. G schickt das Auto sofort los. P hält das Spiel an. N oder F2 startet ein Spiel. Escape räumt das Banner weg. V stellt die Ansagen auf ausführlich, kurz oder stumm. Tab wechselt zwischen Spielbrett und Knöpfen. F1 ist diese Hilfe; Ctrl+Q beendet.</translation>
-    </message>
-    <message>
         <source>M turns the sounds off and on.</source>
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M schaltet die Töne aus und wieder ein.</translation>
     </message>
     <message>
-        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
-        <extracomment>follows the keys paragraph</extracomment>
-        <translation>Shift+R dreht das Plättchen zurück. B springt zu dem Feld, an dem die Straße endet; X springt noch einmal gedrückt zur nächsten Ausfahrt.</translation>
-    </message>
-    <message>
         <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
         <extracomment>follows the keys paragraph</extracomment>
         <translation>W sagt auch, was die Straße blockiert, und einen Zug, der sie öffnet. Ein Straßenstück wird nach seinen offenen Seiten benannt, in der Reihenfolge oben, rechts, unten, links.</translation>
+    </message>
+    <message>
+        <source>%1 turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
+        <translation>%1 dreht das Plättchen zurück. B springt zu dem Feld, an dem die Straße endet; X springt noch einmal gedrückt zur nächsten Ausfahrt.</translation>
+    </message>
+    <message>
+        <source>Keys: the arrows move over the board and read each place. %1 slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. %2 with an arrow reads the whole row or column. %3 goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. %4 puts the banner away. V sets the speech full, brief or silent. %5 moves between the board and the buttons. F1 is this help; %6 leaves.</source>
+        <extracomment>the keys: %1 Space, %2 Shift, %3 Home, %4 Escape, %5 Tab, %6 Ctrl+Q, each named by Qt in the player&apos;s language (&quot;Leertaste&quot;, &quot;Umschalt&quot;, &quot;Pos1&quot;, &quot;Esc&quot;, &quot;Tab&quot;, &quot;Strg+Q&quot;)</extracomment>
+        <translation>Tasten: Die Pfeiltasten bewegen dich über das Spielbrett und lesen jedes Feld vor. %1 schiebt das Plättchen oder lässt das Zelt springen. R dreht das Plättchen. W sagt, wohin die Straße führt. C sagt, wo das Auto ist. %2 mit einem Pfeil liest die ganze Reihe oder Spalte. %3 springt zum Auto, E zum freien Feld, X zur nächsten Ausfahrt. G schickt das Auto sofort los. P hält das Spiel an. N oder F2 startet ein Spiel. %4 räumt das Banner weg. V stellt die Ansagen auf ausführlich, kurz oder stumm. %5 wechselt zwischen Spielbrett und Knöpfen. F1 ist diese Hilfe; %6 beendet.</translation>
     </message>
 </context>
 <context>
@@ -1001,16 +1001,12 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Turn it once with R</source>
-        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
         <translation>Dreh es einmal mit R</translation>
     </message>
     <message>
         <source>Turn it twice with R</source>
         <translation>Dreh es zweimal mit R</translation>
-    </message>
-    <message>
-        <source>Turn it back with Shift+R</source>
-        <translation>Dreh es zurück mit Umschalt+R</translation>
     </message>
     <message>
         <source>Slide in the tile from %1: %2</source>
@@ -1066,6 +1062,10 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>. </source>
         <extracomment>between the sentences of one announcement</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>Turn it back with %1</source>
+        <translation>Dreh es zurück mit %1</translation>
     </message>
 </context>
 <context>

@@ -207,24 +207,24 @@ como -platform, -style y -reverse, se pasan a Qt.
         <translation>¡Entendido!</translation>
     </message>
     <message>
-        <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Tab, Ctrl+Q) so that they match the key list elsewhere. The tent is &quot;carpa&quot;, understood as a tent from Spain to Latin America (&quot;tienda&quot; means shop in Latin America).</translatorcomment>
-        <translation>Teclas: las flechas recorren el tablero y leen cada casilla. Space desliza la ficha o hace saltar la carpa. R gira la ficha. W dice adónde lleva la carretera. C dice dónde está el auto. Shift con una flecha lee toda la fila o columna. Home va al auto, E a la casilla vacía, X a la meta más cercana. G hace salir el auto ya. P pausa. N o F2 empieza una partida. Escape quita el aviso. V pone la voz completa, breve o apagada. Tab pasa del tablero a los botones y viceversa. F1 es esta ayuda; Ctrl+Q sale.</translation>
-    </message>
-    <message>
         <source>M turns the sounds off and on.</source>
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M apaga y enciende los sonidos.</translation>
     </message>
     <message>
-        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
-        <extracomment>follows the keys paragraph</extracomment>
-        <translation>Shift+R gira la ficha hacia atrás. B va a la casilla donde se corta la carretera; X, otra vez, pasa a la meta siguiente.</translation>
-    </message>
-    <message>
         <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
         <extracomment>follows the keys paragraph</extracomment>
         <translation>W también dice qué bloquea la carretera y una jugada que la abre. Cada pieza de carretera se nombra por sus lados abiertos, en el orden arriba, derecha, abajo, izquierda.</translation>
+    </message>
+    <message>
+        <source>%1 turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
+        <translation>%1 gira la ficha hacia atrás. B va a la casilla donde se corta la carretera; X, otra vez, pasa a la meta siguiente.</translation>
+    </message>
+    <message>
+        <source>Keys: the arrows move over the board and read each place. %1 slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. %2 with an arrow reads the whole row or column. %3 goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. %4 puts the banner away. V sets the speech full, brief or silent. %5 moves between the board and the buttons. F1 is this help; %6 leaves.</source>
+        <extracomment>the keys: %1 Space, %2 Shift, %3 Home, %4 Escape, %5 Tab, %6 Ctrl+Q, each named by Qt in the player&apos;s language (&quot;Leertaste&quot;, &quot;Umschalt&quot;, &quot;Pos1&quot;, &quot;Esc&quot;, &quot;Tab&quot;, &quot;Strg+Q&quot;)</extracomment>
+        <translation>Teclas: las flechas recorren el tablero y leen cada casilla. %1 desliza la ficha o hace saltar la carpa. R gira la ficha. W dice adónde lleva la carretera. C dice dónde está el auto. %2 con una flecha lee toda la fila o columna. %3 va al auto, E a la casilla vacía, X a la meta más cercana. G hace salir el auto ya. P pausa. N o F2 empieza una partida. %4 quita el aviso. V pone la voz completa, breve o apagada. %5 pasa del tablero a los botones y viceversa. F1 es esta ayuda; %6 sale.</translation>
     </message>
 </context>
 <context>
@@ -1018,16 +1018,12 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Turn it once with R</source>
-        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
         <translation>Gírala una vez con R</translation>
     </message>
     <message>
         <source>Turn it twice with R</source>
         <translation>Gírala dos veces con R</translation>
-    </message>
-    <message>
-        <source>Turn it back with Shift+R</source>
-        <translation>Gírala hacia atrás con Mayús+R</translation>
     </message>
     <message>
         <source>Slide in the tile from %1: %2</source>
@@ -1083,6 +1079,10 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>. </source>
         <extracomment>between the sentences of one announcement</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>Turn it back with %1</source>
+        <translation>Gírala hacia atrás con %1</translation>
     </message>
 </context>
 <context>

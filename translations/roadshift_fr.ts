@@ -97,7 +97,7 @@
 into one of the exits.</source>
         <extracomment>the first lines of --help; keep the line break where a line would pass 80 characters</extracomment>
         <translatorcomment>Line break moved so that no line passes 80 characters. Plain spaces before &quot;:&quot; here, as the text goes to a terminal.</translatorcomment>
-        <translation>Roadshift, un jeu de réflexion : fais glisser et tourne des tuiles de route pour
+        <translation>Roadshift, un jeu de réflexion&#xa0;: fais glisser et tourne des tuiles de route pour
 mener une voiture qui roule toute seule jusqu&apos;à l&apos;une des sorties.</translation>
     </message>
     <message>
@@ -114,30 +114,30 @@ mener une voiture qui roule toute seule jusqu&apos;à l&apos;une des sorties.</t
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>%1 is a word on the command line that is no option</extracomment>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>%1: %2 Try &apos;%1 --help&apos;.
 </source>
         <extracomment>%1 is the program&apos;s name, %2 says what was wrong with the command line</extracomment>
-        <translation>%1 : %2 Essaie « %1 --help ».
+        <translation>%1&#xa0;: %2 Essaie «&#xa0;%1 --help&#xa0;».
 </translation>
     </message>
     <message>
         <source>roadshift: the answer could not be written: %1</source>
         <extracomment>on standard error when --help or --version could not print; %1 is the system&apos;s reason</extracomment>
-        <translation>roadshift : impossible d&apos;écrire la réponse : %1</translation>
+        <translation>roadshift&#xa0;: impossible d&apos;écrire la réponse&#xa0;: %1</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>%1 is an option given without the value it needs, e.g. -platform</extracomment>
-        <translation>Valeur manquante après « %1 ».</translation>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
 </source>
         <extracomment>%1 is the program&apos;s name; &quot;[options]&quot; stands for the options listed below</extracomment>
-        <translation>Utilisation : %1 [options]
+        <translation>Utilisation&#xa0;: %1 [options]
 </translation>
     </message>
     <message>
@@ -208,24 +208,24 @@ comme -platform, -style et -reverse, sont transmises à Qt.
         <translation>OK, compris&#xa0;!</translation>
     </message>
     <message>
-        <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translatorcomment>Key names kept as in English (Space, Shift, Home, Escape, Ctrl+Q) as asked, though French keyboards say Espace, Maj, Origine, Échap. The speech settings use the words of the &quot;Annonces ...&quot; messages.</translatorcomment>
-        <translation>Touches&#xa0;: les flèches parcourent le plateau et lisent chaque case. Space fait glisser la tuile, ou fait sauter la tente. R tourne la tuile. W dit où mène la route. C dit où est la voiture. Shift avec une flèche lit toute la ligne ou la colonne. Home va à la voiture, E à la case vide, X à la sortie la plus proche. G fait partir la voiture tout de suite. P met en pause. N ou F2 lance une partie. Escape ferme la bannière. V règle les annonces&#xa0;: complètes, brèves ou coupées. Tab passe du plateau aux boutons et inversement. F1 affiche cette aide&#xa0;; Ctrl+Q quitte.</translation>
-    </message>
-    <message>
         <source>M turns the sounds off and on.</source>
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M coupe et rétablit les sons.</translation>
     </message>
     <message>
-        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
-        <extracomment>follows the keys paragraph</extracomment>
-        <translation>Shift+R tourne la tuile dans l&apos;autre sens. B va à la case où la route s&apos;arrête&#xa0;; X, à nouveau, passe à la sortie suivante.</translation>
-    </message>
-    <message>
         <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
         <extracomment>follows the keys paragraph</extracomment>
         <translation>W dit aussi ce qui bloque la route et un coup qui l&apos;ouvre. Une pièce de route est nommée par ses côtés ouverts, dans l&apos;ordre haut, droite, bas, gauche.</translation>
+    </message>
+    <message>
+        <source>%1 turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
+        <translation>%1 tourne la tuile dans l&apos;autre sens. B va à la case où la route s&apos;arrête ; X, à nouveau, passe à la sortie suivante.</translation>
+    </message>
+    <message>
+        <source>Keys: the arrows move over the board and read each place. %1 slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. %2 with an arrow reads the whole row or column. %3 goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. %4 puts the banner away. V sets the speech full, brief or silent. %5 moves between the board and the buttons. F1 is this help; %6 leaves.</source>
+        <extracomment>the keys: %1 Space, %2 Shift, %3 Home, %4 Escape, %5 Tab, %6 Ctrl+Q, each named by Qt in the player&apos;s language (&quot;Leertaste&quot;, &quot;Umschalt&quot;, &quot;Pos1&quot;, &quot;Esc&quot;, &quot;Tab&quot;, &quot;Strg+Q&quot;)</extracomment>
+        <translation>Touches : les flèches parcourent le plateau et lisent chaque case. %1 fait glisser la tuile, ou fait sauter la tente. R tourne la tuile. W dit où mène la route. C dit où est la voiture. %2 avec une flèche lit toute la ligne ou la colonne. %3 va à la voiture, E à la case vide, X à la sortie la plus proche. G fait partir la voiture tout de suite. P met en pause. N ou F2 lance une partie. %4 ferme la bannière. V règle les annonces : complètes, brèves ou coupées. %5 passe du plateau aux boutons et inversement. F1 affiche cette aide ; %6 quitte.</translation>
     </message>
 </context>
 <context>
@@ -667,7 +667,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>roadshift: the records could not be saved in %1: %2</source>
         <extracomment>one line on standard error; %1 is a file, %2 the reason the system gave</extracomment>
-        <translation>roadshift : impossible d&apos;enregistrer les scores dans %1 : %2</translation>
+        <translation>roadshift&#xa0;: impossible d&apos;enregistrer les scores dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the lock cannot be made</source>
@@ -1025,16 +1025,12 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Turn it once with R</source>
-        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
         <translation>Tourne-la une fois avec R</translation>
     </message>
     <message>
         <source>Turn it twice with R</source>
         <translation>Tourne-la deux fois avec R</translation>
-    </message>
-    <message>
-        <source>Turn it back with Shift+R</source>
-        <translation>Tourne-la en arrière avec Maj+R</translation>
     </message>
     <message>
         <source>Slide in the tile from %1: %2</source>
@@ -1090,6 +1086,10 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>. </source>
         <extracomment>between the sentences of one announcement</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>Turn it back with %1</source>
+        <translation>Tourne-la en arrière avec %1</translation>
     </message>
 </context>
 <context>

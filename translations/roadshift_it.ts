@@ -201,24 +201,24 @@ come -platform, -style e -reverse, vengono passate a Qt.
         <translation>OK, capito!</translation>
     </message>
     <message>
-        <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q) so that they match the key list elsewhere.</translatorcomment>
-        <translation>Tasti: le frecce ti muovono sul tabellone e leggono ogni casella. Space fa scorrere la tessera o fa saltare la tenda. R ruota la tessera. W dice dove porta la strada. C dice dov&apos;è l&apos;auto. Shift con una freccia legge tutta la riga o la colonna. Home va all&apos;auto, E alla casella vuota, X all&apos;uscita più vicina. G fa partire subito l&apos;auto. P mette in pausa. N o F2 avvia una partita. Escape toglie il banner. V imposta gli annunci su completi, brevi o spenti. Tab passa dal tabellone ai pulsanti e viceversa. F1 è questo aiuto; Ctrl+Q esce.</translation>
-    </message>
-    <message>
         <source>M turns the sounds off and on.</source>
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M spegne e riaccende i suoni.</translation>
     </message>
     <message>
-        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
-        <extracomment>follows the keys paragraph</extracomment>
-        <translation>Shift+R gira la tessera all&apos;indietro. B va alla casella dove la strada si ferma; X, di nuovo, passa all&apos;uscita successiva.</translation>
-    </message>
-    <message>
         <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
         <extracomment>follows the keys paragraph</extracomment>
         <translation>W dice anche cosa blocca la strada e una mossa che la apre. Un pezzo di strada prende il nome dai suoi lati aperti, nell&apos;ordine alto, destra, basso, sinistra.</translation>
+    </message>
+    <message>
+        <source>%1 turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
+        <translation>%1 gira la tessera all&apos;indietro. B va alla casella dove la strada si ferma; X, di nuovo, passa all&apos;uscita successiva.</translation>
+    </message>
+    <message>
+        <source>Keys: the arrows move over the board and read each place. %1 slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. %2 with an arrow reads the whole row or column. %3 goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. %4 puts the banner away. V sets the speech full, brief or silent. %5 moves between the board and the buttons. F1 is this help; %6 leaves.</source>
+        <extracomment>the keys: %1 Space, %2 Shift, %3 Home, %4 Escape, %5 Tab, %6 Ctrl+Q, each named by Qt in the player&apos;s language (&quot;Leertaste&quot;, &quot;Umschalt&quot;, &quot;Pos1&quot;, &quot;Esc&quot;, &quot;Tab&quot;, &quot;Strg+Q&quot;)</extracomment>
+        <translation>Tasti: le frecce ti muovono sul tabellone e leggono ogni casella. %1 fa scorrere la tessera o fa saltare la tenda. R ruota la tessera. W dice dove porta la strada. C dice dov&apos;è l&apos;auto. %2 con una freccia legge tutta la riga o la colonna. %3 va all&apos;auto, E alla casella vuota, X all&apos;uscita più vicina. G fa partire subito l&apos;auto. P mette in pausa. N o F2 avvia una partita. %4 toglie il banner. V imposta gli annunci su completi, brevi o spenti. %5 passa dal tabellone ai pulsanti e viceversa. F1 è questo aiuto; %6 esce.</translation>
     </message>
 </context>
 <context>
@@ -1009,16 +1009,12 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Turn it once with R</source>
-        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
         <translation>Girala una volta con R</translation>
     </message>
     <message>
         <source>Turn it twice with R</source>
         <translation>Girala due volte con R</translation>
-    </message>
-    <message>
-        <source>Turn it back with Shift+R</source>
-        <translation>Girala all&apos;indietro con Maiusc+R</translation>
     </message>
     <message>
         <source>Slide in the tile from %1: %2</source>
@@ -1074,6 +1070,10 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>. </source>
         <extracomment>between the sentences of one announcement</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>Turn it back with %1</source>
+        <translation>Girala all&apos;indietro con %1</translation>
     </message>
 </context>
 <context>

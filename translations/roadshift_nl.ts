@@ -201,24 +201,24 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
         <translation>OK, begrepen!</translation>
     </message>
     <message>
-        <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q), as they are printed on most keyboards in the Netherlands and Belgium. &quot;Volledig, kort of uit&quot; match the speech modes&apos; names.</translatorcomment>
-        <translation>Toetsen: de pijltjes bewegen over het bord en lezen elk vak voor. Space schuift de tegel, of laat de tent springen. R draait de tegel. W zegt waar de weg heen gaat. C zegt waar de auto is. Shift met een pijltje leest de hele rij of kolom. Home gaat naar de auto, E naar het lege vak, X naar de dichtstbijzijnde uitgang. G laat de auto nu vertrekken. P pauzeert. N of F2 start een spel. Escape haalt de banner weg. V zet de spraak op volledig, kort of uit. Tab gaat tussen het bord en de knoppen. F1 is deze hulp; Ctrl+Q stopt het spel.</translation>
-    </message>
-    <message>
         <source>M turns the sounds off and on.</source>
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M zet de geluiden uit en weer aan.</translation>
     </message>
     <message>
-        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
-        <extracomment>follows the keys paragraph</extracomment>
-        <translation>Shift+R draait de tegel terug. B gaat naar het vak waar de weg ophoudt; X gaat nog eens naar de volgende uitgang.</translation>
-    </message>
-    <message>
         <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
         <extracomment>follows the keys paragraph</extracomment>
         <translation>W noemt ook wat de weg blokkeert en een zet die hem opent. Een wegstuk heet naar zijn open kanten, in de volgorde boven, rechts, onder, links.</translation>
+    </message>
+    <message>
+        <source>%1 turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
+        <translation>%1 draait de tegel terug. B gaat naar het vak waar de weg ophoudt; X gaat nog eens naar de volgende uitgang.</translation>
+    </message>
+    <message>
+        <source>Keys: the arrows move over the board and read each place. %1 slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. %2 with an arrow reads the whole row or column. %3 goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. %4 puts the banner away. V sets the speech full, brief or silent. %5 moves between the board and the buttons. F1 is this help; %6 leaves.</source>
+        <extracomment>the keys: %1 Space, %2 Shift, %3 Home, %4 Escape, %5 Tab, %6 Ctrl+Q, each named by Qt in the player&apos;s language (&quot;Leertaste&quot;, &quot;Umschalt&quot;, &quot;Pos1&quot;, &quot;Esc&quot;, &quot;Tab&quot;, &quot;Strg+Q&quot;)</extracomment>
+        <translation>Toetsen: de pijltjes bewegen over het bord en lezen elk vak voor. %1 schuift de tegel, of laat de tent springen. R draait de tegel. W zegt waar de weg heen gaat. C zegt waar de auto is. %2 met een pijltje leest de hele rij of kolom. %3 gaat naar de auto, E naar het lege vak, X naar de dichtstbijzijnde uitgang. G laat de auto nu vertrekken. P pauzeert. N of F2 start een spel. %4 haalt de banner weg. V zet de spraak op volledig, kort of uit. %5 gaat tussen het bord en de knoppen. F1 is deze hulp; %6 stopt het spel.</translation>
     </message>
 </context>
 <context>
@@ -1014,16 +1014,12 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Turn it once with R</source>
-        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
         <translation>Draai hem één keer met R</translation>
     </message>
     <message>
         <source>Turn it twice with R</source>
         <translation>Draai hem twee keer met R</translation>
-    </message>
-    <message>
-        <source>Turn it back with Shift+R</source>
-        <translation>Draai hem terug met Shift+R</translation>
     </message>
     <message>
         <source>Slide in the tile from %1: %2</source>
@@ -1079,6 +1075,10 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>. </source>
         <extracomment>between the sentences of one announcement</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>Turn it back with %1</source>
+        <translation>Draai hem terug met %1</translation>
     </message>
 </context>
 <context>

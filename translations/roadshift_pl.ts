@@ -202,24 +202,24 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
         <translation>OK, jasne!</translation>
     </message>
     <message>
-        <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Tab, Ctrl+Q), as printed on most keyboards sold in Poland.</translatorcomment>
-        <translation>Klawisze: strzałki przesuwają kursor po planszy i odczytują każde pole. Space przesuwa kafelek albo każe skoczyć namiotowi. R obraca kafelek. W mówi, dokąd prowadzi droga. C mówi, gdzie jest auto. Shift ze strzałką odczytuje cały rząd lub kolumnę. Home przenosi do auta, E do pustego pola, X do najbliższej mety. G od razu wysyła auto w drogę. P wstrzymuje grę. N lub F2 zaczyna grę. Escape chowa baner. V przełącza komunikaty: pełne, krótkie lub wyłączone. Tab przechodzi między planszą a przyciskami. F1 to ta pomoc; Ctrl+Q kończy grę.</translation>
-    </message>
-    <message>
         <source>M turns the sounds off and on.</source>
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M wyłącza i włącza dźwięki.</translation>
     </message>
     <message>
-        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
-        <extracomment>follows the keys paragraph</extracomment>
-        <translation>Shift+R obraca płytkę z powrotem. B przenosi na pole, gdzie droga się kończy; X wciśnięty ponownie przechodzi do następnej mety.</translation>
-    </message>
-    <message>
         <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
         <extracomment>follows the keys paragraph</extracomment>
         <translation>W mówi też, co blokuje drogę, i jaki ruch ją otworzy. Kawałek drogi nazywa się od jego otwartych stron, w kolejności góra, prawo, dół, lewo.</translation>
+    </message>
+    <message>
+        <source>%1 turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
+        <translation>%1 obraca płytkę z powrotem. B przenosi na pole, gdzie droga się kończy; X wciśnięty ponownie przechodzi do następnej mety.</translation>
+    </message>
+    <message>
+        <source>Keys: the arrows move over the board and read each place. %1 slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. %2 with an arrow reads the whole row or column. %3 goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. %4 puts the banner away. V sets the speech full, brief or silent. %5 moves between the board and the buttons. F1 is this help; %6 leaves.</source>
+        <extracomment>the keys: %1 Space, %2 Shift, %3 Home, %4 Escape, %5 Tab, %6 Ctrl+Q, each named by Qt in the player&apos;s language (&quot;Leertaste&quot;, &quot;Umschalt&quot;, &quot;Pos1&quot;, &quot;Esc&quot;, &quot;Tab&quot;, &quot;Strg+Q&quot;)</extracomment>
+        <translation>Klawisze: strzałki przesuwają kursor po planszy i odczytują każde pole. %1 przesuwa kafelek albo każe skoczyć namiotowi. R obraca kafelek. W mówi, dokąd prowadzi droga. C mówi, gdzie jest auto. %2 ze strzałką odczytuje cały rząd lub kolumnę. %3 przenosi do auta, E do pustego pola, X do najbliższej mety. G od razu wysyła auto w drogę. P wstrzymuje grę. N lub F2 zaczyna grę. %4 chowa baner. V przełącza komunikaty: pełne, krótkie lub wyłączone. %5 przechodzi między planszą a przyciskami. F1 to ta pomoc; %6 kończy grę.</translation>
     </message>
 </context>
 <context>
@@ -1026,16 +1026,12 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Turn it once with R</source>
-        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
         <translation>Obróć go raz klawiszem R</translation>
     </message>
     <message>
         <source>Turn it twice with R</source>
         <translation>Obróć go dwa razy klawiszem R</translation>
-    </message>
-    <message>
-        <source>Turn it back with Shift+R</source>
-        <translation>Obróć go z powrotem klawiszami Shift+R</translation>
     </message>
     <message>
         <source>Slide in the tile from %1: %2</source>
@@ -1092,6 +1088,10 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>. </source>
         <extracomment>between the sentences of one announcement</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>Turn it back with %1</source>
+        <translation>Obróć go z powrotem klawiszami %1</translation>
     </message>
 </context>
 <context>

@@ -201,24 +201,24 @@ como -platform, -style e -reverse, são repassadas ao Qt.
         <translation>OK! Entendi!</translation>
     </message>
     <message>
-        <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translatorcomment>Key names are kept as in English (Space, Shift, Home, Escape, Ctrl+Q), as they are printed on the keys and in the key list elsewhere. &quot;V&quot; words match the Announcements texts (&quot;Avisos ...&quot;).</translatorcomment>
-        <translation>Teclas: as setas andam pelo tabuleiro e leem cada casa. Space desliza a peça ou faz a barraca pular. R gira a peça. W diz aonde a estrada leva. C diz onde está o carro. Shift com uma seta lê a linha ou a coluna inteira. Home vai até o carro, E até a casa vazia, X até a saída mais próxima. G faz o carro partir agora. P pausa. N ou F2 começa uma partida. Escape tira a faixa da tela. V deixa os avisos completos, breves ou desligados. Tab alterna entre o tabuleiro e os botões. F1 é esta ajuda; Ctrl+Q sai do jogo.</translation>
-    </message>
-    <message>
         <source>M turns the sounds off and on.</source>
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M desliga e liga os sons.</translation>
     </message>
     <message>
-        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
-        <extracomment>follows the keys paragraph</extracomment>
-        <translation>Shift+R gira a peça de volta. B vai para a casa onde a estrada para; X, de novo, passa para a próxima saída.</translation>
-    </message>
-    <message>
         <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
         <extracomment>follows the keys paragraph</extracomment>
         <translation>W também diz o que bloqueia a estrada e uma jogada que a abre. Cada peça de estrada leva o nome dos seus lados abertos, na ordem cima, direita, baixo, esquerda.</translation>
+    </message>
+    <message>
+        <source>%1 turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
+        <translation>%1 gira a peça de volta. B vai para a casa onde a estrada para; X, de novo, passa para a próxima saída.</translation>
+    </message>
+    <message>
+        <source>Keys: the arrows move over the board and read each place. %1 slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. %2 with an arrow reads the whole row or column. %3 goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. %4 puts the banner away. V sets the speech full, brief or silent. %5 moves between the board and the buttons. F1 is this help; %6 leaves.</source>
+        <extracomment>the keys: %1 Space, %2 Shift, %3 Home, %4 Escape, %5 Tab, %6 Ctrl+Q, each named by Qt in the player&apos;s language (&quot;Leertaste&quot;, &quot;Umschalt&quot;, &quot;Pos1&quot;, &quot;Esc&quot;, &quot;Tab&quot;, &quot;Strg+Q&quot;)</extracomment>
+        <translation>Teclas: as setas andam pelo tabuleiro e leem cada casa. %1 desliza a peça ou faz a barraca pular. R gira a peça. W diz aonde a estrada leva. C diz onde está o carro. %2 com uma seta lê a linha ou a coluna inteira. %3 vai até o carro, E até a casa vazia, X até a saída mais próxima. G faz o carro partir agora. P pausa. N ou F2 começa uma partida. %4 tira a faixa da tela. V deixa os avisos completos, breves ou desligados. %5 alterna entre o tabuleiro e os botões. F1 é esta ajuda; %6 sai do jogo.</translation>
     </message>
 </context>
 <context>
@@ -1020,16 +1020,12 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Turn it once with R</source>
-        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
         <translation>Gire uma vez com R</translation>
     </message>
     <message>
         <source>Turn it twice with R</source>
         <translation>Gire duas vezes com R</translation>
-    </message>
-    <message>
-        <source>Turn it back with Shift+R</source>
-        <translation>Gire de volta com Shift+R</translation>
     </message>
     <message>
         <source>Slide in the tile from %1: %2</source>
@@ -1085,6 +1081,10 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>. </source>
         <extracomment>between the sentences of one announcement</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>Turn it back with %1</source>
+        <translation>Gire de volta com %1</translation>
     </message>
 </context>
 <context>

@@ -205,24 +205,24 @@ such as -platform, -style and -reverse, are passed on to Qt.
         <translation>Ясно, едем!</translation>
     </message>
     <message>
-        <source>Keys: the arrows move over the board and read each place. Space slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. Shift with an arrow reads the whole row or column. Home goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. Escape puts the banner away. V sets the speech full, brief or silent. Tab moves between the board and the buttons. F1 is this help; Ctrl+Q leaves.</source>
-        <translatorcomment>Key names are kept in Latin letters as in English (Space, Shift, Home, Escape, Ctrl+Q, P, W...): they are the keys&apos; own labels and the game&apos;s shortcuts, whatever the keyboard layout.</translatorcomment>
-        <translation>Клавиши: стрелки ведут по полю и читают каждую клетку. Space сдвигает плитку или заставляет палатку прыгнуть. R поворачивает плитку. W говорит, куда ведёт дорога. C говорит, где машина. Shift со стрелкой читает весь ряд или столбец. Home ведёт к машине, E к пустой клетке, X к ближайшему выезду. G сразу отправляет машину в путь. P ставит паузу. N или F2 начинает игру. Escape убирает баннер. V переключает озвучку: полная, краткая или выключена. Tab переходит между полем и кнопками. F1 — эта справка; Ctrl+Q — выход.</translation>
-    </message>
-    <message>
         <source>M turns the sounds off and on.</source>
         <extracomment>follows the keys paragraph; the speaker button left of the board does the same</extracomment>
         <translation>M выключает и включает звуки.</translation>
     </message>
     <message>
-        <source>Shift+R turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
-        <extracomment>follows the keys paragraph</extracomment>
-        <translation>Shift+R поворачивает плитку обратно. B ведёт к клетке, где обрывается дорога; X, нажатая снова, ведёт к следующему выезду.</translation>
-    </message>
-    <message>
         <source>W also names what blocks the road and one move that opens it. A road piece is named by its open sides, in the order up, right, down, left.</source>
         <extracomment>follows the keys paragraph</extracomment>
         <translation>W также называет, что перекрывает дорогу, и ход, который её откроет. Кусок дороги называется по открытым сторонам, в порядке вверх, вправо, вниз, влево.</translation>
+    </message>
+    <message>
+        <source>%1 turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
+        <extracomment>follows the keys paragraph; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
+        <translation>%1 поворачивает плитку обратно. B ведёт к клетке, где обрывается дорога; X, нажатая снова, ведёт к следующему выезду.</translation>
+    </message>
+    <message>
+        <source>Keys: the arrows move over the board and read each place. %1 slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. %2 with an arrow reads the whole row or column. %3 goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. %4 puts the banner away. V sets the speech full, brief or silent. %5 moves between the board and the buttons. F1 is this help; %6 leaves.</source>
+        <extracomment>the keys: %1 Space, %2 Shift, %3 Home, %4 Escape, %5 Tab, %6 Ctrl+Q, each named by Qt in the player&apos;s language (&quot;Leertaste&quot;, &quot;Umschalt&quot;, &quot;Pos1&quot;, &quot;Esc&quot;, &quot;Tab&quot;, &quot;Strg+Q&quot;)</extracomment>
+        <translation>Клавиши: стрелки ведут по полю и читают каждую клетку. %1 сдвигает плитку или заставляет палатку прыгнуть. R поворачивает плитку. W говорит, куда ведёт дорога. C говорит, где машина. %2 со стрелкой читает весь ряд или столбец. %3 ведёт к машине, E к пустой клетке, X к ближайшему выезду. G сразу отправляет машину в путь. P ставит паузу. N или F2 начинает игру. %4 убирает баннер. V переключает озвучку: полная, краткая или выключена. %5 переходит между полем и кнопками. F1 — эта справка; %6 — выход.</translation>
     </message>
 </context>
 <context>
@@ -1035,16 +1035,12 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>Turn it once with R</source>
-        <extracomment>advice on the tile just named, which blocks the road or leads it off the board</extracomment>
+        <extracomment>advice on the tile just named, which blocks the road or leads it off the board; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
         <translation>Поверни её один раз клавишей R</translation>
     </message>
     <message>
         <source>Turn it twice with R</source>
         <translation>Поверни её два раза клавишей R</translation>
-    </message>
-    <message>
-        <source>Turn it back with Shift+R</source>
-        <translation>Поверни её обратно клавишами Shift+R</translation>
     </message>
     <message>
         <source>Slide in the tile from %1: %2</source>
@@ -1101,6 +1097,10 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>. </source>
         <extracomment>between the sentences of one announcement</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>Turn it back with %1</source>
+        <translation>Поверни её обратно клавишами %1</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -186,26 +187,36 @@ HelpBox::HelpBox(QWidget *mainWindow)
     //: follows the keys paragraph; the speaker button left of the board does the same
     const QString soundKey =
         QCoreApplication::translate("HelpBox", "M turns the sounds off and on.");
-    //: follows the keys paragraph
-    const QString moreKeys = QCoreApplication::translate(
-        "HelpBox", "Shift+R turns the tile back. B goes to the place that stops the road; X "
-                   "again goes on to the next exit.");
+    // Key names as the desktop's language writes them, from Qt's own translation.
+    const auto keyName = [](QKeyCombination k) {
+        return QKeySequence(k).toString(QKeySequence::NativeText);
+    };
+    //: follows the keys paragraph; %1 is the key combination Shift+R, named by Qt in the
+    //: player's language
+    const QString moreKeys =
+        QCoreApplication::translate("HelpBox", "%1 turns the tile back. B goes to the place that "
+                                               "stops the road; X again goes on to the next exit.")
+            .arg(keyName(Qt::SHIFT | Qt::Key_R));
     //: follows the keys paragraph
     const QString planKeys = QCoreApplication::translate(
         "HelpBox", "W also names what blocks the road and one move that opens it. A road piece "
                    "is named by its open sides, in the order up, right, down, left.");
+    //: the keys: %1 Space, %2 Shift, %3 Home, %4 Escape, %5 Tab, %6 Ctrl+Q, each named by Qt in
+    //: the player's language ("Leertaste", "Umschalt", "Pos1", "Esc", "Tab", "Strg+Q")
+    const QString keysText =
+        QCoreApplication::translate(
+            "HelpBox", "Keys: the arrows move over the board and read each place. %1 slides the "
+                       "tile, or makes the tent jump. R turns the tile. W tells where the road "
+                       "leads. C tells where the car is. %2 with an arrow reads the whole row or "
+                       "column. %3 goes to the car, E to the empty place, X to the nearest exit. G "
+                       "sends the car off now. P pauses. N or F2 starts a game. %4 puts the banner "
+                       "away. V sets the speech full, brief or silent. %5 moves between the board "
+                       "and the buttons. F1 is this help; %6 leaves.")
+            .arg(keyName(QKeyCombination(Qt::Key_Space)), keyName(QKeyCombination(Qt::Key_Shift)),
+                 keyName(QKeyCombination(Qt::Key_Home)), keyName(QKeyCombination(Qt::Key_Escape)),
+                 keyName(QKeyCombination(Qt::Key_Tab)), keyName(Qt::CTRL | Qt::Key_Q));
     QLabel *keys =
-        textLabel(QCoreApplication::translate(
-                      "HelpBox", "Keys: the arrows move over the board and read each place. Space "
-                                 "slides the tile, or makes the tent jump. R turns the tile. W "
-                                 "tells where the road leads. C tells where the car is. Shift with "
-                                 "an arrow reads the whole row or column. Home goes to the car, E "
-                                 "to the empty place, X to the nearest exit. G sends the car off "
-                                 "now. P pauses. N or F2 starts a game. Escape puts the banner "
-                                 "away. V sets the speech full, brief or silent. Tab moves between "
-                                 "the board and the buttons. F1 is this help; Ctrl+Q leaves.") +
-                      u' ' + moreKeys + u' ' + planKeys + u' ' + soundKey,
-                  keysRoom, this);
+        textLabel(keysText + u' ' + moreKeys + u' ' + planKeys + u' ' + soundKey, keysRoom, this);
     keys->setObjectName(QStringLiteral("LabelKeys"));
     fitText(keys);
 
