@@ -159,7 +159,7 @@ wie -platform, -style und -reverse, werden an Qt weitergegeben.
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
-        <translation>Wenn der Countdown bei null ist, fährt dein Auto los. Lege ihm eine passende Straße. Für jedes Straßenplättchen, über das es fährt, bekommst du 10 Punkte.</translation>
+        <translation>Wenn der Countdown bei null ist, fährt dein Auto los. Lege ihm eine passende Straße. Für jedes Straßenplättchen, über das es fährt, bekommst du 10&#xa0;Punkte.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
@@ -191,7 +191,7 @@ wie -platform, -style und -reverse, werden an Qt weitergegeben.
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;Schlaukopf/cleveres Köpfchen&quot; is the friendly German praise for a child or grown-up alike; &quot;fellow&quot; has no gender-free German word.</translatorcomment>
-        <translation>Du bist ja ein cleveres Köpfchen! Viel Spaß! ^_^</translation>
+        <translation>Du bist ja ein cleveres Köpfchen! Viel Spaß!&#xa0;^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>

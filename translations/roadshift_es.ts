@@ -163,7 +163,7 @@ como -platform, -style y -reverse, se pasan a Qt.
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied. &quot;Cuenta regresiva&quot; and &quot;auto&quot; are the words understood from Spain to Latin America (&quot;cuenta atrás&quot;/&quot;coche&quot; are Spain only, &quot;coche&quot; even means pig in parts of Central America).</translatorcomment>
-        <translation>Cuando la cuenta regresiva llegue a cero, tu auto arrancará. Prepárale una carretera adecuada. Por cada ficha de carretera que recorra, ganas 10 puntos.</translation>
+        <translation>Cuando la cuenta regresiva llegue a cero, tu auto arrancará. Prepárale una carretera adecuada. Por cada ficha de carretera que recorra, ganas 10&#xa0;puntos.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
@@ -198,7 +198,7 @@ como -platform, -style y -reverse, se pasan a Qt.
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;ser un as&quot; (to be an ace) is friendly praise for anyone, child or grown-up, and has no gender, unlike &quot;listo/lista&quot;.</translatorcomment>
-        <translation>¡Sé que eres un as! ¡Diviértete! ^_^</translation>
+        <translation>¡Sé que eres un as! ¡Diviértete!&#xa0;^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>

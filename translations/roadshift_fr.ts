@@ -165,7 +165,7 @@ comme -platform, -style et -reverse, sont transmises à Qt.
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied; shortened a little (&quot;prepare a good road for it&quot;).</translatorcomment>
-        <translation>Quand le compte à rebours arrive à zéro, ta voiture démarre. Prépare-lui une bonne route. Pour chaque tuile de route qu&apos;elle traverse, tu gagnes 10 points.</translation>
+        <translation>Quand le compte à rebours arrive à zéro, ta voiture démarre. Prépare-lui une bonne route. Pour chaque tuile de route qu&apos;elle traverse, tu gagnes 10&#xa0;points.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
@@ -200,7 +200,7 @@ comme -platform, -style et -reverse, sont transmises à Qt.
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;I know you have your wits about you&quot;; &quot;jugeote&quot; is friendly family French, and unlike &quot;malin&quot; it has no gender, as &quot;fellow&quot; would need one.</translatorcomment>
-        <translation>Je sais que tu as de la jugeote&#xa0;! Amuse-toi bien&#xa0;! ^_^</translation>
+        <translation>Je sais que tu as de la jugeote&#xa0;! Amuse-toi bien&#xa0;!&#xa0;^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>

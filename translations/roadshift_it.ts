@@ -161,7 +161,7 @@ come -platform, -style e -reverse, vengono passate a Qt.
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied.</translatorcomment>
-        <translation>Quando il conto alla rovescia arriva a zero, la tua auto parte. Preparale una strada adatta. Per ogni tessera di strada che attraversa guadagni 10 punti.</translation>
+        <translation>Quando il conto alla rovescia arriva a zero, la tua auto parte. Preparale una strada adatta. Per ogni tessera di strada che attraversa guadagni 10&#xa0;punti.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
@@ -193,7 +193,7 @@ come -platform, -style e -reverse, vengono passate a Qt.
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;sei un asso&quot; (you are an ace) is friendly praise for a child or a grown-up alike and, unlike &quot;tipo sveglio&quot;, fits any player.</translatorcomment>
-        <translation>Lo so che sei un asso! Divertiti! ^_^</translation>
+        <translation>Lo so che sei un asso! Divertiti!&#xa0;^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>

@@ -160,7 +160,7 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied. &quot;Countdown&quot; is the usual word in Dutch, also for children.</translatorcomment>
-        <translation>Als de countdown op nul staat, gaat je auto rijden. Leg een goede weg waarover hij kan rijden. Voor elke wegtegel waar hij overheen rijdt, krijg je 10 punten.</translation>
+        <translation>Als de countdown op nul staat, gaat je auto rijden. Leg een goede weg waarover hij kan rijden. Voor elke wegtegel waar hij overheen rijdt, krijg je 10&#xa0;punten.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
@@ -193,7 +193,7 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;slimmerik&quot; is the friendly Dutch word for a clever person, child or grown-up, with no gender; &quot;fellow&quot; has no such Dutch match.</translatorcomment>
-        <translation>Jij bent vast een slimmerik! Veel plezier! ^_^</translation>
+        <translation>Jij bent vast een slimmerik! Veel plezier!&#xa0;^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>

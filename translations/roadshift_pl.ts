@@ -160,7 +160,7 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
-        <translation>Gdy odliczanie dojdzie do zera, twoje auto ruszy. Ułóż mu właściwą drogę. Za każdy kafelek drogi, przez który przejedzie, dostajesz 10 punktów.</translation>
+        <translation>Gdy odliczanie dojdzie do zera, twoje auto ruszy. Ułóż mu właściwą drogę. Za każdy kafelek drogi, przez który przejedzie, dostajesz 10&#xa0;punktów.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
@@ -194,7 +194,7 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;bystra głowa&quot; (a bright head) is friendly praise that fits a girl, a boy or a grown-up; &quot;fellow&quot; has no gender-free Polish word.</translatorcomment>
-        <translation>Wiem, że z ciebie bystra głowa! Miłej zabawy! ^_^</translation>
+        <translation>Wiem, że z ciebie bystra głowa! Miłej zabawy!&#xa0;^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>

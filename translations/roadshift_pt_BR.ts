@@ -161,7 +161,7 @@ como -platform, -style e -reverse, são repassadas ao Qt.
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied.</translatorcomment>
-        <translation>Quando a contagem regressiva chegar a zero, seu carro começa a andar. Monte um bom caminho para ele. Para cada peça de estrada que ele percorrer, você ganha 10 pontos.</translation>
+        <translation>Quando a contagem regressiva chegar a zero, seu carro começa a andar. Monte um bom caminho para ele. Para cada peça de estrada que ele percorrer, você ganha 10&#xa0;pontos.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
@@ -193,7 +193,7 @@ como -platform, -style e -reverse, são repassadas ao Qt.
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;você é fera&quot; is the friendly Brazilian praise (&quot;you&apos;re ace&quot;) for a child or grown-up alike, with no gender, which &quot;fellow&quot; would need in Portuguese.</translatorcomment>
-        <translation>Sei que você é fera! Divirta-se! ^_^</translation>
+        <translation>Sei que você é fera! Divirta-se!&#xa0;^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>

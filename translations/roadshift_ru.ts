@@ -163,7 +163,7 @@ such as -platform, -style and -reverse, are passed on to Qt.
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
         <translatorcomment>The English grammar slip (&quot;it pass&quot;) is not copied.</translatorcomment>
-        <translation>Когда отсчёт дойдёт до нуля, машина тронется. Проложи для неё подходящую дорогу. За каждую плитку дороги, по которой она проедет, ты получишь 10 очков.</translation>
+        <translation>Когда отсчёт дойдёт до нуля, машина тронется. Проложи для неё подходящую дорогу. За каждую плитку дороги, по которой она проедет, ты получишь 10&#xa0;очков.</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
@@ -196,7 +196,7 @@ such as -platform, -style and -reverse, are passed on to Qt.
         <source>I know you&apos;re a smart fellow! Enjoy! ^_^</source>
         <extracomment>the rules&apos; friendly last words with a smiling face ^_^; translate in spirit</extracomment>
         <translatorcomment>Translated in spirit: &quot;умница&quot; is the warm praise used for children and grown-ups alike and, unlike &quot;молодец, парень&quot;, has no gender.</translatorcomment>
-        <translation>Ты же у нас умница! Приятной игры! ^_^</translation>
+        <translation>Ты же у нас умница! Приятной игры!&#xa0;^_^</translation>
     </message>
     <message>
         <source>OK! Got it!</source>
