@@ -52,6 +52,12 @@ qint16 roadEndPlace(const RoadTrace &trace)
     return trace.blocked;
 }
 
+bool roadChanged(const RoadTrace &before, const RoadTrace &after)
+{
+    return after.end != before.end || after.tiles != before.tiles ||
+           roadEndPlace(after) != roadEndPlace(before);
+}
+
 QList<qint16> exitsByDistance(const QList<qint16> &exits, qint16 from)
 {
     const auto steps = [from](qint16 p) {

@@ -31,6 +31,9 @@ RoadTrace traceRoad(const Board &board, qint16 place, Side entry);
 // the exit it reaches; 0 for a road of no tiles that leaves the board.
 qint16 roadEndPlace(const RoadTrace &trace);
 
+// Whether a move changed the road: where or how it ends, or its length.
+bool roadChanged(const RoadTrace &before, const RoadTrace &after);
+
 // The exits in order of their distance, in steps along rows and columns, from `from`; ties keep
 // the order given.
 QList<qint16> exitsByDistance(const QList<qint16> &exits, qint16 from);

@@ -247,7 +247,7 @@ class MainWindow : public QWidget
     void speakLine(CursorMove m);
     void changeVerbosity();
     void jumpTo(qint16 place);
-    qint16 nextExitPlace() const;
+    QList<qint16> exitsInTurn() const;
     bool speechKey(int key, bool shift);
 
     // What the game plays (sound/mainwindow_sound.cpp): the window decides when, the rules what.

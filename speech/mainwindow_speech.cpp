@@ -57,9 +57,7 @@ void MainWindow::speakPress(qint16 place, MouseButton button, qint16 emptyBefore
     // A move that changed the road ahead: a short word on where it stops now.
     if (gamestate != QLatin1String("PLAY")) return;
     const RoadTrace now = roadAhead();
-    if (now.end != roadBefore.end || now.tiles != roadBefore.tiles ||
-        roadEndPlace(now) != roadEndPlace(roadBefore))
-        say(roadNewsSentence(now), Weight::Answer);
+    if (roadChanged(roadBefore, now)) say(roadNewsSentence(now), Weight::Answer);
 }
 
 void MainWindow::speakLoss(qint16 from, qint16 toblock, Side entrypoint)
@@ -72,12 +70,7 @@ void MainWindow::speakLoss(qint16 from, qint16 toblock, Side entrypoint)
 
 void MainWindow::speakNewGame()
 {
-    // Nearest the road's end first, the order X visits them in.
-    QList<qint16> exits;
-    for (int k = 1; k <= totalexit; ++k)
-        exits << exitblock[k];
-    say(newGameSentence(exitsByDistance(exits, roadEndPlace(roadAhead())), cartimein),
-        Weight::Event);
+    say(newGameSentence(exitsInTurn(), cartimein), Weight::Event);
 }
 
 void MainWindow::speakSettings()
@@ -159,15 +152,16 @@ void MainWindow::jumpTo(qint16 place)
     if (same) say(placeReading(place), Weight::Answer); // no move the screen reader would hear
 }
 
-qint16 MainWindow::nextExitPlace() const
+QList<qint16> MainWindow::exitsInTurn() const
 {
-    // Every exit in turn, the nearest to where the road stops first.
+    // The nearest to where the road stops first: the order the new game names them in, and X
+    // visits them in.
     QList<qint16> exits;
     for (int k = 1; k <= totalexit; ++k) {
         const qint16 p = exitblock[k];
-        if (p >= 1 && p <= placeCount && board.blocktype[p] == tile::exit) exits << p;
+        if (p >= 1 && p <= placeCount) exits << p;
     }
-    return nextExit(exitsByDistance(exits, roadEndPlace(roadAhead())), cursor.place);
+    return exitsByDistance(exits, roadEndPlace(roadAhead()));
 }
 
 bool MainWindow::speechKey(int key, bool shift)
@@ -211,14 +205,14 @@ bool MainWindow::speechKey(int key, bool shift)
         jumpTo(carwaits || carplace == 0 ? qint16(1) : carplace);
         break;
     case Qt::Key_E:
-        jumpTo(gamestate == QLatin1String("INTRO") ? qint16(0) : board.emptyblock);
+        jumpTo(intro ? qint16(0) : board.emptyblock);
         break;
     case Qt::Key_X:
-        jumpTo(gamestate == QLatin1String("INTRO") ? qint16(0) : nextExitPlace());
+        jumpTo(intro ? qint16(0) : nextExit(exitsInTurn(), cursor.place));
         break;
     case Qt::Key_B:
         // Where the road ahead stops; on a road that reaches an exit, that exit.
-        jumpTo(gamestate == QLatin1String("INTRO") ? qint16(0) : roadEndPlace(roadAhead()));
+        jumpTo(intro ? qint16(0) : roadEndPlace(roadAhead()));
         break;
     default:
         break;
