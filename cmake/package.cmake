@@ -74,8 +74,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libopenal1")
 
 # The faces ui/fonts.cpp puts in place of the layout's fonts, the one that letters Cyrillic where
-# Comic Neue has none (Andika), and the one that draws emoji in a player's name. They only make the game look as drawn: without them Qt falls back to the
-# system's default faces (fontconfig itself depends on one, as a rule DejaVu Sans) and the game
+# Comic Neue has none (Andika), the one for Chinese, Japanese and Korean (Noto Sans CJK, in each
+# language's own shapes), and the one that draws emoji in a player's name. They only make the
+# game look as drawn: without them Qt falls back to the system's default faces (fontconfig itself depends on one, as a rule DejaVu Sans) and the game
 # starts and reads the same, a wider face cutting a heading short here and there. So they are
 # recommended, which apt installs by default, rather than required. One package a line.
 set(ROADSHIFT_RECOMMENDED_FONTS
@@ -84,6 +85,7 @@ set(ROADSHIFT_RECOMMENDED_FONTS
     fonts-comic-neue
     fonts-sil-andika
     fonts-dseg
+    fonts-noto-cjk
     fonts-noto-color-emoji
 )
 list(JOIN ROADSHIFT_RECOMMENDED_FONTS ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)

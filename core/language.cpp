@@ -25,6 +25,13 @@ QTranslator &qtTranslator()
     return translator;
 }
 
+// The language of the installed game translator; empty while the texts stay English.
+QString &installedLanguage()
+{
+    static QString language;
+    return language;
+}
+
 } // namespace
 
 QString translationFor(const QStringList &wishes, const QStringList &available)
@@ -37,6 +44,10 @@ QString translationFor(const QStringList &wishes, const QStringList &available)
         if (available.contains(language)) return language;
         QStringList siblings = available.filter(
             QRegularExpression(QStringLiteral("^%1_").arg(QRegularExpression::escape(language))));
+        // A sibling written in another script (Traditional against Simplified Chinese) is no
+        // sibling to its reader.
+        const QLocale::Script script = QLocale(wish).script();
+        siblings.removeIf([script](const QString &s) { return QLocale(s).script() != script; });
         siblings.sort();
         if (!siblings.isEmpty()) return siblings.first();
     }
@@ -47,6 +58,7 @@ QString installTranslations(const QLocale &locale)
 {
     QCoreApplication::removeTranslator(&gameTranslator());
     QCoreApplication::removeTranslator(&qtTranslator());
+    installedLanguage().clear();
     // Qt's QTranslator::load(QLocale, ...) would skip an English wish and take the next language
     // the game has, and never a sibling region's, so the desktop's list is walked here.
     QStringList available;
@@ -58,6 +70,7 @@ QString installTranslations(const QLocale &locale)
     QTranslator &game = gameTranslator();
     if (!game.load(QStringLiteral("roadshift_") + chosen, translationsFolder)) return {};
     QCoreApplication::installTranslator(&game);
+    installedLanguage() = game.language();
     QTranslator &qt = qtTranslator();
     if (qt.load(QLocale(chosen), QStringLiteral("qtbase"), QStringLiteral("_"),
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -65,11 +78,16 @@ QString installTranslations(const QLocale &locale)
     return game.language();
 }
 
+QString translationLanguage()
+{
+    return installedLanguage();
+}
+
 QString countedText(const char *context, const char *source, int n)
 {
     // Portuguese counts nothing in the plural ("0 pontos"), but Qt's plural rule for it takes 0
     // as one: a count that is surely plural chooses the form, and 0 is put in its place.
-    if (n == 0 && gameTranslator().language().startsWith(QLatin1String("pt"))) {
+    if (n == 0 && installedLanguage().startsWith(QLatin1String("pt"))) {
         constexpr int plural = 1000002;
         return QCoreApplication::translate(context, source, nullptr, plural)
             .replace(QString::number(plural), QStringLiteral("0"));

@@ -11,10 +11,14 @@
 // it before the first widget exists. A second call replaces what the first installed.
 QString installTranslations(const QLocale &locale = QLocale::system());
 
+// The language of the game's translation installed now ("ja_JP", "pt_BR"); empty for English.
+QString translationLanguage();
+
 // The translation to load for the desktop's list of wished languages ("pt-PT", "de", ...), among
 // the ones the game has ("de", "pt_BR", ...): for each wish in turn, English (then none: an empty
 // text), the same language and region, the same language, or the same language of another
-// region (pt_BR for a Portuguese player until a pt_PT exists). Empty when none fits.
+// region in the same script (pt_BR for a Portuguese player until a pt_PT exists, zh_CN for
+// Singapore but not for Taiwan). Empty when none fits.
 QString translationFor(const QStringList &wishes, const QStringList &available);
 
 // `source` (marked with QT_TRANSLATE_N_NOOP) translated in `context` for the count `n`. Without a

@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 #include <QWindow>
 
@@ -58,6 +59,17 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     installTranslations(); // before the first widget: every text is translated as it is made
+    if (const QString language = translationLanguage(); !scriptFaceInstalled(language)) {
+        // Empty boxes in place of every word would leave the game unplayable: English instead.
+        const QString note = QCoreApplication::translate(
+            //: one line on standard error when no installed font shows the player's language;
+            //: %1 is the language's own name
+            "Fonts", "roadshift: no installed font shows %1 (fonts-noto-cjk has it); playing in "
+                     "English\n");
+        std::fputs(note.arg(QLocale(language).nativeLanguageName()).toLocal8Bit().constData(),
+                   stderr);
+        installTranslations(QLocale(QLocale::English));
+    }
     QApplication::setApplicationName(QStringLiteral("Roadshift"));
     QApplication::setApplicationVersion(QLatin1String(roadshift::version));
     // Lets the desktop match the window to its menu entry and show the game's icon.

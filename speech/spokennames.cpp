@@ -323,9 +323,10 @@ QString settingsSentence(qint16 exits, qint16 seconds)
 
 QString secondsLeftSentence(qint16 secondsLeft)
 {
-    //: the countdown before the car leaves, said in its last seconds
-    return secondsLeft == 1 ? say(QT_TRANSLATE_NOOP("SpokenNames", "1 second"))
-                            : say(QT_TRANSLATE_NOOP("SpokenNames", "%1 seconds")).arg(secondsLeft);
+    // Said at 10 and 5 seconds as well as in the last three: a counted form for each.
+    //: the countdown before the car leaves, said at 10 and 5 seconds and in its last three
+    return countedText("SpokenNames", QT_TRANSLATE_N_NOOP("SpokenNames", "%n second(s)"),
+                       secondsLeft);
 }
 
 QString departureSentence()

@@ -270,7 +270,7 @@ done
 # The faces only make it look as drawn: recommended, not required.
 recommends=$(dpkg-deb -f "$deb" Recommends)
 for package in fonts-dejavu-core fonts-liberation fonts-comic-neue fonts-sil-andika fonts-dseg \
-    fonts-noto-color-emoji; do
+    fonts-noto-cjk fonts-noto-color-emoji; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$recommends" ||
         fail "the package does not recommend $package: $recommends"
     ! grep -q "$package" <<<"$depends" || fail "the package depends on $package: $depends"

@@ -255,11 +255,8 @@ class TestFitWindow : public QObject
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("walk");
-        const QStringList languages = {QStringLiteral("en"),    longer,
-                                       QStringLiteral("de"),    QStringLiteral("es"),
-                                       QStringLiteral("fr"),    QStringLiteral("it"),
-                                       QStringLiteral("nl"),    QStringLiteral("pl"),
-                                       QStringLiteral("pt_BR"), QStringLiteral("ru")};
+        const QStringList languages = QStringList{QStringLiteral("en"), longer} +
+                                      QStringLiteral(ROADSHIFT_LANGUAGE_LIST).split(u' ');
         for (const QString &language : languages) {
             for (int n = 0; n < walks().size(); ++n)
                 QTest::addRow("%s, %s", qPrintable(language), walks()[n].first) << language << n;

@@ -1,5 +1,6 @@
-// The game started in German and in Russian: its labels, help box, banner and what a screen
-// reader hears are in that language, and every letter shown has a face that carries it.
+// The game started in German, Russian, Japanese and Ukrainian: its labels, help box, banner and
+// what a screen reader hears are in that language, and every letter shown has a face that carries
+// it.
 #include "core/language.h"
 #include "gamewindow.h"
 #include "roadtest.h"
@@ -96,6 +97,22 @@ class TestLanguageWindow : public QObject
                                  << "ряд 1, столбец 1"
                                  << "УДАЧИ! ...И ПОБОЛЬШЕ!"
                                  << "Клавиши: стрелки" << QStringList{"Ctrl+Q", "Shift+R"};
+        QTest::newRow("Japanese") << "ja_JP"
+                                  << "ゴールの数"
+                                  << "遊び方"
+                                  << "キミの名前"
+                                  << "1行1列"
+                                  << "がんばって！…運がたっぷりいるよ"
+                                  << "キー操作：矢印キー"
+                                  << QStringList{"Space で", "Ctrl+Q", "Shift+R"};
+        QTest::newRow("Ukrainian")
+            << "uk_UA"
+            << "Кількість фінішів"
+            << "Правила"
+            << "Твоє ім’я"
+            << "ряд 1, стовпець 1"
+            << "УДАЧІ! ...І ПОБІЛЬШЕ!"
+            << "Клавіші: стрілки" << QStringList{"Пропуск суне", "Ctrl+Q", "Shift+R"};
     }
     void window()
     {

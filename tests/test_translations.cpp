@@ -1,6 +1,7 @@
 // Every translation is complete: each text translated, in every plural form, keeping its arguments.
 #include "roadtest.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -112,8 +113,8 @@ class TestTranslations : public QObject
     static void languageRows()
     {
         QTest::addColumn<QString>("language");
-        for (const char *language : {"de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru"})
-            QTest::newRow(language) << QString::fromLatin1(language);
+        for (const QString &language : QStringLiteral(ROADSHIFT_LANGUAGE_LIST).split(u' '))
+            QTest::newRow(qPrintable(language)) << language;
     }
     static bool readFile(const QString &language, QSet<QString> &keys)
     {
@@ -126,6 +127,19 @@ class TestTranslations : public QObject
     }
 
   private slots:
+    // Every translation in the folder is built into the game, and every language built has one.
+    void everyFileShips()
+    {
+        QStringList files = QDir(QStringLiteral(ROADSHIFT_TRANSLATIONS_DIR))
+                                .entryList({QStringLiteral("roadshift_*.ts")}, QDir::Files);
+        for (QString &file : files)
+            file = file.mid(10, file.size() - 13); // "roadshift_" ... ".ts"
+        QStringList built = QStringLiteral(ROADSHIFT_LANGUAGE_LIST).split(u' ');
+        files.sort();
+        built.sort();
+        QCOMPARE(built, files);
+    }
+
     void complete()
     {
         QFETCH(QString, language);

@@ -145,6 +145,15 @@ wie -platform, -style und -reverse, werden an Qt weitergegeben.
     </message>
 </context>
 <context>
+    <name>Fonts</name>
+    <message>
+        <source>roadshift: no installed font shows %1 (fonts-noto-cjk has it); playing in English
+</source>
+        <translation>roadshift: keine installierte Schrift zeigt %1 (fonts-noto-cjk enthält sie); es wird auf Englisch gespielt
+</translation>
+    </message>
+</context>
+<context>
     <name>HelpBox</name>
     <message>
         <source>How to play</source>
@@ -814,15 +823,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Ausfahrten: %1; Countdown: %2 Sekunden</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation>1 Sekunde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 Sekunden</translation>
-    </message>
-    <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
         <translation>Das Auto fährt los</translation>
@@ -1066,6 +1066,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Turn it back with %1</source>
         <translation>Dreh es zurück mit %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>the countdown before the car leaves, said at 10 and 5 seconds and in its last three</extracomment>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,15 @@ como -platform, -style y -reverse, se pasan a Qt.
     </message>
 </context>
 <context>
+    <name>Fonts</name>
+    <message>
+        <source>roadshift: no installed font shows %1 (fonts-noto-cjk has it); playing in English
+</source>
+        <translation>roadshift: ninguna fuente instalada muestra %1 (fonts-noto-cjk la tiene); se juega en inglés
+</translation>
+    </message>
+</context>
+<context>
     <name>HelpBox</name>
     <message>
         <source>How to play</source>
@@ -831,15 +840,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Metas: %1; cuenta regresiva: %2 segundos</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation>1 segundo</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
-    </message>
-    <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
         <translation>El auto arranca</translation>
@@ -1083,6 +1083,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Turn it back with %1</source>
         <translation>Gírala hacia atrás con %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>the countdown before the car leaves, said at 10 and 5 seconds and in its last three</extracomment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

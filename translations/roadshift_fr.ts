@@ -150,6 +150,15 @@ comme -platform, -style et -reverse, sont transmises à Qt.
     </message>
 </context>
 <context>
+    <name>Fonts</name>
+    <message>
+        <source>roadshift: no installed font shows %1 (fonts-noto-cjk has it); playing in English
+</source>
+        <translation>roadshift : aucune police installée n’affiche %1 (fonts-noto-cjk en a une) ; la partie se joue en anglais
+</translation>
+    </message>
+</context>
+<context>
     <name>HelpBox</name>
     <message>
         <source>How to play</source>
@@ -220,12 +229,12 @@ comme -platform, -style et -reverse, sont transmises à Qt.
     <message>
         <source>%1 turns the tile back. B goes to the place that stops the road; X again goes on to the next exit.</source>
         <extracomment>follows the keys paragraph; %1 is the key combination Shift+R, named by Qt in the player&apos;s language</extracomment>
-        <translation>%1 tourne la tuile dans l&apos;autre sens. B va à la case où la route s&apos;arrête ; X, à nouveau, passe à la sortie suivante.</translation>
+        <translation>%1 tourne la tuile dans l&apos;autre sens. B va à la case où la route s&apos;arrête&#xa0;; X, à nouveau, passe à la sortie suivante.</translation>
     </message>
     <message>
         <source>Keys: the arrows move over the board and read each place. %1 slides the tile, or makes the tent jump. R turns the tile. W tells where the road leads. C tells where the car is. %2 with an arrow reads the whole row or column. %3 goes to the car, E to the empty place, X to the nearest exit. G sends the car off now. P pauses. N or F2 starts a game. %4 puts the banner away. V sets the speech full, brief or silent. %5 moves between the board and the buttons. F1 is this help; %6 leaves.</source>
         <extracomment>the keys: %1 Space, %2 Shift, %3 Home, %4 Escape, %5 Tab, %6 Ctrl+Q, each named by Qt in the player&apos;s language (&quot;Leertaste&quot;, &quot;Umschalt&quot;, &quot;Pos1&quot;, &quot;Esc&quot;, &quot;Tab&quot;, &quot;Strg+Q&quot;)</extracomment>
-        <translation>Touches : les flèches parcourent le plateau et lisent chaque case. %1 fait glisser la tuile, ou fait sauter la tente. R tourne la tuile. W dit où mène la route. C dit où est la voiture. %2 avec une flèche lit toute la ligne ou la colonne. %3 va à la voiture, E à la case vide, X à la sortie la plus proche. G fait partir la voiture tout de suite. P met en pause. N ou F2 lance une partie. %4 ferme la bannière. V règle les annonces : complètes, brèves ou coupées. %5 passe du plateau aux boutons et inversement. F1 affiche cette aide ; %6 quitte.</translation>
+        <translation>Touches&#xa0;: les flèches parcourent le plateau et lisent chaque case. %1 fait glisser la tuile, ou fait sauter la tente. R tourne la tuile. W dit où mène la route. C dit où est la voiture. %2 avec une flèche lit toute la ligne ou la colonne. %3 va à la voiture, E à la case vide, X à la sortie la plus proche. G fait partir la voiture tout de suite. P met en pause. N ou F2 lance une partie. %4 ferme la bannière. V règle les annonces&#xa0;: complètes, brèves ou coupées. %5 passe du plateau aux boutons et inversement. F1 affiche cette aide&#xa0;; %6 quitte.</translation>
     </message>
 </context>
 <context>
@@ -837,15 +846,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Sorties&#xa0;: %1&#xa0;; compte à rebours&#xa0;: %2 secondes</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation>1 seconde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondes</translation>
-    </message>
-    <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
         <translation>La voiture démarre</translation>
@@ -1090,6 +1090,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Turn it back with %1</source>
         <translation>Tourne-la en arrière avec %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>the countdown before the car leaves, said at 10 and 5 seconds and in its last three</extracomment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,15 @@ come -platform, -style e -reverse, vengono passate a Qt.
     </message>
 </context>
 <context>
+    <name>Fonts</name>
+    <message>
+        <source>roadshift: no installed font shows %1 (fonts-noto-cjk has it); playing in English
+</source>
+        <translation>roadshift: nessun font installato mostra %1 (lo contiene fonts-noto-cjk); si gioca in inglese
+</translation>
+    </message>
+</context>
+<context>
     <name>HelpBox</name>
     <message>
         <source>How to play</source>
@@ -821,15 +830,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Uscite: %1; conto alla rovescia: %2 secondi</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation>1 secondo</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondi</translation>
-    </message>
-    <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
         <translation>L&apos;auto è partita</translation>
@@ -1074,6 +1074,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Turn it back with %1</source>
         <translation>Girala all&apos;indietro con %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>the countdown before the car leaves, said at 10 and 5 seconds and in its last three</extracomment>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,15 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     </message>
 </context>
 <context>
+    <name>Fonts</name>
+    <message>
+        <source>roadshift: no installed font shows %1 (fonts-noto-cjk has it); playing in English
+</source>
+        <translation>roadshift: geen geïnstalleerd lettertype toont %1 (fonts-noto-cjk heeft het); er wordt in het Engels gespeeld
+</translation>
+    </message>
+</context>
+<context>
     <name>HelpBox</name>
     <message>
         <source>How to play</source>
@@ -826,15 +835,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Uitgangen: %1; countdown: %2 seconden</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation>1 seconde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 seconden</translation>
-    </message>
-    <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
         <translation>De auto vertrekt</translation>
@@ -1079,6 +1079,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Turn it back with %1</source>
         <translation>Draai hem terug met %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>the countdown before the car leaves, said at 10 and 5 seconds and in its last three</extracomment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
     </message>
 </context>
 <context>

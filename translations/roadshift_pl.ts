@@ -146,6 +146,15 @@ takie jak -platform, -style i -reverse, są przekazywane do Qt.
     </message>
 </context>
 <context>
+    <name>Fonts</name>
+    <message>
+        <source>roadshift: no installed font shows %1 (fonts-noto-cjk has it); playing in English
+</source>
+        <translation>roadshift: żadna zainstalowana czcionka nie pokazuje języka %1 (ma ją fonts-noto-cjk); gra po angielsku
+</translation>
+    </message>
+</context>
+<context>
     <name>HelpBox</name>
     <message>
         <source>How to play</source>
@@ -830,16 +839,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Mety: %1; odliczanie: %2 sekund</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation>1 sekunda</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translatorcomment>Said only for 2 and 3 seconds left, which take &quot;sekundy&quot;; the text is not a plural message.</translatorcomment>
-        <translation>%1 sekundy</translation>
-    </message>
-    <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
         <translation>Auto ruszyło</translation>
@@ -1092,6 +1091,15 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Turn it back with %1</source>
         <translation>Obróć go z powrotem klawiszami %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>the countdown before the car leaves, said at 10 and 5 seconds and in its last three</extracomment>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,15 @@ such as -platform, -style and -reverse, are passed on to Qt.
     </message>
 </context>
 <context>
+    <name>Fonts</name>
+    <message>
+        <source>roadshift: no installed font shows %1 (fonts-noto-cjk has it); playing in English
+</source>
+        <translation>roadshift: ни один установленный шрифт не показывает %1 (он есть в fonts-noto-cjk); игра идёт на английском
+</translation>
+    </message>
+</context>
+<context>
     <name>HelpBox</name>
     <message>
         <source>How to play</source>
@@ -835,16 +844,6 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <translation>Выездов: %1; секунд до старта: %2</translation>
     </message>
     <message>
-        <source>1 second</source>
-        <extracomment>the countdown before the car leaves, said in its last seconds</extracomment>
-        <translation>1 секунда</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translatorcomment>The game says this only for 2 and 3 seconds, so the form for 2 to 4 (&quot;секунды&quot;) is right.</translatorcomment>
-        <translation>%1 секунды</translation>
-    </message>
-    <message>
         <source>The car is off</source>
         <extracomment>the countdown is over and the car drives onto the board</extracomment>
         <translation>Машина поехала</translation>
@@ -1101,6 +1100,15 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Turn it back with %1</source>
         <translation>Поверни её обратно клавишами %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>the countdown before the car leaves, said at 10 and 5 seconds and in its last three</extracomment>
+        <translation>
+            <numerusform>%n секунда</numerusform>
+            <numerusform>%n секунды</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
     </message>
 </context>
 <context>

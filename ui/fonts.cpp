@@ -1,7 +1,12 @@
 // Maps the layout's font names onto free faces and builds fonts with screen-independent sizes.
 #include "ui/fonts.h"
 
+#include "core/language.h"
+
+#include <QFontDatabase>
 #include <QtMath>
+
+#include <algorithm>
 
 #include <mutex>
 
@@ -30,7 +35,70 @@ constexpr Substitute cyrillicFaces[] = {
     {"Comic Neue", "Andika"},
 };
 
+// Chinese, Japanese and Korean share many characters but draw them each in their own way: the
+// face that letters them follows the game's language.
+struct ScriptFace
+{
+    const char *language;
+    const char *face;
+};
+
+constexpr ScriptFace cjkFaces[] = {
+    {"ja", "Noto Sans CJK JP"},    {"ko", "Noto Sans CJK KR"}, {"zh_TW", "Noto Sans CJK TC"},
+    {"zh_HK", "Noto Sans CJK HK"}, {"zh", "Noto Sans CJK SC"},
+};
+
+bool isCjk(QChar c)
+{
+    switch (c.script()) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+    case QChar::Script_Hangul:
+    case QChar::Script_Bopomofo:
+        return true;
+    default:
+        // The ideographic full stop and comma, the fullwidth forms (！, ：) and the long vowel ー.
+        return (c.unicode() >= 0x3000 && c.unicode() <= 0x303f) ||
+               (c.unicode() >= 0xff00 && c.unicode() <= 0xffef) || c.unicode() == 0x30fc;
+    }
+}
+
+QString cyrillicStandIn(const QString &face)
+{
+    for (const Substitute &s : cyrillicFaces) {
+        if (face.compare(QLatin1String(s.layout), Qt::CaseInsensitive) == 0)
+            return QLatin1String(s.face);
+    }
+    return {};
+}
+
 } // namespace
+
+QString cjkFace(const QString &language)
+{
+    for (const ScriptFace &f : cjkFaces) {
+        if (language.startsWith(QLatin1String(f.language))) return QLatin1String(f.face);
+    }
+    return {};
+}
+
+bool scriptFaceInstalled(const QString &language)
+{
+    const QString face = cjkFace(language);
+    if (face.isEmpty()) return true;
+    QFontDatabase::WritingSystem system = QFontDatabase::SimplifiedChinese;
+    if (language.startsWith(QLatin1String("ja"))) system = QFontDatabase::Japanese;
+    if (language.startsWith(QLatin1String("ko"))) system = QFontDatabase::Korean;
+    if (face.endsWith(QLatin1String("TC")) || face.endsWith(QLatin1String("HK")))
+        system = QFontDatabase::TraditionalChinese;
+    return QFontDatabase::families().contains(face) || !QFontDatabase::families(system).isEmpty();
+}
+
+bool hasCjk(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), isCjk);
+}
 
 void installFontSubstitutions()
 {
@@ -52,7 +120,7 @@ QFont layoutFont(const QString &family, double points, bool bold, bool italic)
     static std::once_flag installed;
     std::call_once(installed, installFontSubstitutions);
     QFont font(substituteFamily(family));
-    font.setFamilies(withCyrillic(substituteFamily(family)));
+    font.setFamilies(withScriptFaces(substituteFamily(family)));
     font.setPixelSize(qMax(1, qRound(points * 96.0 / 72.0)));
     if (family.compare(QLatin1String("Arial Black"), Qt::CaseInsensitive) == 0)
         font.setWeight(QFont::Black);
@@ -71,13 +139,29 @@ QFont withColourEmoji(QFont font)
     return font;
 }
 
-QStringList withCyrillic(const QString &face)
+QStringList withScriptFaces(const QString &face)
 {
-    for (const Substitute &s : cyrillicFaces) {
-        if (face.compare(QLatin1String(s.layout), Qt::CaseInsensitive) == 0)
-            return {face, QLatin1String(s.face)};
+    QStringList faces{face};
+    const QString cyrillic = cyrillicStandIn(face);
+    if (!cyrillic.isEmpty()) faces << cyrillic;
+    const QString cjk = cjkFace(translationLanguage());
+    if (!cjk.isEmpty()) faces << cjk;
+    return faces;
+}
+
+QFont inOneFace(QFont font, const QString &text)
+{
+    const QString face = font.families().value(0, font.family());
+    QString whole;
+    if (hasCjk(text)) {
+        whole = cjkFace(translationLanguage());
+        if (whole.isEmpty()) whole = cjkFace(QStringLiteral("zh"));
+    } else if (std::any_of(text.begin(), text.end(),
+                           [](QChar c) { return c.script() == QChar::Script_Cyrillic; })) {
+        whole = cyrillicStandIn(face);
     }
-    return {face};
+    if (!whole.isEmpty()) font.setFamilies({whole});
+    return font;
 }
 
 QStringList layoutFamilies()

@@ -19,8 +19,27 @@ QFont layoutFont(const QString &family, double points, bool bold = false, bool i
 QFont withColourEmoji(QFont font);
 
 // `face` followed by the face that letters Cyrillic in its place when it has no Cyrillic of its
-// own: a list for QFont::setFamilies, tried letter by letter before the system's fallbacks.
-QStringList withCyrillic(const QString &face);
+// own, and by the face for Chinese, Japanese or Korean when the game speaks one of them: a list
+// for QFont::setFamilies, tried letter by letter before the system's fallbacks.
+QStringList withScriptFaces(const QString &face);
+
+// `font` for lettering `text` in one face: a text with Cyrillic letters its first face lacks is
+// lettered wholly in the stand-in (its "!" and "..." too), a text with Chinese, Japanese or
+// Korean characters wholly in the face for the game's language. Other texts keep `font`.
+QFont inOneFace(QFont font, const QString &text);
+
+// The face for Chinese, Japanese or Korean text in `language` ("ja_JP", "zh_CN"); empty for
+// other languages.
+QString cjkFace(const QString &language);
+
+// Whether an installed face shows the characters of `language` ("ja_JP"): always for alphabetic
+// languages, whose letters every desktop has; for Chinese, Japanese and Korean only when a face
+// for their writing system is installed. Needs the application object.
+bool scriptFaceInstalled(const QString &language);
+
+// Whether `text` holds Chinese, Japanese or Korean characters (ideographs, kana, Hangul, or
+// their full-width punctuation).
+bool hasCjk(const QString &text);
 
 // The installed face that stands in for a layout family; the name itself if it has none.
 QString substituteFamily(const QString &family);

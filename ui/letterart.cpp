@@ -39,6 +39,13 @@ void record(const QPainter &p, LetterFit fit, const QString &text, const QRectF 
     fits << fit;
 }
 
+// How much taller the letters of `text` stand than those of `english` in `font`.
+qreal tallerThan(const QFont &font, const QString &text, const QString &english)
+{
+    const qreal model = letterHeight(font, english);
+    return model > 0 ? letterHeight(font, text) / model : 1;
+}
+
 // The words of `which` fitted into `box` in `font`, as the English ones would be, a taller text
 // free to take `headroom` and `footroom` (see fitWordsAt); the fit is added to `fits`.
 QPainterPath fitted(const QPainter &p, Lettering which, const QString &text, const QFont &font,
@@ -46,9 +53,9 @@ QPainterPath fitted(const QPainter &p, Lettering which, const QString &text, con
                     qreal headroom = 0, qreal footroom = 0)
 {
     LetterFit fit;
-    const QPainterPath path =
-        fitWordsAt(textPath(text, font), fitScale(textPath(english(which), font), box), box,
-                   font.pixelSize(), &fit, headroom, footroom);
+    const QPainterPath path = fitWordsAt(
+        textPath(text, font), fitScale(textPath(english(which), font), box), box, font.pixelSize(),
+        &fit, headroom, footroom, narrowestFor(text), tallerThan(font, text, english(which)));
     record(p, fit, text, box.adjusted(0, -headroom, 0, footroom), where, fits);
     return path;
 }
@@ -75,9 +82,9 @@ void endTileWords(QPainter &p, const QColor &letters, const QString &where, QLis
     auto line = [&](const QString &words, const QString &model, const QRectF &box,
                     const QRectF &room, const char *name) {
         LetterFit fit;
-        const QPainterPath path =
-            fitWordsAt(textPath(words, font), fitScale(textPath(model, font), box), room,
-                       font.pixelSize(), &fit);
+        const QPainterPath path = fitWordsAt(
+            textPath(words, font), fitScale(textPath(model, font), box), room, font.pixelSize(),
+            &fit, 0, 0, narrowestFor(words), tallerThan(font, words, model));
         record(p, fit, words, room, where + QLatin1String(", ") + QLatin1String(name), fits);
         outlinedPath(p, path, letters, outlineDark, 3.2);
     };
@@ -85,9 +92,9 @@ void endTileWords(QPainter &p, const QColor &letters, const QString &where, QLis
         // As large as the lower English line, with both lines' height to stand in.
         LetterFit fit;
         const QRectF bothLines = lowerRoom.united(upperRoom);
-        const QPainterPath path =
-            fitWordsAt(textPath(text, font), fitScale(textPath(englishLower, font), lowerBox),
-                       bothLines, font.pixelSize(), &fit);
+        const QPainterPath path = fitWordsAt(
+            textPath(text, font), fitScale(textPath(englishLower, font), lowerBox), bothLines,
+            font.pixelSize(), &fit, 0, 0, narrowestFor(text), tallerThan(font, text, englishLower));
         record(p, fit, text, bothLines, where + QLatin1String(", one line"), fits);
         outlinedPath(p, path, letters, outlineDark, 3.2);
     } else {
@@ -126,7 +133,10 @@ void startPlateWords(QPainter &p, const QString &where, QList<LetterFit> &fits)
     QList<QPainterPath> letters;
     for (qsizetype i = 0; i < word.size(); ++i) {
         const QRectF box(left, first + i * step, width, step * height / pitch);
-        letters << fitPath(textPath(word.mid(i, 1), font), box);
+        // Japanese lengthens a vowel with a dash along the line: in a column it stands upright.
+        QString letter = word.mid(i, 1);
+        if (letter == QStringLiteral("\u30fc")) letter = QStringLiteral("\ufe31");
+        letters << fitPath(textPath(letter, font), box);
         // A wide letter meets the sides before the box's height.
         if (word.at(i).isLetter())
             stacked.size = qMin(stacked.size, letters.last().boundingRect().height());
@@ -143,7 +153,9 @@ void startPlateWords(QPainter &p, const QString &where, QList<LetterFit> &fits)
             height / textPath(english(Lettering::Start), font).boundingRect().height();
         const QRectF along(-span / 2, -width / 2, span, width);
         LetterFit fit;
-        const QPainterPath path = fitWordsAt(line, englishScale, along, font.pixelSize(), &fit);
+        const QPainterPath path =
+            fitWordsAt(line, englishScale, along, font.pixelSize(), &fit, 0, 0, narrowestFor(word),
+                       tallerThan(font, word, english(Lettering::Start)));
         p.save();
         p.translate(plate.center());
         p.rotate(-90);
@@ -178,15 +190,17 @@ void dancingWords(QPainter &p, Lettering which, qreal tilt, qreal bob, const QLi
                   const QColor &rim, const QString &where, QList<LetterFit> &fits)
 {
     const QString text = translated(which);
-    const QFont font = bannerFont(pixels);
+    const QFont font = inOneFace(bannerFont(pixels), text);
     const QFontMetricsF fm(font);
     // Lay out the whole line first to find its scale.
     const QPainterPath whole = textPath(text, font);
     const QRectF wb = whole.boundingRect();
     LetterFit fit;
-    const QRectF placed = fitWordsAt(whole, fitScale(textPath(english(which), font), box), box,
-                                     pixels, &fit, headroom, footroom)
-                              .boundingRect();
+    const QRectF placed =
+        fitWordsAt(whole, fitScale(textPath(english(which), bannerFont(pixels)), box), box, pixels,
+                   &fit, headroom, footroom, narrowestFor(text),
+                   tallerThan(bannerFont(pixels), text, english(which)))
+            .boundingRect();
     QTransform place;
     place.translate(placed.center().x(), placed.center().y());
     place.scale(placed.width() / wb.width(), placed.height() / wb.height());
@@ -254,11 +268,13 @@ QFont captionFont(int *englishPixels)
         texts << translated(c);
     const int from = englishCaptionPixels();
     *englishPixels = from;
-    QFont font = artFont(QStringLiteral("Liberation Sans"), from, QFont::Bold);
+    QFont font =
+        inOneFace(artFont(QStringLiteral("Liberation Sans"), from, QFont::Bold), texts.join(u' '));
     const int least = qMin(from, 6);
+    const int narrowestStretch = qRound(100 * narrowestFor(texts.join(u' ')));
     for (int px = from; px >= least; --px) {
         font.setPixelSize(px);
-        for (int stretch = 100; stretch >= qRound(100 * narrowest); stretch -= 5) {
+        for (int stretch = 100; stretch >= narrowestStretch; stretch -= 5) {
             font.setStretch(stretch == 100 ? int(QFont::AnyStretch) : stretch);
             if (captionsFit(font, texts)) return font;
         }
@@ -290,8 +306,9 @@ void caption(QPainter &p, int k, QList<LetterFit> &fits)
 QFont artFont(const QString &family, qreal pixels, int weight)
 {
     QFont f(family);
-    // Faces without Cyrillic letters hand them to a look-alike that has them.
-    f.setFamilies(withCyrillic(family));
+    // Faces without Cyrillic letters hand them to a look-alike that has them; Chinese, Japanese
+    // and Korean go to the face for the game's language.
+    f.setFamilies(withScriptFaces(family));
     f.setPixelSize(qMax(1, qRound(pixels)));
     f.setWeight(static_cast<QFont::Weight>(weight));
     // Unhinted outlines so that the 1x and 2x drawings have the same shapes and layout.
@@ -303,7 +320,7 @@ QFont artFont(const QString &family, qreal pixels, int weight)
 QPainterPath textPath(const QString &text, const QFont &font)
 {
     QPainterPath path;
-    path.addText(0, 0, font, text);
+    path.addText(0, 0, inOneFace(font, text), text);
     return path;
 }
 
@@ -324,17 +341,35 @@ qreal fitScale(const QPainterPath &path, const QRectF &box)
     return qMin(box.width() / b.width(), box.height() / b.height());
 }
 
+qreal narrowestFor(const QString &text)
+{
+    return hasCjk(text) ? 1.0 : narrowest;
+}
+
+qreal letterHeight(const QFont &font, const QString &text)
+{
+    const QFont face = inOneFace(font, text);
+    if (!hasCjk(text)) return QFontMetricsF(face).capHeight();
+    qreal tallest = 0;
+    for (QChar c : text) {
+        if (hasCjk(QString(c)) && c.isLetter())
+            tallest = qMax(tallest, textPath(QString(c), face).boundingRect().height());
+    }
+    return tallest > 0 ? tallest : QFontMetricsF(face).capHeight();
+}
+
 QPainterPath fitWordsAt(const QPainterPath &words, qreal englishScale, const QRectF &box,
-                        qreal pixels, LetterFit *fit, qreal headroom, qreal footroom)
+                        qreal pixels, LetterFit *fit, qreal headroom, qreal footroom, qreal least,
+                        qreal taller)
 {
     const QRectF b = words.boundingRect();
     qreal sy = englishScale;
     if (b.height() > 0) sy = qMin(sy, (box.height() + headroom + footroom) / b.height());
     qreal sx = sy;
     if (b.width() > 0) sx = qMin(sx, box.width() / b.width());
-    if (sx < narrowest * sy) sy = sx / narrowest;
+    if (sx < least * sy) sy = sx / least;
     if (fit) {
-        fit->size = pixels * sy;
+        fit->size = pixels * sy * taller;
         fit->english = pixels * englishScale;
         fit->narrowed = sx / sy;
         fit->minimum = smallestShare * fit->english;

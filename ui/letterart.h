@@ -44,9 +44,19 @@ constexpr qreal smallestShare = 0.75;
 // LetterFit); `pixels` is the size of the face both were laid out in. Fills `fit` when given. A
 // text taller than `box` (accents over its capitals, a comma under its line) may take up to
 // `headroom` above it and `footroom` below it, its overflow shared between the two as they allow.
+// `least` is the narrowest the words may be drawn (see narrowestFor); `taller` is how much
+// taller the words' letters stand than the English ones' at one size (see letterHeight): their
+// size is told as the English letters' of the same height.
 QPainterPath fitWordsAt(const QPainterPath &words, qreal englishScale, const QRectF &box,
                         qreal pixels, LetterFit *fit = nullptr, qreal headroom = 0,
-                        qreal footroom = 0);
+                        qreal footroom = 0, qreal least = narrowest, qreal taller = 1);
+// How tall the letters of `text` stand in `font` (as inOneFace letters it): a capital's height
+// for alphabets, the tallest character's for Chinese, Japanese and Korean, whose characters
+// fill more of the face's size than capitals do.
+qreal letterHeight(const QFont &font, const QString &text);
+// How narrow `text` may be drawn: Chinese, Japanese and Korean characters are squares that
+// read ill squeezed, so such a text is only made smaller; others down to `narrowest`.
+qreal narrowestFor(const QString &text);
 // The scale at which `path` fills `box` as far as it can, keeping its shape.
 qreal fitScale(const QPainterPath &path, const QRectF &box);
 

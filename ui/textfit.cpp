@@ -1,11 +1,15 @@
 // Narrows a control's face step by step until its text shows whole in the room its paint gives it.
 #include "ui/textfit.h"
 
+#include "ui/fonts.h"
+
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QVariant>
+#include <QtMath>
 
 namespace {
 
@@ -38,7 +42,26 @@ void fitText(QWidget *control)
 {
     QFont font = control->font();
     font.setStretch(QFont::AnyStretch); // the layout's own face, as before any earlier text
-    for (int stretch = 99; !fits(control, font) && stretch >= narrowestStretch; --stretch)
-        font.setStretch(stretch);
+    // The size the layout gives: the control keeps it in its property, as a smaller face below
+    // replaces the font's own.
+    QVariant layoutPixels = control->property("layoutPixelSize");
+    if (!layoutPixels.isValid()) {
+        layoutPixels = font.pixelSize();
+        control->setProperty("layoutPixelSize", layoutPixels);
+    }
+    if (layoutPixels.toInt() > 0) font.setPixelSize(layoutPixels.toInt());
+    QString text;
+    if (const auto *label = qobject_cast<const QLabel *>(control)) text = label->text();
+    if (const auto *button = qobject_cast<const QPushButton *>(control)) text = button->text();
+    if (hasCjk(text) && font.pixelSize() > 0) {
+        // Chinese, Japanese and Korean characters are squares that read ill squeezed: a text
+        // too long for its room is set smaller instead, down to the same share.
+        const int least = qCeil(font.pixelSize() * narrowest);
+        for (int px = font.pixelSize() - 1; !fits(control, font) && px >= least; --px)
+            font.setPixelSize(px);
+    } else {
+        for (int stretch = 99; !fits(control, font) && stretch >= narrowestStretch; --stretch)
+            font.setStretch(stretch);
+    }
     if (font != control->font()) control->setFont(font);
 }

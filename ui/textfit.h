@@ -11,6 +11,7 @@ inline constexpr int narrowestStretch = int(narrowest * 100);
 
 // Narrows the face of `control` (a label or a push button) just enough for its text to show whole
 // in its room: on one line, or in the lines of a word-wrapped label; never below
-// narrowestStretch. A text that fits keeps the face the layout gives it, so English looks as
+// narrowestStretch. A Chinese, Japanese or Korean text is made smaller instead, down to the same
+// share of its size. A text that fits keeps the face the layout gives it, so English looks as
 // designed. Call it with the control in its place, after each change of its text.
 void fitText(QWidget *control);
