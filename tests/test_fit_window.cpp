@@ -285,6 +285,35 @@ class TestFitWindow : public QObject
         QVERIFY2(cut.isEmpty(), qPrintable(language + u'\n' + cut.join(u'\n')));
     }
 
+    // The paragraphs under one heading of the help box share one face and size: none is
+    // narrowed or made smaller alone.
+    void helpSectionsAlike_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : QStringLiteral(ROADSHIFT_LANGUAGE_LIST).split(u' '))
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void helpSectionsAlike()
+    {
+        QFETCH(QString, language);
+        QVERIFY(!installTranslations(QLocale(language)).isEmpty());
+        MainWindow w;
+        w.cmd_help_Click();
+        auto *box = openBox<HelpBox>();
+        QVERIFY(box);
+        const auto font = [box](const char *name) {
+            const auto *label = box->findChild<QLabel *>(QLatin1String(name));
+            return label ? label->font() : QFont();
+        };
+        for (const auto &[first, second] : {std::pair{"Label1", "Label4"}, {"Label3", "Label5"}}) {
+            QVERIFY2(font(first) == font(second),
+                     qPrintable(QStringLiteral("%1: %2 against %3: %4")
+                                    .arg(QLatin1String(first), font(first).toString(),
+                                         QLatin1String(second), font(second).toString())));
+        }
+        box->close();
+    }
+
     // A text that fits only in the narrowest face gets it; one a little longer stays at that
     // face, never narrower.
     void narrowestFaceTried()

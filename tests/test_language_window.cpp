@@ -100,7 +100,7 @@ class TestLanguageWindow : public QObject
         QTest::newRow("Japanese") << "ja_JP"
                                   << "ゴールの数"
                                   << "遊び方"
-                                  << "キミの名前"
+                                  << "なまえ"
                                   << "1行1列"
                                   << "がんばって！…運がたっぷりいるよ"
                                   << "キー操作：矢印キー"

@@ -165,7 +165,7 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>When the countdown reaches zero, your car will start moving. You must set a proper path for the car to move around. For each tile of road it pass through, you will gain 10 points.</source>
         <extracomment>in the rules, beside a picture of the countdown; its room holds about a third more than the English, no more</extracomment>
-        <translation>カウントダウンが0になると、車が走り出します。車が進めるように、ちゃんとした道を作りましょう。車が道路タイルを1枚通るごとに10&#xa0;点もらえます。</translation>
+        <translation>カウントダウンが0になると、車が走り出します。車が進めるように、ちゃんとした道を作りましょう。車が道路タイルを1枚通るごとに10点もらえます。</translation>
     </message>
     <message>
         <source>You will win the game if you successfully guided the car to reach the &quot;exit point&quot;.</source>
@@ -373,7 +373,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
-        <translation>キミの名前</translation>
+        <translation>なまえ</translation>
     </message>
     <message>
         <source>TOP</source>

@@ -373,7 +373,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
-        <translation>你的名字</translation>
+        <translation>玩家</translation>
     </message>
     <message>
         <source>TOP</source>

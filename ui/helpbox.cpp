@@ -172,14 +172,24 @@ HelpBox::HelpBox(QWidget *mainWindow)
          //: the rules' friendly last words with a smiling face ^_^; translate in spirit
          QT_TR_NOOP("I know you're a smart fellow! Enjoy! ^_^")},
     };
+    // A heading and the paragraphs under it, up to the next heading: the paragraphs of one
+    // section are fitted together, so none is narrower or smaller than its sibling.
+    QList<QWidget *> section;
     for (const Text &t : texts) {
         // Some rooms run past the box's edge; a longer text has only the part inside.
         const QRect room = t.geometry & QRect(QPoint(), helpBoxSize);
         QLabel *label =
             t.isHeading ? heading(tr(t.text), room, this) : textLabel(tr(t.text), room, this);
         label->setObjectName(QLatin1String(t.name));
-        fitText(label);
+        if (t.isHeading) {
+            fitTogether(section);
+            section.clear();
+            fitText(label);
+        } else {
+            section << label;
+        }
     }
+    fitTogether(section);
 
     // The keys under the rules, across the whole box: what a player without the mouse needs,
     // seen by a keyboard player and read last by a screen reader, before the button. The room

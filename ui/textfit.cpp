@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QList>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -64,4 +65,23 @@ void fitText(QWidget *control)
             font.setStretch(stretch);
     }
     if (font != control->font()) control->setFont(font);
+}
+
+void fitTogether(const QList<QWidget *> &controls)
+{
+    int stretch = 100;
+    int pixels = 0;
+    for (QWidget *control : controls) {
+        fitText(control);
+        const QFont font = control->font();
+        if (font.stretch() > 0) stretch = qMin(stretch, font.stretch());
+        if (font.pixelSize() > 0)
+            pixels = pixels > 0 ? qMin(pixels, font.pixelSize()) : font.pixelSize();
+    }
+    for (QWidget *control : controls) {
+        QFont font = control->font();
+        if (stretch < 100) font.setStretch(stretch);
+        if (pixels > 0) font.setPixelSize(pixels);
+        if (font != control->font()) control->setFont(font);
+    }
 }

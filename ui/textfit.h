@@ -4,6 +4,7 @@
 #include "ui/letterart.h"
 
 class QWidget;
+template <typename T> class QList;
 
 // The narrowest a face is drawn, in percent of its own width: the same limit as for the words
 // drawn into the pictures, as narrower letters read badly.
@@ -15,3 +16,7 @@ inline constexpr int narrowestStretch = int(narrowest * 100);
 // share of its size. A text that fits keeps the face the layout gives it, so English looks as
 // designed. Call it with the control in its place, after each change of its text.
 void fitText(QWidget *control);
+
+// Fits each of `controls` as fitText does, then gives them all the narrowest face and the
+// smallest size any of them needed: paragraphs of one section read as one text.
+void fitTogether(const QList<QWidget *> &controls);
