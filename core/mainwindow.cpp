@@ -11,8 +11,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QtMath>
 
 namespace {
 
@@ -228,12 +230,20 @@ void MainWindow::buildSettingsPanel()
         fitText(l);
         return l;
     };
+    // The headings and the unit keep their words on the English baseline, in one face.
+    const auto onBaseline = [&label](const QString &text, int x, int y, int w, int h,
+                                     const QFont &font, const QColor &colour) {
+        QLabel *l = label(text, x, y, w, h, font, colour);
+        inOneFaceOnBaseline(l);
+        fitText(l);
+        return l;
+    };
     const QFont heading = layoutFont(QStringLiteral("Comic Sans MS"), 9.75, true);
     const QFont number = layoutFont(QStringLiteral("Comic Sans MS"), 20.25, true);
     const QFont word = layoutFont(QStringLiteral("Verdana"), 8.25, true);
 
     //: the heading over the number of exits on the board, 1 to 4
-    Label1 = label(tr("Number of exitpoint"), 50, 375, 141, 21, heading, cyan);
+    Label1 = onBaseline(tr("Number of exitpoint"), 50, 375, 141, 21, heading, cyan);
     //: the tooltip of the heading over the number of exits
     Label1->setToolTip(tr("More exit points means more chance of winning the game!"));
     Label2 = label(QStringLiteral("1"), 105, 390, 26, 31, number, lightBlue, Qt::AlignCenter);
@@ -241,12 +251,12 @@ void MainWindow::buildSettingsPanel()
     Label3 =
         label(tr("difficult"), 65, 425, 106, 21, word, lightBlue, Qt::AlignHCenter | Qt::AlignTop);
     //: the heading over the countdown: how many seconds pass before the car drives off
-    Label4 = label(tr("Car move after..."), 200, 375, 141, 21, heading, cyan);
+    Label4 = onBaseline(tr("Car move after..."), 200, 375, 141, 21, heading, cyan);
     //: the countdown's tooltip, playfully misspelt ("enough", "build"); a joke, translate in spirit
     Label4->setToolTip(tr("Enuff time for you to think ahead and built the path?"));
     Label5 = label(QStringLiteral("10"), 225, 390, 36, 36, number, lightBlue, Qt::AlignCenter);
     //: short for seconds, beside the countdown's number; at most 3 letters
-    Label6 = label(tr("sec"), 265, 405, 21, 21, heading, cyan);
+    Label6 = onBaseline(tr("sec"), 265, 405, 21, 21, heading, cyan);
     //: a placeholder under the countdown, replaced by a joke at once
     // Centred in the whole gap between its neighbours (the English jokes fill only the middle
     // 126 pixels), so that a longer one needs less narrowing.
@@ -259,7 +269,7 @@ void MainWindow::buildSettingsPanel()
     Cmd_cr = addButton(QStringLiteral(">"), {290, 400, 21, 21}, true, &MainWindow::Cmd_cr_Click);
 
     //: the heading over the box where the player types a name for the top-ten table
-    Label11 = label(tr("Your name here"), 335, 375, 121, 21, heading, cyan);
+    Label11 = onBaseline(tr("Your name here"), 335, 375, 121, 21, heading, cyan);
     //: the name box's tooltip; TOP TEN is the table of the best scores
     Label11->setToolTip(tr("This name may get into the TOP TEN!"));
     //: the name box's first text, which enters the top-ten table if the player does not change it;
@@ -277,6 +287,7 @@ void MainWindow::buildSettingsPanel()
 
 void MainWindow::buildTopTenPanel()
 {
+    constexpr int panelRight = 520 + 101;
     auto heading = [this](const QString &text, int x, int y, const QColor &c) {
         auto *l = new QLabel(text, this);
         l->setFont(layoutFont(QStringLiteral("Arial Black"), 15.75, true, true));
@@ -284,15 +295,23 @@ void MainWindow::buildTopTenPanel()
         l->move(x, y);
         l->adjustSize();
         // A longer word has the room up to the panel's edge, and is narrowed to keep within it.
-        constexpr int panelRight = 520 + 101;
         l->resize(qMax(l->width(), panelRight - x), l->height());
         fitText(l);
         return l;
     };
     //: the first word of the top-ten table's heading "TOP TEN", on its own line; very short
     Label9 = heading(tr("TOP"), 525, 15, rgb(255, 255, 0));
+    // The second word starts under the first one's end, as far right (or left) of the English
+    // start as the first word is wider (or narrower) than "TOP": the two overlap as the English
+    // do, never more, and a short first word leaves no gap. It keeps within the panel, where a
+    // long second word has the English start.
+    const QFontMetricsF topMetrics(Label9->font());
+    const qreal wider = topMetrics.horizontalAdvance(Label9->text()) -
+                        topMetrics.horizontalAdvance(QStringLiteral("TOP"));
     //: the second word of the top-ten table's heading "TOP TEN", on its own line; very short
-    Label10 = heading(tr("TEN"), 565, 30, rgb(255, 255, 192));
+    const QString ten = tr("TEN");
+    const int lastStart = qMax(565, panelRight - qCeil(topMetrics.horizontalAdvance(ten)) - 4);
+    Label10 = heading(ten, qBound(530, 565 + qCeil(wider), lastStart), 30, rgb(255, 255, 192));
 
     const QFont nameFont = withColourEmoji(layoutFont(QStringLiteral("Arial Narrow"), 9.75));
     const QFont pointFont = layoutFont(QStringLiteral("DigitMed"), 12, true);

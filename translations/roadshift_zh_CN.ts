@@ -378,12 +378,12 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>TOP</source>
         <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation>前十</translation>
+        <translation>前</translation>
     </message>
     <message>
         <source>TEN</source>
         <extracomment>the second word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
-        <translation>名</translation>
+        <translation>十名</translation>
     </message>
     <message>
         <source>Sound</source>

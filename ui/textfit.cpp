@@ -85,3 +85,15 @@ void fitTogether(const QList<QWidget *> &controls)
         if (font != control->font()) control->setFont(font);
     }
 }
+
+void inOneFaceOnBaseline(QLabel *label)
+{
+    const QFont layout = label->font();
+    const QFont one = inOneFace(layout, label->text());
+    if (one == layout) return;
+    QFont own = layout;
+    own.setFamilies({layout.families().value(0, layout.family())});
+    const qreal lower = QFontMetricsF(one).ascent() - QFontMetricsF(own).ascent();
+    label->setFont(one);
+    label->move(label->x(), label->y() - qRound(lower));
+}

@@ -3,6 +3,7 @@
 
 #include "ui/letterart.h"
 
+class QLabel;
 class QWidget;
 template <typename T> class QList;
 
@@ -20,3 +21,8 @@ void fitText(QWidget *control);
 // Fits each of `controls` as fitText does, then gives them all the narrowest face and the
 // smallest size any of them needed: paragraphs of one section read as one text.
 void fitTogether(const QList<QWidget *> &controls);
+
+// Letters a top-aligned label's text in one face (see inOneFace), keeping its baseline where the
+// layout's own face puts it: a face with taller ascenders (Andika, the CJK faces) would set the
+// words lower than the English. Call it before fitText.
+void inOneFaceOnBaseline(QLabel *label);
