@@ -228,6 +228,7 @@ například -platform, -style a -reverse, se předají Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
+        <translatorcomment>CÍL! on the tiles and cíl in the texts: one word for the goal.</translatorcomment>
         <translation>CÍL!</translation>
     </message>
     <message>
@@ -238,6 +239,7 @@ například -platform, -style a -reverse, se předají Qt.
     <message>
         <source>Pts</source>
         <extracomment>lettered after the score&apos;s big digits: a short form of &quot;points&quot;, at most 3 letters</extracomment>
+        <translatorcomment>b. (body), the short form on Czech scoreboards.</translatorcomment>
         <translation>b.</translation>
     </message>
     <message>
@@ -353,6 +355,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
+        <translatorcomment>Misspelt in play as the English is: «promislet».</translatorcomment>
         <translation>Stačí ti čas promislet a postavit cestu?</translation>
     </message>
     <message>
@@ -770,6 +773,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>Blocked by the tent at %1, after %n tile(s)</source>
         <extracomment>%1 the place of the tent that blocks the road; %n the road tiles before it</extracomment>
+        <translatorcomment>po %n dílku / dílcích: the locative has one form for 2-4 and for 5 and more.</translatorcomment>
         <translation>
             <numerusform>Po %n dílku ji blokuje stan: %1</numerusform>
             <numerusform>Po %n dílcích ji blokuje stan: %1</numerusform>

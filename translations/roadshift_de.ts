@@ -233,8 +233,8 @@ wie -platform, -style und -reverse, werden an Qt weitergegeben.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translatorcomment>&quot;DAS ENDE!&quot; sounds like the end of a film; &quot;ZIEL!&quot; (finish) is what a German road race writes on its last tile, and it is shorter.</translatorcomment>
-        <translation>ZIEL!</translation>
+        <translatorcomment>The tiles carry the word the texts use for the goal, Ausfahrt, so that a player meets one word for it; AUS- / FAHRT! splits it over the tile&apos;s two lines as the English splits at its space.</translatorcomment>
+        <translation>AUS- FAHRT!</translation>
     </message>
     <message>
         <source>START</source>
@@ -286,8 +286,8 @@ wie -platform, -style und -reverse, werden an Qt weitergegeben.
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translatorcomment>START and ZIEL! as lettered on the sign and the exit tiles; &quot;von Start bis Ziel&quot; is also a German idiom.</translatorcomment>
-        <translation>Lenke das fahrende Auto von START bis ZIEL!</translation>
+        <translatorcomment>START and AUSFAHRT as lettered on the sign and the exit tiles.</translatorcomment>
+        <translation>Lenke das fahrende Auto von START bis zur AUSFAHRT!</translation>
     </message>
     <message>
         <source>PAUSED</source>

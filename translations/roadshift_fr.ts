@@ -154,7 +154,7 @@ comme -platform, -style et -reverse, sont transmises à Qt.
     <message>
         <source>roadshift: no installed font shows %1 (fonts-noto-cjk has it); playing in English
 </source>
-        <translation>roadshift : aucune police installée n’affiche %1 (fonts-noto-cjk en a une) ; la partie se joue en anglais
+        <translation>roadshift&#xa0;: aucune police installée n’affiche %1 (fonts-noto-cjk en a une)&#xa0;; la partie se joue en anglais
 </translation>
     </message>
 </context>
@@ -242,8 +242,8 @@ comme -platform, -style et -reverse, sont transmises à Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translatorcomment>&quot;LA FIN !&quot; sounds like the end of a film and &quot;FIN !&quot; would split at its space; &quot;ARRIVÉE&quot; (finish) is what a French road race writes on its last line. One word, so it stays on one line; no &quot;!&quot; for the same reason.</translatorcomment>
-        <translation>ARRIVÉE</translation>
+        <translatorcomment>The texts call the goal « sortie »; the tiles say the same word, so that a player meets one word for it. One word, so it takes both lines&apos; room; no « ! », which would make it smaller.</translatorcomment>
+        <translation>SORTIE</translation>
     </message>
     <message>
         <source>START</source>
@@ -302,8 +302,8 @@ comme -platform, -style et -reverse, sont transmises à Qt.
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translatorcomment>DÉPART and ARRIVÉE as lettered on the sign and the exit tiles; &quot;du départ à l&apos;arrivée&quot; is also the French idiom for a race from start to finish. &quot;moving&quot; dropped to keep the caption short.</translatorcomment>
-        <translation>Guide la voiture du DÉPART à l&apos;ARRIVÉE&#xa0;!</translation>
+        <translatorcomment>DÉPART and SORTIE as lettered on the sign and the exit tiles; &quot;moving&quot; dropped to keep the caption short.</translatorcomment>
+        <translation>Guide la voiture du DÉPART à la SORTIE&#xa0;!</translation>
     </message>
     <message>
         <source>PAUSED</source>

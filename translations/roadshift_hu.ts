@@ -228,6 +228,7 @@ például a -platform, -style és -reverse kapcsolót, a Qt kapja meg.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
+        <translatorcomment>CÉL! on the tiles and cél in the texts.</translatorcomment>
         <translation>CÉL!</translation>
     </message>
     <message>
@@ -353,6 +354,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
+        <translatorcomment>Misspelt in play as the English is: «Ejég», «megépiteni».</translatorcomment>
         <translation>Ejég idő kitalálni és megépiteni az utat?</translation>
     </message>
     <message>
@@ -686,6 +688,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>a score read by a screen reader</extracomment>
+        <translatorcomment>Hungarian takes the singular after a number: 5 pont.</translatorcomment>
         <translation>
             <numerusform>%n pont</numerusform>
         </translation>
@@ -859,6 +862,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
+        <translatorcomment>Suffixes after a placeholder would need vowel harmony: places and directions come after a colon.</translatorcomment>
         <translation>Eltolva, irány: %1; most itt az üres mező</translation>
     </message>
     <message>

@@ -235,8 +235,8 @@ come -platform, -style e -reverse, vengono passate a Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translatorcomment>&quot;FINE!&quot; sounds like the end of a film; &quot;ARRIVO!&quot; (the finish of a race) is what the last tile of a road race says, pairs with START, and is shorter than the English.</translatorcomment>
-        <translation>ARRIVO!</translation>
+        <translatorcomment>The texts call the goal «uscita»; the tiles say the same word, so that a player meets one word for it.</translatorcomment>
+        <translation>USCITA!</translation>
     </message>
     <message>
         <source>START</source>
@@ -291,8 +291,8 @@ come -platform, -style e -reverse, vengono passate a Qt.
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translatorcomment>START and ARRIVO! as lettered on the sign and the exit tiles; &quot;dalla partenza all&apos;arrivo&quot; is also an Italian idiom.</translatorcomment>
-        <translation>Guida l&apos;auto in corsa dallo START all&apos;ARRIVO!</translation>
+        <translatorcomment>START and USCITA! as lettered on the sign and the exit tiles.</translatorcomment>
+        <translation>Guida l&apos;auto in corsa dallo START all&apos;USCITA!</translation>
     </message>
     <message>
         <source>PAUSED</source>

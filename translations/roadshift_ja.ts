@@ -228,11 +228,13 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
+        <translatorcomment>ゴール! is what a Japanese race writes at its finish; the texts call the exits ゴール too, so a player meets one word for them.</translatorcomment>
         <translation>ゴール!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
+        <translatorcomment>Lettered top to bottom on the sign: the long vowel mark ー stands upright there, as in vertical Japanese.</translatorcomment>
         <translation>スタート</translation>
     </message>
     <message>
@@ -353,6 +355,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
+        <translatorcomment>The English misspells in play; written in plain hiragana with spaces, as a small child writes, for the same effect.</translatorcomment>
         <translation>みちを かんがえて つくる じかん、たりるかな？</translation>
     </message>
     <message>
@@ -373,6 +376,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
+        <translatorcomment>なまえ, short: a longer default ran into the top ten&apos;s points.</translatorcomment>
         <translation>なまえ</translation>
     </message>
     <message>
@@ -620,6 +624,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Mission Impossible!</source>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
+        <translatorcomment>The film&apos;s Japanese title.</translatorcomment>
         <translation>ミッション・インポッシブル！</translation>
     </message>
 </context>
@@ -686,6 +691,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>a score read by a screen reader</extracomment>
+        <translatorcomment>Japanese counts without plural forms: 点 right after the number.</translatorcomment>
         <translation>
             <numerusform>%n点</numerusform>
         </translation>

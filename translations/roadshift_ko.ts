@@ -228,6 +228,7 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
+        <translatorcomment>도착! (arrival) on the tiles; the texts say 도착점 (arrival point), the same word.</translatorcomment>
         <translation>도착!</translation>
     </message>
     <message>
@@ -353,6 +354,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
+        <translatorcomment>Casual 반말 for the joke, unlike the polite 해요체 everywhere else.</translatorcomment>
         <translation>길을 미리 생각하고 만들 시간 충분해?</translation>
     </message>
     <message>
@@ -378,6 +380,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>TOP</source>
         <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
+        <translatorcomment>톱 10 is the usual Korean name for a top-ten table.</translatorcomment>
         <translation>톱</translation>
     </message>
     <message>
@@ -864,6 +867,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
         <extracomment>the tent jumps into the empty place wherever it is</extracomment>
+        <translatorcomment>A particle after a placeholder is written for both endings: %1(으)로.</translatorcomment>
         <translation>텐트가 %1(으)로 점프했어요; 이제 빈칸은 여기, %2예요</translation>
     </message>
     <message>

@@ -235,8 +235,8 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translatorcomment>Lettered on one line on the 60 px exit tile: &quot;EINDE!&quot; (the end) is shorter than &quot;THE END!&quot;; &quot;FINISH!&quot; was longer.</translatorcomment>
-        <translation>EINDE!</translation>
+        <translatorcomment>The texts call the goal &quot;uitgang&quot;; the tiles say the same word, so that a player meets one word for it.</translatorcomment>
+        <translation>UITGANG!</translation>
     </message>
     <message>
         <source>START</source>
@@ -292,8 +292,8 @@ zoals -platform, -style en -reverse, worden aan Qt doorgegeven.
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translatorcomment>START and EINDE! as lettered on the sign and the exit tiles; &quot;van start tot einde&quot; also reads as a Dutch phrase.</translatorcomment>
-        <translation>Leid de rijdende auto van START tot EINDE!</translation>
+        <translatorcomment>START and UITGANG! as lettered on the sign and the exit tiles.</translatorcomment>
+        <translation>Leid de rijdende auto van START naar de UITGANG!</translation>
     </message>
     <message>
         <source>PAUSED</source>

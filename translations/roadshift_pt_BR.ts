@@ -235,13 +235,13 @@ como -platform, -style e -reverse, são repassadas ao Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translatorcomment>&quot;FIM!&quot; is the literal and natural word and much shorter than the English, which helps on a 60 px tile; with &quot;INÍCIO&quot; on the sign it makes the idiom &quot;do INÍCIO ao FIM&quot; used in the help caption.</translatorcomment>
-        <translation>FIM!</translation>
+        <translatorcomment>The texts call the goal &quot;saída&quot;; the tiles say the same word, so that a player meets one word for it.</translatorcomment>
+        <translation>SAÍDA!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
-        <translatorcomment>The sign&apos;s word; &quot;LARGADA&quot; (race start) would be 40 % longer than &quot;START&quot;. &quot;INÍCIO&quot; pairs with &quot;FIM!&quot; on the exit tiles (&quot;do início ao fim&quot;) and is used wherever the sign is named.</translatorcomment>
+        <translatorcomment>The sign&apos;s word; &quot;LARGADA&quot; (race start) would be 40 % longer than &quot;START&quot;. &quot;INÍCIO&quot; is used wherever the sign is named.</translatorcomment>
         <translation>INÍCIO</translation>
     </message>
     <message>
@@ -291,8 +291,8 @@ como -platform, -style e -reverse, são repassadas ao Qt.
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translatorcomment>INÍCIO and FIM! as lettered on the sign and the exit tiles; &quot;do início ao fim&quot; (from start to end) is a Portuguese idiom, so the pun of the English survives.</translatorcomment>
-        <translation>Guie o carro do INÍCIO ao FIM!</translation>
+        <translatorcomment>INÍCIO and SAÍDA! as lettered on the sign and the exit tiles.</translatorcomment>
+        <translation>Guie o carro do INÍCIO até a SAÍDA!</translation>
     </message>
     <message>
         <source>PAUSED</source>
@@ -471,7 +471,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>START</source>
-        <translatorcomment>As lettered on the sign.</translatorcomment>
+        <translatorcomment>The sign&apos;s word; &quot;LARGADA&quot; (race start) would be 40 % longer than &quot;START&quot;. &quot;INÍCIO&quot; is used wherever the sign is named.</translatorcomment>
         <translation>INÍCIO</translation>
     </message>
     <message>

@@ -239,8 +239,8 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
-        <translatorcomment>&quot;КОНЕЦ!&quot; sounds like the end of a film; &quot;ФИНИШ!&quot; is what a Russian race writes at its goal, and it is one word on the 60 px tile, shorter than the English.</translatorcomment>
-        <translation>ФИНИШ!</translation>
+        <translatorcomment>The texts call the goal «выезд»; the tiles say the same word, so that a player meets one word for it.</translatorcomment>
+        <translation>ВЫЕЗД!</translation>
     </message>
     <message>
         <source>START</source>
@@ -296,8 +296,8 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>Guide the moving car from START until THE END!</source>
         <extracomment>caption under the rules&apos; third picture; START and THE END! name the sign and the exit tiles, write them as lettered there; three short lines at most</extracomment>
-        <translatorcomment>СТАРТ and ФИНИШ! are the words lettered on the sign and the exit tiles; Russian grammar needs the genitive after от/до (СТАРТА, ФИНИША), which reads as the same words.</translatorcomment>
-        <translation>Веди машину от СТАРТА до ФИНИША!</translation>
+        <translatorcomment>СТАРТ and ВЫЕЗД! as lettered on the sign and the exit tiles.</translatorcomment>
+        <translation>Веди машину от СТАРТА до ВЫЕЗДА!</translation>
     </message>
     <message>
         <source>PAUSED</source>

@@ -228,6 +228,7 @@ som -platform, -style och -reverse, skickas vidare till Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
+        <translatorcomment>MÅL! on the tiles and mål in the texts; the help&apos;s heading Objective is &quot;Spelets syfte&quot;, so that &quot;mål&quot; means only the goal.</translatorcomment>
         <translation>MÅL!</translation>
     </message>
     <message>
@@ -353,6 +354,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
+        <translatorcomment>Misspelt in play as the English is: &quot;å&quot; for &quot;och&quot;.</translatorcomment>
         <translation>Hinner du tänka ut å bygga vägen innan?</translation>
     </message>
     <message>
@@ -686,6 +688,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>a score read by a screen reader</extracomment>
+        <translatorcomment>poäng is the same in singular and plural.</translatorcomment>
         <translation>
             <numerusform>%n poäng</numerusform>
             <numerusform>%n poäng</numerusform>

@@ -228,11 +228,13 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
+        <translatorcomment>BİTİŞ! (finish) on the tiles and bitiş in the texts.</translatorcomment>
         <translation>BİTİŞ!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
+        <translatorcomment>START as Turkish races write it on the sign; the button says BAŞLA!.</translatorcomment>
         <translation>START</translation>
     </message>
     <message>
@@ -353,6 +355,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
+        <translatorcomment>Misspelt in play as the English is: «yetcek».</translatorcomment>
         <translation>Önceden düşünüp yolu kurmaya vaktin yetcek mi?</translation>
     </message>
     <message>
@@ -520,6 +523,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>START</source>
+        <translatorcomment>START as Turkish races write it on the sign; the button says BAŞLA!.</translatorcomment>
         <translation>START</translation>
     </message>
     <message>
@@ -620,6 +624,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Mission Impossible!</source>
         <extracomment>shown under a countdown of 10 to 19 seconds, the hardest; a joke after the film title, translate in spirit, short</extracomment>
+        <translatorcomment>Görevimiz Tehlike, the film&apos;s Turkish title.</translatorcomment>
         <translation>Görevimiz Tehlike!</translation>
     </message>
 </context>
@@ -859,6 +864,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
+        <translatorcomment>Turkish case endings cannot follow a placeholder whose last vowel is unknown: places come after a colon (&quot;Bitiş: satır 2, sütun 3&quot;) and directions as &quot;yön %1&quot;.</translatorcomment>
         <translation>Kaydırıldı, yön %1; boş kare artık burada</translation>
     </message>
     <message>

@@ -228,6 +228,7 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
+        <translatorcomment>ФІНІШ! on the tiles and фініш in the texts: one word for the goal.</translatorcomment>
         <translation>ФІНІШ!</translation>
     </message>
     <message>
@@ -353,6 +354,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
+        <translatorcomment>Misspelt in play as the English is: «шоб», «пабудувати».</translatorcomment>
         <translation>Вистачить часу, шоб усе обдумати й пабудувати дорогу?</translation>
     </message>
     <message>
@@ -525,6 +527,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>left</source>
         <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
+        <translatorcomment>The direction words are adverbs (вліво, вправо, вгору, вниз), which fit every sentence they go into.</translatorcomment>
         <translation>вліво</translation>
     </message>
     <message>
@@ -686,6 +689,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message numerus="yes">
         <source>%n point(s)</source>
         <extracomment>a score read by a screen reader</extracomment>
+        <translatorcomment>очко / очки / очок by Ukrainian&apos;s three forms; 0 takes очок.</translatorcomment>
         <translation>
             <numerusform>%n очко</numerusform>
             <numerusform>%n очки</numerusform>

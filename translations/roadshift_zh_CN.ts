@@ -228,11 +228,13 @@ such as -platform, -style and -reverse, are passed on to Qt.
     <message>
         <source>THE END!</source>
         <extracomment>lettered in capitals on every exit tile (a square of 60 px), on one or two lines split at the first space; keep it as short as the English</extracomment>
+        <translatorcomment>终点 (finish) on the tiles and in the texts alike.</translatorcomment>
         <translation>终点!</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>lettered on the small sign beside the board where the car starts; one short word</extracomment>
+        <translatorcomment>起点 (starting point), read top to bottom on the sign.</translatorcomment>
         <translation>起点</translation>
     </message>
     <message>
@@ -353,6 +355,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Enuff time for you to think ahead and built the path?</source>
         <extracomment>the countdown&apos;s tooltip, playfully misspelt (&quot;enough&quot;, &quot;build&quot;); a joke, translate in spirit</extracomment>
+        <translatorcomment>The English misspelling cannot be copied in characters; the joke keeps its casual tone.</translatorcomment>
         <translation>够你先想好再把路铺好吗？</translation>
     </message>
     <message>
@@ -373,16 +376,19 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Your Name</source>
         <extracomment>the name box&apos;s first text, which enters the top-ten table if the player does not change it; at most 14 characters</extracomment>
+        <translatorcomment>玩家 (player), short: 你的名字 ran into the top ten&apos;s points.</translatorcomment>
         <translation>玩家</translation>
     </message>
     <message>
         <source>TOP</source>
         <extracomment>the first word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
+        <translatorcomment>The heading reads 前 / 十名, that is 前十名 (top ten), the second line the longer one as in the English.</translatorcomment>
         <translation>前</translation>
     </message>
     <message>
         <source>TEN</source>
         <extracomment>the second word of the top-ten table&apos;s heading &quot;TOP TEN&quot;, on its own line; very short</extracomment>
+        <translatorcomment>The heading reads 前 / 十名, that is 前十名 (top ten).</translatorcomment>
         <translation>十名</translation>
     </message>
     <message>
