@@ -339,6 +339,27 @@ class TestFitWindow : public QObject
         QCOMPARE(label->font().stretch(), narrowestStretch);
     }
 
+    // A Japanese text too wide for its label is set smaller, never narrower, down to three
+    // quarters of its size; the label's next text starts again from the layout's size.
+    void cjkSmallerNotNarrower()
+    {
+        QWidget window;
+        auto *label = new QLabel(QStringLiteral("ゴールの数とカウントダウン"), &window);
+        QFont font(QStringLiteral("Noto Sans CJK JP"));
+        font.setPixelSize(16);
+        label->setFont(font);
+        const qreal full = QFontMetricsF(font).horizontalAdvance(label->text());
+        label->resize(int(full * 0.85), 30);
+        fitText(label);
+        QCOMPARE(label->font().stretch(), int(QFont::AnyStretch));
+        QVERIFY2(label->font().pixelSize() < 16 && label->font().pixelSize() >= 12,
+                 qPrintable(QString::number(label->font().pixelSize())));
+        QVERIFY(QFontMetricsF(label->font()).horizontalAdvance(label->text()) <= label->width());
+        label->setText(QStringLiteral("ゴール"));
+        fitText(label);
+        QCOMPARE(label->font().pixelSize(), 16);
+    }
+
     // English keeps the faces the layout gives it: no text of it is narrowed (the top ten's
     // scores set the face's own width).
     void englishUnnarrowed_data()

@@ -5,6 +5,7 @@
 
 #include "assets/spritesheet.h"
 #include "core/board.h"
+#include "ui/fonts.h"
 #include "ui/letterart.h"
 #include "ui/lettering.h"
 
@@ -209,6 +210,9 @@ void TestLettering::everyTextFits()
             for (const LetterFit &fit : l.fits) {
                 QVERIFY2(!fit.text.isEmpty() && fit.readable(), qPrintable(describe(fit)));
                 QVERIFY2(cell.contains(fit.box), qPrintable(describe(fit)));
+                // Chinese, Japanese and Korean characters are made smaller, never squeezed.
+                if (hasCjk(fit.text))
+                    QVERIFY2(qFuzzyCompare(fit.narrowed, 1.0), qPrintable(describe(fit)));
             }
             for (const QPointF &mark : marks) {
                 if (qstrcmp(sheet.name, "banners") == 0)
@@ -291,6 +295,10 @@ void TestLettering::longWordsKeepTheirShape_data()
     QTest::newRow("as long") << "GOOD LUCK!" << false << false;
     QTest::newRow("a little longer") << "GOOD LUCK!!!" << true << false;
     QTest::newRow("far longer") << "GOOD LUCK! GOOD LUCK! GOOD LUCK!" << true << true;
+    // Chinese, Japanese and Korean characters are squares: smaller, never narrowed.
+    QTest::newRow("Japanese, as long") << "がんばって！" << false << false;
+    QTest::newRow("Japanese, longer") << "がんばって！がんばって！がんばって！" << false << true;
+    QTest::newRow("Korean, longer") << "행운을 빌어요! 행운을 빌어요!" << false << true;
 }
 void TestLettering::longWordsKeepTheirShape()
 {
@@ -301,8 +309,9 @@ void TestLettering::longWordsKeepTheirShape()
     const QRectF box(10, 10, 140, 24);
     const qreal englishScale = fitScale(textPath(QStringLiteral("GOOD LUCK!"), font), box);
     LetterFit fit;
-    const QPainterPath path =
-        fitWordsAt(textPath(words, font), englishScale, box, font.pixelSize(), &fit);
+    const QPainterPath path = fitWordsAt(
+        textPath(words, font), englishScale, box, font.pixelSize(), &fit, 0, 0, narrowestFor(words),
+        letterHeight(font, words) / letterHeight(font, QStringLiteral("GOOD LUCK!")));
     QVERIFY2(fit.narrowed >= narrowest - 1e-6, qPrintable(QString::number(fit.narrowed)));
     QCOMPARE(fit.narrowed < 1 - 1e-6, narrowed);
     QCOMPARE(fit.size < fit.english - 1e-6, smaller);
