@@ -2,7 +2,8 @@
 # Takes screenshots of the game, its help box and its about box, at 1x and 2x, under Xvfb.
 #
 # usage: tools/screenshots.sh [game binary (build/roadshift)] [output folder (shots)]
-# Writes main.png, help.png, about.png and main-2x.png, help-2x.png, about-2x.png.
+# Writes main.png, help.png, about.png and main-2x.png, help-2x.png, about-2x.png, in the
+# language LANGUAGE asks for (LANGUAGE=ja tools/screenshots.sh).
 # Needs Xvfb, xdotool and ImageMagick's import. The game never sees the player's records:
 # it runs with a throwaway XDG_CONFIG_HOME.
 set -euo pipefail
@@ -85,15 +86,30 @@ click() {
     xdotool mousemove --window "$main_id" $(($1 * scale)) $(($2 * scale)) click 1
 }
 
-# Saves the box titled $1 into $2, then closes it with Escape; if it stays open, starts afresh.
+# Waits for a shown window of the game other than the main one (a box, titled in the player's
+# language) and prints its id.
+find_box() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -vx "$main_id" |
+            head -n 1) || true
+        [[ -n $id ]] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    echo "screenshots: no box opened" >&2
+    return 1
+}
+
+# Saves the box that just opened into $1, then closes it with Escape; if it stays open, starts
+# afresh.
 shoot_box() {
-    local title=$1 file=$2 id
-    id=$(find_window "$title")
+    local file=$1 id
+    id=$(find_box)
     sleep 0.7
     import -window "$id" "$file"
     xdotool windowfocus --sync "$id" key Escape || true
     sleep 0.5
-    if xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; then
+    if xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | grep -qvx "$main_id"; then
         stop_game
         start_game
     fi
@@ -104,9 +120,9 @@ shoot() {
     start_game
     import -window "$main_id" "$out/main$suffix.png"
     click 570 410 # How to Play
-    shoot_box "How to play" "$out/help$suffix.png"
+    shoot_box "$out/help$suffix.png"
     click 570 385 # About Game
-    shoot_box "About Roadshift" "$out/about$suffix.png"
+    shoot_box "$out/about$suffix.png"
     stop_game
 }
 
