@@ -746,11 +746,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Blocked at once by the tent at %1</source>
         <extracomment>the road from the car or from START is blocked before its first tile</extracomment>
-        <translation>Hned ji blokuje stan: %1</translation>
+        <translation>Cestu hned blokuje stan: %1</translation>
     </message>
     <message>
         <source>Blocked at once by the empty place at %1</source>
-        <translation>Hned ji blokuje prázdné pole: %1</translation>
+        <translation>Cestu hned blokuje prázdné pole: %1</translation>
     </message>
     <message>
         <source>Blocked at once at %1: %2, closed to a car heading %3</source>
@@ -775,17 +775,17 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <extracomment>%1 the place of the tent that blocks the road; %n the road tiles before it</extracomment>
         <translatorcomment>po %n dílku / dílcích: the locative has one form for 2-4 and for 5 and more.</translatorcomment>
         <translation>
-            <numerusform>Po %n dílku ji blokuje stan: %1</numerusform>
-            <numerusform>Po %n dílcích ji blokuje stan: %1</numerusform>
-            <numerusform>Po %n dílcích ji blokuje stan: %1</numerusform>
+            <numerusform>Po %n dílku cestu blokuje stan: %1</numerusform>
+            <numerusform>Po %n dílcích cestu blokuje stan: %1</numerusform>
+            <numerusform>Po %n dílcích cestu blokuje stan: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Blocked by the empty place at %1, after %n tile(s)</source>
         <translation>
-            <numerusform>Po %n dílku ji blokuje prázdné pole: %1</numerusform>
-            <numerusform>Po %n dílcích ji blokuje prázdné pole: %1</numerusform>
-            <numerusform>Po %n dílcích ji blokuje prázdné pole: %1</numerusform>
+            <numerusform>Po %n dílku cestu blokuje prázdné pole: %1</numerusform>
+            <numerusform>Po %n dílcích cestu blokuje prázdné pole: %1</numerusform>
+            <numerusform>Po %n dílcích cestu blokuje prázdné pole: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -528,19 +528,20 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>left</source>
         <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
-        <translation>왼쪽</translation>
+        <translatorcomment>The direction words carry their particle (왼쪽으로, 위로), so the sentences around them need none after a placeholder.</translatorcomment>
+        <translation>왼쪽으로</translation>
     </message>
     <message>
         <source>right</source>
-        <translation>오른쪽</translation>
+        <translation>오른쪽으로</translation>
     </message>
     <message>
         <source>up</source>
-        <translation>위</translation>
+        <translation>위로</translation>
     </message>
     <message>
         <source>down</source>
-        <translation>아래</translation>
+        <translation>아래로</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -751,11 +752,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Blocked at once at %1: %2, closed to a car heading %3</source>
         <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
-        <translation>바로 %1에서 막혀요: %2, %3쪽으로 가는 차는 못 들어가요</translation>
+        <translation>바로 %1에서 막혀요: %2, %3 가는 차는 못 들어가요</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
-        <translation>길이 바로 끝나고, %1쪽으로 판을 벗어나요</translation>
+        <translation>길이 바로 끝나고, %1 판을 벗어나요</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>
@@ -781,14 +782,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
         <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
         <translation>
-            <numerusform>타일 %n개 뒤 %1에서 막혀요: %2, %3쪽으로 가는 차는 못 들어가요</numerusform>
+            <numerusform>타일 %n개 뒤 %1에서 막혀요: %2, %3 가는 차는 못 들어가요</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road leaves the board at %1, heading %2, after %n tile(s)</source>
         <extracomment>%1 the last road place, %2 the way the road leaves the board (left, right, up, down)</extracomment>
         <translation>
-            <numerusform>타일 %n개 뒤, 길이 %1에서 %2쪽으로 판을 벗어나요</numerusform>
+            <numerusform>타일 %n개 뒤, 길이 %1에서 %2 판을 벗어나요</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -862,7 +863,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
-        <translation>%1쪽으로 밀었어요; 이제 여기가 빈칸이에요</translation>
+        <translation>%1 밀었어요; 이제 여기가 빈칸이에요</translation>
     </message>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
@@ -962,7 +963,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
-        <translation>졌어요: %1은(는) %2쪽으로 가는 차에게 막혀 있어요</translation>
+        <translation>졌어요: %1 칸에는 %2 가는 차가 들어갈 수 없어요</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>
@@ -971,7 +972,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation>졌어요: 차가 %1에서 %2쪽으로 판을 벗어났어요</translation>
+        <translation>졌어요: 차가 %1에서 %2 판을 벗어났어요</translation>
     </message>
     <message>
         <source>You lost</source>
@@ -1026,7 +1027,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car at %1, heading %2</source>
         <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
-        <translation>차: %1, %2쪽으로 가는 중</translation>
+        <translation>차: %1, %2 가는 중</translation>
     </message>
     <message>
         <source>Car stopped off the board</source>

@@ -527,19 +527,20 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>left</source>
         <extracomment>a direction on the board, as in &quot;facing left&quot;</extracomment>
-        <translation>vänster</translation>
+        <translatorcomment>The direction words carry their own &quot;åt&quot; or &quot;-åt&quot; (åt vänster, uppåt), as &quot;åt upp&quot; is not Swedish; the sentences around them have none.</translatorcomment>
+        <translation>åt vänster</translation>
     </message>
     <message>
         <source>right</source>
-        <translation>höger</translation>
+        <translation>åt höger</translation>
     </message>
     <message>
         <source>up</source>
-        <translation>upp</translation>
+        <translation>uppåt</translation>
     </message>
     <message>
         <source>down</source>
-        <translation>ner</translation>
+        <translation>nedåt</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -753,11 +754,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Blocked at once at %1: %2, closed to a car heading %3</source>
         <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
-        <translation>Blockerad direkt på %1: %2, stängd för en bil som kör åt %3</translation>
+        <translation>Blockerad direkt på %1: %2, stängd för en bil som kör %3</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
-        <translation>Vägen slutar direkt, åt %1 utanför spelplanen</translation>
+        <translation>Vägen slutar direkt och leder %1 ut från spelplanen</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>
@@ -786,16 +787,16 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
         <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
         <translation>
-            <numerusform>Blockerad på %1 efter %n bricka: %2, stängd för en bil som kör åt %3</numerusform>
-            <numerusform>Blockerad på %1 efter %n brickor: %2, stängd för en bil som kör åt %3</numerusform>
+            <numerusform>Blockerad på %1 efter %n bricka: %2, stängd för en bil som kör %3</numerusform>
+            <numerusform>Blockerad på %1 efter %n brickor: %2, stängd för en bil som kör %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road leaves the board at %1, heading %2, after %n tile(s)</source>
         <extracomment>%1 the last road place, %2 the way the road leaves the board (left, right, up, down)</extracomment>
         <translation>
-            <numerusform>Vägen lämnar spelplanen på %1, åt %2, efter %n bricka</numerusform>
-            <numerusform>Vägen lämnar spelplanen på %1, åt %2, efter %n brickor</numerusform>
+            <numerusform>Vägen lämnar spelplanen på %1, %2, efter %n bricka</numerusform>
+            <numerusform>Vägen lämnar spelplanen på %1, %2, efter %n brickor</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -872,7 +873,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
-        <translation>Sköts åt %1; den tomma rutan är här nu</translation>
+        <translation>Sköts %1; den tomma rutan är här nu</translation>
     </message>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
@@ -971,7 +972,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
-        <translation>Du förlorade: %1 är stängd för en bil som kör åt %2</translation>
+        <translation>Du förlorade: %1 är stängd för en bil som kör %2</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>
@@ -980,7 +981,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation>Du förlorade: bilen lämnade spelplanen på %1, åt %2</translation>
+        <translation>Du förlorade: bilen lämnade spelplanen på %1, %2</translation>
     </message>
     <message>
         <source>You lost</source>
@@ -1035,7 +1036,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car at %1, heading %2</source>
         <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
-        <translation>Bilen på %1, kör åt %2</translation>
+        <translation>Bilen på %1, kör %2</translation>
     </message>
     <message>
         <source>Car stopped off the board</source>

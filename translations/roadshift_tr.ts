@@ -753,11 +753,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Blocked at once at %1: %2, closed to a car heading %3</source>
         <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down)</extracomment>
-        <translation>Hemen kapanıyor: %1: %2, yön %3 giden araba giremez</translation>
+        <translation>Hemen kapanıyor: %1: %2, %3 yönünde giden araba giremez</translation>
     </message>
     <message>
         <source>The road ends at once, facing %1 off the board</source>
-        <translation>Yol hemen bitiyor, tahtadan çıkıyor, yön %1</translation>
+        <translation>Yol hemen bitiyor ve %1 yönünde tahtadan çıkıyor</translation>
     </message>
     <message numerus="yes">
         <source>The road reaches the exit at %1 after %n tile(s)</source>
@@ -783,14 +783,14 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
         <source>Blocked at %1 after %n tile(s): %2, closed to a car heading %3</source>
         <extracomment>%1 the blocking place, %2 the tile there (curve up left), %3 the way the road heads into it (left, right, up, down); %n the road tiles before it</extracomment>
         <translation>
-            <numerusform>%n parça sonra kapanıyor: %1: %2, yön %3 giden araba giremez</numerusform>
+            <numerusform>%n parça sonra kapanıyor: %1: %2, %3 yönünde giden araba giremez</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The road leaves the board at %1, heading %2, after %n tile(s)</source>
         <extracomment>%1 the last road place, %2 the way the road leaves the board (left, right, up, down)</extracomment>
         <translation>
-            <numerusform>Yol %n parça sonra tahtadan çıkıyor: %1, yön %2</numerusform>
+            <numerusform>Yol %n parça sonra %2 yönünde tahtadan çıkıyor: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -864,8 +864,8 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Slid %1; the empty place is here now</source>
         <extracomment>after the tile under the cursor slid; %1 is the way it moved (left, right, up, down)</extracomment>
-        <translatorcomment>Turkish case endings cannot follow a placeholder whose last vowel is unknown: places come after a colon (&quot;Bitiş: satır 2, sütun 3&quot;) and directions as &quot;yön %1&quot;.</translatorcomment>
-        <translation>Kaydırıldı, yön %1; boş kare artık burada</translation>
+        <translatorcomment>Turkish case endings cannot follow a placeholder whose last vowel is unknown: places come after a colon (&quot;Bitiş: satır 2, sütun 3&quot;) and directions before a word of their own (&quot;sol yönünde&quot;).</translatorcomment>
+        <translation>%1 yönünde kaydırıldı; boş kare artık burada</translation>
     </message>
     <message>
         <source>Tent jumped to %1; the empty place is here now, at %2</source>
@@ -964,7 +964,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You lost: %1 is closed to a car heading %2</source>
         <extracomment>%1 a place, %2 the way the car was heading (left, right, up, down)</extracomment>
-        <translation>Kaybettin: %1, yön %2 giden arabaya kapalı</translation>
+        <translation>Kaybettin: %1, %2 yönünde giden arabaya kapalı</translation>
     </message>
     <message>
         <source>You lost: the car left the board</source>
@@ -973,7 +973,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>You lost: the car left the board at %1, heading %2</source>
         <extracomment>%1 the car&apos;s last place, %2 the way it left (left, right, up, down)</extracomment>
-        <translation>Kaybettin: araba tahtadan çıktı: %1, yön %2</translation>
+        <translation>Kaybettin: araba %2 yönünde tahtadan çıktı: %1</translation>
     </message>
     <message>
         <source>You lost</source>
@@ -1028,7 +1028,7 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     <message>
         <source>Car at %1, heading %2</source>
         <extracomment>%1 a place, %2 the way the car drives (left, right, up, down)</extracomment>
-        <translation>Araba: %1, yön %2</translation>
+        <translation>Araba: %1, %2 yönünde gidiyor</translation>
     </message>
     <message>
         <source>Car stopped off the board</source>
