@@ -535,11 +535,11 @@ a placeholder under the countdown, replaced by a joke at once</extracomment>
     </message>
     <message>
         <source>up</source>
-        <translation>fel</translation>
+        <translation>felfelé</translation>
     </message>
     <message>
         <source>down</source>
-        <translation>le</translation>
+        <translation>lefelé</translation>
     </message>
     <message>
         <source>row %1: %2</source>
