@@ -36,17 +36,30 @@ constexpr Substitute cyrillicFaces[] = {
 };
 
 // Chinese, Japanese and Korean share many characters but draw them each in their own way: the
-// face that letters them follows the game's language.
+// face that letters them follows the game's language, and any installed face for the language's
+// writing system shows them when that one is missing.
 struct ScriptFace
 {
     const char *language;
     const char *face;
+    QFontDatabase::WritingSystem system;
 };
 
 constexpr ScriptFace cjkFaces[] = {
-    {"ja", "Noto Sans CJK JP"},    {"ko", "Noto Sans CJK KR"}, {"zh_TW", "Noto Sans CJK TC"},
-    {"zh_HK", "Noto Sans CJK HK"}, {"zh", "Noto Sans CJK SC"},
+    {"ja", "Noto Sans CJK JP", QFontDatabase::Japanese},
+    {"ko", "Noto Sans CJK KR", QFontDatabase::Korean},
+    {"zh_TW", "Noto Sans CJK TC", QFontDatabase::TraditionalChinese},
+    {"zh_HK", "Noto Sans CJK HK", QFontDatabase::TraditionalChinese},
+    {"zh", "Noto Sans CJK SC", QFontDatabase::SimplifiedChinese},
 };
+
+const ScriptFace *cjkScript(const QString &language)
+{
+    for (const ScriptFace &f : cjkFaces) {
+        if (language.startsWith(QLatin1String(f.language))) return &f;
+    }
+    return nullptr;
+}
 
 bool isCjk(QChar c)
 {
@@ -77,22 +90,15 @@ QString cyrillicStandIn(const QString &face)
 
 QString cjkFace(const QString &language)
 {
-    for (const ScriptFace &f : cjkFaces) {
-        if (language.startsWith(QLatin1String(f.language))) return QLatin1String(f.face);
-    }
-    return {};
+    const ScriptFace *script = cjkScript(language);
+    return script ? QLatin1String(script->face) : QString();
 }
 
 bool scriptFaceInstalled(const QString &language)
 {
-    const QString face = cjkFace(language);
-    if (face.isEmpty()) return true;
-    QFontDatabase::WritingSystem system = QFontDatabase::SimplifiedChinese;
-    if (language.startsWith(QLatin1String("ja"))) system = QFontDatabase::Japanese;
-    if (language.startsWith(QLatin1String("ko"))) system = QFontDatabase::Korean;
-    if (face.endsWith(QLatin1String("TC")) || face.endsWith(QLatin1String("HK")))
-        system = QFontDatabase::TraditionalChinese;
-    return QFontDatabase::families().contains(face) || !QFontDatabase::families(system).isEmpty();
+    const ScriptFace *script = cjkScript(language);
+    return !script || QFontDatabase::families().contains(QLatin1String(script->face)) ||
+           !QFontDatabase::families(script->system).isEmpty();
 }
 
 bool hasCjk(const QString &text)

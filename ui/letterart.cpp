@@ -268,10 +268,10 @@ QFont captionFont(int *englishPixels)
         texts << translated(c);
     const int from = englishCaptionPixels();
     *englishPixels = from;
-    QFont font =
-        inOneFace(artFont(QStringLiteral("Liberation Sans"), from, QFont::Bold), texts.join(u' '));
+    const QString all = texts.join(u' ');
+    QFont font = inOneFace(artFont(QStringLiteral("Liberation Sans"), from, QFont::Bold), all);
     const int least = qMin(from, 6);
-    const int narrowestStretch = qRound(100 * narrowestFor(texts.join(u' ')));
+    const int narrowestStretch = qRound(100 * narrowestFor(all));
     for (int px = from; px >= least; --px) {
         font.setPixelSize(px);
         for (int stretch = 100; stretch >= narrowestStretch; stretch -= 5) {

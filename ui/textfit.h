@@ -24,5 +24,5 @@ void fitTogether(const QList<QWidget *> &controls);
 
 // Letters a top-aligned label's text in one face (see inOneFace), keeping its baseline where the
 // layout's own face puts it: a face with taller ascenders (Andika, the CJK faces) would set the
-// words lower than the English. Call it before fitText.
+// words lower than the English. Fit the label again afterwards, in its new face.
 void inOneFaceOnBaseline(QLabel *label);
